@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStaticText>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "canvas/canvas.h"
+
+class QPaintDevice;
+
+namespace orbela {
+
+// The canvas over a Qt paint device: a screen image (QImage, 96 dpi) or a
+// printer page (its own resolution). Point sizes are turned into pixels with
+// the device's resolution, so 12/10/8 points are 16/13/11 pixels on screen.
+// The painter is opened at the first drawing operation and stays open until
+// `abschliessen`, which must be called before the device is shown or ended.
+class QtCanvas final : public Canvas {
+public:
+    QtCanvas(QPaintDevice& geraet, int dpi);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
+
+    void rechteck(int x1, int y1, int x2, int y2) override;
+    void fuelle_rechteck(int x1, int y1, int x2, int y2) override;
+    void text(int x, int y, std::string_view text_1252) override;
+    int text_breite(std::string_view text_1252) override;
+
+    // Ends the painter so the device's pixels are complete.
+    void abschliessen();
+
+protected:
+    void zeichne_linie(int x1, int y1, int x2, int y2) override;
+
+private:
+    // A font with its metrics and a cache of laid-out texts.
+    struct SchriftEintrag {
+        Schrift schrift;
+        QFont font;
+        std::unique_ptr<QFontMetrics> metrik;
+        int hoehe = 0;
+        std::unordered_map<std::string, QStaticText> texte;
+        std::unordered_map<std::string, int> breiten;
+    };
+
+    QPainter& painter();
+    SchriftEintrag& aktuelle_schrift();
+    const QStaticText& gesetzter_text(SchriftEintrag& eintrag, std::string_view text_1252);
+    static QColor qfarbe(Farbe f) { return QColor(f.r, f.g, f.b); }
+
+    QPaintDevice& geraet_;
+    int dpi_;
+    QPainter painter_;
+    std::vector<std::unique_ptr<SchriftEintrag>> schriften_;
+    SchriftEintrag* letzte_schrift_ = nullptr;
+    const QFont* painter_font_ = nullptr;
+};
+
+} // namespace orbela

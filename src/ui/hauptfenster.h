@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace orbela {
+
+class Hauptfenster : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Hauptfenster(QWidget* parent = nullptr);
+};
+
+} // namespace orbela

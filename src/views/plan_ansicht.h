@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/lehrerliste.h"
+#include "core/optionen.h"
+#include "core/plantyp.h"
+#include "views/bildflaechen.h"
+
+namespace orbela {
+
+// Every picture of the main window: the plan grid of one day with its
+// conflict colours, and the side views of the cell painted last. It reads
+// the model, the options and the teacher list it is given and draws through
+// the images' canvases.
+class PlanAnsicht {
+public:
+    PlanAnsicht(const plantyp& plan, const Optionen& optionen, const Lehrerliste& liste,
+                Bildflaechen bilder, AnsichtsHost& host);
+
+    // The blank grid with all headers and lesson times.
+    void aufbau_plan();
+    // Every cell of the day, both checks for each lesson row, the day name
+    // in the corner, and the day tab.
+    void anzeigen(int tag);
+    // One cell or header, on yellow when highlighted; for a cell also the
+    // dispensability boxes, the checks of its row and the side views.
+    void feld(int tag, int stunde, bool hervorgehoben, int klasse);
+    // Blanks every side-view image.
+    void leere_felder();
+
+    // Conflict colours of one lesson row: teachers, rooms.
+    void check_1(int tag, int stunde, bool hervorgehoben, int klasse);
+    void check_2(int tag, int stunde, bool hervorgehoben, int klasse);
+
+    // Side views of the cell painted last.
+    void aufbau_lehrerplan(std::string_view erster, std::string_view zweiter);
+    void aufbau_raumplan(std::string_view erster, std::string_view zweiter);
+    void aufbau_statistik();
+    void aufbau_klassenplan(int klasse);
+    void aufbau_lehrer(int tag, int stunde, int klasse);
+
+private:
+    const plantyp& plan_;
+    const Optionen& optionen_;
+    const Lehrerliste& liste_;
+    Bildflaechen bilder_;
+    AnsichtsHost& host_;
+};
+
+} // namespace orbela
