@@ -16,12 +16,5 @@ void PlanAnsicht::aufbau_plan() {}
 void PlanAnsicht::anzeigen(int) {}
 void PlanAnsicht::feld(int, int, bool, int) {}
 void PlanAnsicht::leere_felder() {}
-void PlanAnsicht::check_1(int, int, bool, int) {}
-void PlanAnsicht::check_2(int, int, bool, int) {}
-void PlanAnsicht::aufbau_lehrerplan(std::string_view, std::string_view) {}
-void PlanAnsicht::aufbau_raumplan(std::string_view, std::string_view) {}
-void PlanAnsicht::aufbau_statistik() {}
-void PlanAnsicht::aufbau_klassenplan(int) {}
-void PlanAnsicht::aufbau_lehrer(int, int, int) {}
 
 } // namespace orbela
