@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sys/stat.h>
+
+#include "core/fehler.h"
+#include "core/init_plan.h"
+#include "core/uvd_export.h"
+#include "test_ordner.h"
+
+using namespace orbela;
+
+namespace {
+
+const std::string kopf =
+    "\"Klasse\";\"TKM\";\"Jahrg\";\"Kursart\";\"WoStd\";\"Fach\";\"Lehrer\";\"SchGes\";\"SchWeibl\";\"USprache\"\r\n";
+
+// The card index of the tests: plan code to statistics code.
+std::string statistik(std::string_view kuerzel)
+{
+    if (kuerzel == "MA")
+        return "MAYR";
+    if (kuerzel == "Sc")
+        return "SCHU";
+    return "";
+}
+
+std::unique_ptr<plantyp> neuer_plan()
+{
+    auto p = std::make_unique<plantyp>();
+    Lehrerliste liste;
+    init_plan(*p, liste);
+    p->klasse(1).klasse = "1a";
+    p->klasse(2).klasse = "2";
+    p->klasse(3).klasse = "12";
+    p->klasse(4).klasse = "";
+    p->klasse(5).klasse = "4abc";
+    return p;
+}
+
+// Occupancy `k` (1..40) of a lesson gets a teacher and a subject.
+void setze(plantyp& p, int tag, int stunde, int k, std::string_view lehrer, std::string_view fach)
+{
+    p.belegung(tag, stunde, k).lehrer = lehrer;
+    p.belegung(tag, stunde, k).fach = fach;
+}
+
+// The occupancy numbers of a class column.
+int erste(int klasse) { return 2 * klasse - 1; }
+int zweite(int klasse) { return 2 * klasse; }
+
+std::string export_von(const plantyp& p)
+{
+    return uvd_inhalt(p, statistik);
+}
+
+std::string lies(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(UvdExport, EmptyPlanGivesTheHeaderAlone)
+{
+    auto p = neuer_plan();
+    EXPECT_EQ(export_von(*p), kopf);
+}
+
+TEST(UvdExport, CellsLackingTeacherOrSubjectGiveNoLine)
+{
+    auto p = neuer_plan();
+    setze(*p, 1, 1, erste(1), "MA", "");
+    setze(*p, 1, 2, erste(1), "", "de");
+    setze(*p, 1, 3, zweite(2), "", "");
+    EXPECT_EQ(export_von(*p), kopf);
+}
+
+TEST(UvdExport, OneClassTaughtAloneGivesOneCourseLine)
+{
+    auto p = neuer_plan();
+    for (int tag = 1; tag <= 5; ++tag)
+        setze(*p, tag, tag + 1, erste(1), "MA", "de");
+    EXPECT_EQ(export_von(*p), kopf + "\"01a\";\"\";\"\";\"\";5,00;\"DE\";\"MAYR\";;;\"\"\r\n");
+}
+
+TEST(UvdExport, ClassFieldIsPaddedToThreeCharacters)
+{
+    auto p = neuer_plan();
+    // Column 1 "1a", 2 "2", 3 "12", 4 empty, 5 "4abc"; one lesson each.
+    for (int klasse = 1; klasse <= 5; ++klasse)
+        setze(*p, 1, klasse, erste(klasse), "Sc", "mu");
+    std::string erwartet = kopf;
+    for (const char* feld : {"01a", "02a", "012", "0a", "4abc"})
+        erwartet += std::string("\"") + feld + "\";\"\";\"\";\"\";1,00;\"MU\";\"SCHU\";;;\"\"\r\n";
+    EXPECT_EQ(export_von(*p), erwartet);
+}
+
+TEST(UvdExport, CombinedClassesGiveACourseLineAndFurtherClassLines)
+{
+    auto p = neuer_plan();
+    for (int tag : {1, 3, 5}) {
+        setze(*p, tag, 2, erste(1), "MA", "de");
+        setze(*p, tag, 2, erste(2), "MA", "de");
+    }
+    EXPECT_EQ(export_von(*p), kopf
+                                  + "\"01a\";\"\";\"\";\"00\";3,00;\"DE\";\"MAYR\";;;\"\"\r\n"
+                                    "\"02a\";\"\";\"\";\"\";;\"\";\"\";;;\"\"\r\n");
+}
+
+TEST(UvdExport, ALessonWithAThirdClassFormsItsOwnGroup)
+{
+    auto p = neuer_plan();
+    for (int tag : {1, 3, 5}) {
+        setze(*p, tag, 2, erste(1), "MA", "de");
+        setze(*p, tag, 2, erste(2), "MA", "de");
+    }
+    setze(*p, 3, 2, zweite(3), "MA", "de");
+    const std::string weitere = ";\"\";\"\";\"\";;\"\";\"\";;;\"\"\r\n";
+    EXPECT_EQ(export_von(*p), kopf
+                                  + "\"01a\";\"\";\"\";\"00\";2,00;\"DE\";\"MAYR\";;;\"\"\r\n"
+                                  + "\"02a\"" + weitere
+                                  + "\"01a\";\"\";\"\";\"00\";1,00;\"DE\";\"MAYR\";;;\"\"\r\n"
+                                  + "\"02a\"" + weitere + "\"012\"" + weitere);
+}
+
+TEST(UvdExport, ADividedClassIsGroupedApartWithCourseTypeZero)
+{
+    auto p = neuer_plan();
+    setze(*p, 1, 1, erste(1), "MA", "de");
+    setze(*p, 1, 2, erste(1), "MA", "de");
+    // Tuesday: the class is divided between German and English.
+    setze(*p, 2, 1, erste(1), "MA", "de");
+    setze(*p, 2, 1, zweite(1), "Sc", "en");
+    // Same subject in both halves keeps the class undivided.
+    setze(*p, 4, 1, erste(1), "MA", "de");
+    setze(*p, 4, 1, zweite(1), "Xy", "de");
+    EXPECT_EQ(export_von(*p), kopf
+                                  + "\"01a\";\"\";\"\";\"\";3,00;\"DE\";\"MAYR\";;;\"\"\r\n"
+                                    "\"01a\";\"\";\"\";\"00\";1,00;\"DE\";\"MAYR\";;;\"\"\r\n"
+                                    "\"01a\";\"\";\"\";\"00\";1,00;\"EN\";\"SCHU\";;;\"\"\r\n"
+                                    "\"01a\";\"\";\"\";\"\";1,00;\"DE\";\"\";;;\"\"\r\n");
+}
+
+TEST(UvdExport, UnknownTeacherGivesAnEmptyLehrerField)
+{
+    auto p = neuer_plan();
+    setze(*p, 6, 9, erste(20), "Qq", "sp");
+    p->klasse(20).klasse = "4b";
+    EXPECT_EQ(export_von(*p), kopf + "\"04b\";\"\";\"\";\"\";1,00;\"SP\";\"\";;;\"\"\r\n");
+    // Without any card index at all the field is empty too.
+    EXPECT_EQ(uvd_inhalt(*p, nullptr), export_von(*p));
+}
+
+TEST(UvdExport, BothOccupanciesWithTheSameCourseCountTwiceOnOneLine)
+{
+    auto p = neuer_plan();
+    setze(*p, 1, 1, erste(2), "MA", "ku");
+    setze(*p, 1, 1, zweite(2), "MA", "ku");
+    setze(*p, 2, 1, zweite(2), "MA", "ku");
+    setze(*p, 2, 1, erste(2), "MA", "ku");
+    EXPECT_EQ(export_von(*p), kopf + "\"02a\";\"\";\"\";\"\";4,00;\"KU\";\"MAYR\";;;\"\"\r\n");
+}
+
+TEST(UvdExport, OnlyAsciiLettersAreUpperCasedAndOtherBytesPassUnchanged)
+{
+    auto p = neuer_plan();
+    setze(*p, 1, 1, erste(1), "MA", "f\xF6");
+    setze(*p, 1, 2, erste(1), "MA", "F\xD6");
+    setze(*p, 1, 3, erste(1), "MA", "m\"1z");
+    p->klasse(1).klasse = "\xC4";
+    EXPECT_EQ(export_von(*p), kopf
+                                  + "\"0\xC4" "a\";\"\";\"\";\"\";1,00;\"F\xF6\";\"MAYR\";;;\"\"\r\n"
+                                    "\"0\xC4" "a\";\"\";\"\";\"\";1,00;\"F\xD6\";\"MAYR\";;;\"\"\r\n"
+                                    "\"0\xC4" "a\";\"\";\"\";\"\";1,00;\"M\"1Z\";\"MAYR\";;;\"\"\r\n");
+}
+
+TEST(UvdExport, AFullWeekOfOneCourseCountsAllFiftyFourLessons)
+{
+    auto p = neuer_plan();
+    for (int tag = 1; tag <= anzahl_tage; ++tag) {
+        for (int stunde = 1; stunde <= anzahl_stunden; ++stunde) {
+            setze(*p, tag, stunde, erste(1), "MA", "de");
+            setze(*p, tag, stunde, zweite(1), "MA", "de");
+        }
+    }
+    EXPECT_EQ(export_von(*p), kopf + "\"01a\";\"\";\"\";\"\";108,00;\"DE\";\"MAYR\";;;\"\"\r\n");
+}
+
+TEST(UvdExport, WritesTheFileIntoTheProgramFolder)
+{
+    TestOrdner dir;
+    auto p = neuer_plan();
+    setze(*p, 1, 1, erste(1), "MA", "de");
+    exportiere_uvd(dir.pfad("") + "/", *p, statistik);
+    EXPECT_EQ(lies(dir.pfad("uvd.txt")), export_von(*p));
+}
+
+TEST(UvdExport, FailedWriteKeepsThePreviousFile)
+{
+    TestOrdner dir;
+    {
+        std::ofstream f(dir.pfad("uvd.txt"), std::ios::binary);
+        f << "alte Verteilung\r\n";
+    }
+    ::chmod(dir.pfad("uvd.txt").c_str(), 0444);
+    auto p = neuer_plan();
+    setze(*p, 1, 1, erste(1), "MA", "de");
+    try {
+        exportiere_uvd(dir.pfad("") + "/", *p, statistik);
+        ADD_FAILURE() << "no error";
+    } catch (const Fehler& e) {
+        EXPECT_EQ(e.text(), "Dateizugriff verweigert");
+    }
+    EXPECT_EQ(lies(dir.pfad("uvd.txt")), "alte Verteilung\r\n");
+}
