@@ -1,0 +1,164 @@
+#include "core/lehrertyp.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+#include <string_view>
+
+#include "core/alte_karten.h"
+#include "core/satz_datei.h"
+#include "core/sichere_datei.h"
+
+namespace orbela {
+
+namespace {
+
+// Surname order: byte values compared unsigned, case-sensitive, a prefix
+// before the longer name; so umlauts sort after 'z'.
+bool nachname_vor(const kartentyp& a, const kartentyp& b)
+{
+    const std::string_view x = a.nachname.view();
+    const std::string_view y = b.nachname.view();
+    const std::size_t n = std::min(x.size(), y.size());
+    const int c = n == 0 ? 0 : std::memcmp(x.data(), y.data(), n);
+    return c < 0 || (c == 0 && x.size() < y.size());
+}
+
+void leere_karte(kartentyp& karte)
+{
+    std::memset(static_cast<void*>(&karte), 0, sizeof karte);
+}
+
+} // namespace
+
+lehrertyp::lehrertyp()
+{
+    leere_karte(karte);
+}
+
+const kartentyp& lehrertyp::karte_nr(int i) const
+{
+    assert(i >= 1 && i <= anzahl());
+    return *karten_[static_cast<std::size_t>(i - 1)];
+}
+
+void lehrertyp::lade_karte()
+{
+    if (position_ >= 1 && position_ <= anzahl())
+        karte = *karten_[static_cast<std::size_t>(position_ - 1)];
+}
+
+void lehrertyp::erster()
+{
+    if (karten_.empty()) {
+        position_ = 0;
+        leeren();
+        return;
+    }
+    position_ = 1;
+    lade_karte();
+}
+
+void lehrertyp::naechster()
+{
+    if (anzahl() > position_)
+        ++position_;
+    lade_karte();
+}
+
+void lehrertyp::vorheriger()
+{
+    if (position_ > 1)
+        --position_;
+    lade_karte();
+}
+
+void lehrertyp::gehe_zu(int i)
+{
+    if (i < 1 || i > anzahl())
+        return;
+    position_ = i;
+    lade_karte();
+}
+
+void lehrertyp::einfuegen()
+{
+    // Before the first card whose surname is not smaller: among equal
+    // surnames the card inserted last comes first.
+    const auto stelle = std::lower_bound(
+        karten_.begin(), karten_.end(), karte,
+        [](const std::unique_ptr<kartentyp>& k, const kartentyp& neu) { return nachname_vor(*k, neu); });
+    const auto neu = karten_.insert(stelle, std::make_unique<kartentyp>(karte));
+    position_ = static_cast<int>(neu - karten_.begin()) + 1;
+}
+
+void lehrertyp::loeschen()
+{
+    if (position_ < 1 || position_ > anzahl())
+        return;
+    karten_.erase(karten_.begin() + (position_ - 1));
+    if (position_ > anzahl())
+        position_ = anzahl();
+    lade_karte();
+}
+
+void lehrertyp::einsortieren()
+{
+    const kartentyp kopie = karte;
+    loeschen();
+    karte = kopie;
+    einfuegen();
+}
+
+void lehrertyp::leeren()
+{
+    leere_karte(karte);
+}
+
+void lehrertyp::alle_loeschen()
+{
+    if (!karten_.empty())
+        karte = *karten_.back();
+    karten_.clear();
+    position_ = 0;
+}
+
+void lehrertyp::lies_kartei(const std::string& dateiname)
+{
+    lies_saetze(dateiname, karten_groesse, [this](std::span<const unsigned char> satz) {
+        std::memcpy(static_cast<void*>(&karte), satz.data(), karten_groesse);
+        einfuegen();
+    });
+}
+
+void lehrertyp::lies_lehrdat(const std::string& dateiname)
+{
+    lies_saetze(dateiname, lehrdat_satzlaenge, [this](std::span<const unsigned char> satz) {
+        leeren();
+        uebernimm_lehrdat(satz, karte);
+        einfuegen();
+    });
+}
+
+void lehrertyp::lies_lehrer(const std::string& dateiname)
+{
+    lies_saetze(dateiname, lehrer_satzlaenge, [this](std::span<const unsigned char> satz) {
+        leeren();
+        uebernimm_lehrer(satz, karte);
+        einfuegen();
+    });
+}
+
+void lehrertyp::schreibe_kartei(const std::string& dateiname)
+{
+    std::string inhalt;
+    inhalt.reserve(karten_.size() * karten_groesse);
+    for (const auto& k : karten_)
+        inhalt.append(reinterpret_cast<const char*>(k.get()), karten_groesse);
+    schreibe_datei_sicher(dateiname, inhalt);
+    // As after any walk through the index, the working card ends as a copy
+    // of the current card; unstored changes to it are dropped.
+    lade_karte();
+}
+
+} // namespace orbela
