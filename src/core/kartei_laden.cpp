@@ -1,0 +1,37 @@
+#include "core/kartei_laden.h"
+
+#include "core/kartei_dateien.h"
+#include "core/satz_datei.h"
+
+namespace orbela {
+
+void kartei_beim_start_lesen(lehrertyp& kartei, const std::string& programmpfad)
+{
+    kartei.alle_loeschen();
+    if (datei_vorhanden(programmpfad + kartei_datei))
+        kartei.lies_kartei(programmpfad + kartei_datei);
+    else if (datei_vorhanden(programmpfad + lehrdat_datei))
+        kartei.lies_lehrdat(programmpfad + lehrdat_datei);
+    else if (datei_vorhanden(programmpfad + lehrer_datei))
+        kartei.lies_lehrer(programmpfad + lehrer_datei);
+}
+
+void lehrerliste_fuer_neuen_plan_laden(lehrertyp& kartei, Lehrerliste& liste,
+                                       const std::string& programmpfad)
+{
+    if (!datei_vorhanden(programmpfad + kartei_datei) && datei_vorhanden(programmpfad + lehrdat_datei)) {
+        lade_lehrdat(kartei, programmpfad + lehrdat_datei);
+        speichere_kartei(kartei, programmpfad + kartei_datei);
+    }
+    lehrerliste_nach_plan_laden(kartei, liste, programmpfad);
+}
+
+void lehrerliste_nach_plan_laden(lehrertyp& kartei, Lehrerliste& liste,
+                                 const std::string& programmpfad)
+{
+    if (datei_vorhanden(programmpfad + kartei_datei))
+        lade_kartei(kartei, programmpfad + kartei_datei);
+    alle_lehrer(kartei, liste);
+}
+
+} // namespace orbela

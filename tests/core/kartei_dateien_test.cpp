@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "core/kartei_dateien.h"
+#include "core/kartei_laden.h"
+#include "karten_testhilfe.h"
+#include "test_ordner.h"
+
+using namespace orbela;
+using namespace karten_testhilfe;
+
+namespace {
+
+void neue_karte(lehrertyp& k, std::string_view name, std::string_view code)
+{
+    k.leeren();
+    k.karte.nachname = name;
+    k.karte.kuerzel = code;
+    k.karte.kuerzel4 = std::string(name.substr(0, 3)) + "4";
+    k.einfuegen();
+}
+
+std::string lehrdat_satz(std::string_view name, std::string_view code)
+{
+    std::string satz(406, '\0');
+    setze_text(satz, 0, name);
+    setze_text(satz, 349, code);
+    return satz;
+}
+
+int dateien_in(const TestOrdner& dir)
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.pfad("")))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(KarteiDateien, EmptyCardFileGivesAnEmptyIndexAndSavesAsAnEmptyFile)
+{
+    TestOrdner dir;
+    schreibe(dir.pfad("k.int"), "");
+    lehrertyp k;
+    k.karte.nachname = "alt";
+    lade_kartei(k, dir.pfad("k.int"));
+    EXPECT_EQ(k.anzahl(), 0);
+    EXPECT_EQ(k.position(), 0);
+    EXPECT_TRUE(k.karte.ist_leer());
+
+    speichere_kartei(k, dir.pfad("k.int"));
+    EXPECT_EQ(lies(dir.pfad("k.int")), "");
+    EXPECT_EQ(k.anzahl(), 0);
+
+    // A working card that holds anything is stored as the first card.
+    k.karte.gesperrt[0][0] = 1;
+    speichere_kartei(k, dir.pfad("k.int"));
+    EXPECT_EQ(lies(dir.pfad("k.int")).size(), 1300u);
+}
+
+TEST(KarteiDateien, SavingStoresTheWorkingCardAtItsSortedPlace)
+{
+    TestOrdner dir;
+    schreibe(dir.pfad("k.int"), karte("Adam") + karte("Berg"));
+    lehrertyp k;
+    lade_kartei(k, dir.pfad("k.int"));
+    k.karte.nachname = "Zorn";
+    speichere_kartei(k, dir.pfad("k.int"));
+    EXPECT_EQ(lies(dir.pfad("k.int")), karte("Berg") + karte("Zorn"));
+    EXPECT_EQ(k.position(), 2);
+}
+
+TEST(KarteiDateien, TeacherListHoldsExactlyTheCards)
+{
+    lehrertyp k;
+    neue_karte(k, "Berg", "Bg");
+    neue_karte(k, "Adam", "AdamsXY");
+    k.karte.unterrichtsstunden = "123456";
+    k.karte.gesperrt[2][3] = 1;
+    k.einsortieren();
+    Lehrerliste liste;
+    liste.eintraege.resize(5);
+    liste.eintraege[4].kuerzel = "Alt";
+
+    alle_lehrer(k, liste);
+    ASSERT_EQ(liste.anzahl(), 2);
+    EXPECT_EQ(liste.eintrag(1).kuerzel, "Adam");
+    EXPECT_EQ(liste.eintrag(1).stunden, "1234");
+    EXPECT_TRUE(liste.eintrag(1).ist_gesperrt(3, 4));
+    EXPECT_FALSE(liste.eintrag(2).ist_gesperrt(3, 4));
+    EXPECT_EQ(liste.eintrag(2).kuerzel, "Bg");
+    EXPECT_EQ(k.position(), 1);
+
+    for (int i = 0; i < 300; ++i)
+        neue_karte(k, std::to_string(i), "");
+    alle_lehrer(k, liste);
+    EXPECT_EQ(liste.anzahl(), 302);
+    k.alle_loeschen();
+    alle_lehrer(k, liste);
+    EXPECT_EQ(liste.anzahl(), 0);
+}
+
+TEST(KarteiDateien, LookupsByCodeFollowTheCommaAndBracketRules)
+{
+    lehrertyp k;
+    EXPECT_EQ(lehrername(k, "XY"), "[XY]");
+    EXPECT_EQ(lehrername(k, ""), "");
+    neue_karte(k, "Adam, Eva", "Ad");
+    neue_karte(k, "Berg,", "Bg");
+    neue_karte(k, ",Cohn", "Co");
+    neue_karte(k, "Dorn,,", "Do");
+    neue_karte(k, "Ernst", "");
+    neue_karte(k, "Fink", "Ad");
+    k.gehe_zu(3);
+
+    EXPECT_EQ(lehrername(k, "Ad"), "Adam");
+    EXPECT_EQ(k.position(), 1);
+    EXPECT_EQ(lehrername(k, "Bg"), "Berg,");
+    EXPECT_EQ(lehrername(k, "Co"), "[Co]");
+    EXPECT_EQ(lehrername(k, "Do"), "Dorn");
+    EXPECT_EQ(lehrername(k, "XY"), "[XY]");
+    EXPECT_EQ(lehrername(k, "ad"), "[ad]");
+    EXPECT_EQ(lehrername(k, ""), "Ernst");
+
+    k.gehe_zu(4);
+    EXPECT_EQ(lehrerkuerzel(k, "Ad"), "Ada4");
+    EXPECT_EQ(lehrerkuerzel(k, "XY"), "");
+    EXPECT_EQ(k.position(), 1);
+    EXPECT_EQ(k.karte.nachname, ",Cohn");
+}
+
+TEST(KarteiLaden, FreshInstallationStartsWithoutErrorAndWritesNothing)
+{
+    TestOrdner dir;
+    const std::string pfad = dir.pfad("") + "/";
+    lehrertyp k;
+    Lehrerliste liste;
+    liste.eintraege.resize(3);
+    EXPECT_NO_THROW(kartei_beim_start_lesen(k, pfad));
+    EXPECT_NO_THROW(lehrerliste_fuer_neuen_plan_laden(k, liste, pfad));
+    EXPECT_EQ(liste.anzahl(), 0);
+    EXPECT_NO_THROW(lehrerliste_nach_plan_laden(k, liste, pfad));
+    EXPECT_EQ(liste.anzahl(), 0);
+    EXPECT_EQ(dateien_in(dir), 0);
+}
+
+TEST(KarteiLaden, OldTeacherFileIsConvertedOnceForANewPlan)
+{
+    TestOrdner dir;
+    const std::string pfad = dir.pfad("") + "/";
+    schreibe(pfad + "lehrdat.int", lehrdat_satz("Zorn", "Zo") + lehrdat_satz("Adam", "Ad"));
+    lehrertyp k;
+    Lehrerliste liste;
+    kartei_beim_start_lesen(k, pfad);
+    ASSERT_EQ(k.anzahl(), 2);
+    EXPECT_EQ(k.karte_nr(1).ist_lehrer, 1);
+
+    lehrerliste_fuer_neuen_plan_laden(k, liste, pfad);
+    const std::string karten = lies(pfad + "adresslehrdat.int");
+    ASSERT_EQ(karten.size(), 2600u);
+    EXPECT_EQ(karten.substr(nachname, 5), std::string("\x04" "Adam"));
+    ASSERT_EQ(liste.anzahl(), 2);
+    EXPECT_EQ(liste.eintrag(2).kuerzel, "Zo");
+
+    // Once the card file exists the old file is ignored.
+    schreibe(pfad + "lehrdat.int", lehrdat_satz("Neu", "Ne"));
+    lehrerliste_fuer_neuen_plan_laden(k, liste, pfad);
+    EXPECT_EQ(lies(pfad + "adresslehrdat.int"), karten);
+    EXPECT_EQ(liste.anzahl(), 2);
+    kartei_beim_start_lesen(k, pfad);
+    EXPECT_EQ(k.karte_nr(1).nachname, "Adam");
+}
+
+TEST(KarteiLaden, EmptyOldTeacherFileConvertsToAnEmptyCardFile)
+{
+    TestOrdner dir;
+    const std::string pfad = dir.pfad("") + "/";
+    schreibe(pfad + "lehrdat.int", "");
+    lehrertyp k;
+    Lehrerliste liste;
+    lehrerliste_fuer_neuen_plan_laden(k, liste, pfad);
+    EXPECT_TRUE(std::filesystem::exists(pfad + "adresslehrdat.int"));
+    EXPECT_EQ(lies(pfad + "adresslehrdat.int"), "");
+    EXPECT_EQ(liste.anzahl(), 0);
+}
+
+TEST(KarteiLaden, WithoutCardFileTheIndexAsReadAtStartIsKept)
+{
+    TestOrdner dir;
+    const std::string pfad = dir.pfad("") + "/";
+    std::string satz(493, '\0');
+    setze_text(satz, 0, "Berg");
+    satz[431] = 1;
+    schreibe(pfad + "lehrer.int", satz);
+    lehrertyp k;
+    Lehrerliste liste;
+    kartei_beim_start_lesen(k, pfad);
+    ASSERT_EQ(k.anzahl(), 1);
+    lehrerliste_fuer_neuen_plan_laden(k, liste, pfad);
+    EXPECT_EQ(liste.anzahl(), 1);
+    EXPECT_EQ(k.karte.nachname, "Berg");
+    neue_karte(k, "Cohn", "Co");
+    lehrerliste_nach_plan_laden(k, liste, pfad);
+    ASSERT_EQ(liste.anzahl(), 2);
+    EXPECT_EQ(liste.eintrag(2).kuerzel, "Co");
+    EXPECT_EQ(dateien_in(dir), 1);
+}
+
+TEST(KarteiLaden, CardFileThatCannotBeReadIsReported)
+{
+    TestOrdner dir;
+    const std::string pfad = dir.pfad("") + "/";
+    std::filesystem::create_directory(pfad + "adresslehrdat.int");
+    lehrertyp k;
+    Lehrerliste liste;
+    EXPECT_EQ(fehlertext([&] { kartei_beim_start_lesen(k, pfad); }), "Dateizugriff verweigert");
+    EXPECT_EQ(fehlertext([&] { lehrerliste_nach_plan_laden(k, liste, pfad); }), "Dateizugriff verweigert");
+}
