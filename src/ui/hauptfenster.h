@@ -1,13 +1,180 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/auswahl.h"
+#include "core/lehrerliste.h"
+#include "core/lehrertyp.h"
+#include "core/optionen.h"
+#include "core/plantyp.h"
+#include "ui/dialoge.h"
+#include "ui/geschuetzt.h"
+#include "ui/hauptmenue.h"
+#include "views/bildflaechen.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QStackedWidget;
+class QTabBar;
 
 namespace orbela {
 
-class Hauptfenster : public QMainWindow {
+class BildWidget;
+class KlassenSeite;
+class PlanAnsicht;
+class PlanSeite;
+class Seitenansichten;
+class StundenSeite;
+
+// The main window: owns the timetable, the selection, the file name and the
+// options for the whole run, lays out the grid, the editing pages, the side
+// views, the status bar and the menus, and runs their handlers. Drawing is
+// delegated to PlanAnsicht, files and rules to the core.
+class Hauptfenster : public QMainWindow, private AnsichtsHost {
     Q_OBJECT
 public:
-    explicit Hauptfenster(QWidget* parent = nullptr);
+    // Pages of the editing area `Notebook1`.
+    enum class Seite { plan = 0, klassen = 1, stunden = 2, leer = 3 };
+
+    explicit Hauptfenster(std::unique_ptr<Dialoge> dialoge = nullptr, QWidget* parent = nullptr);
+    ~Hauptfenster() override;
+
+    // --- Datei
+    void Neu1Click();
+    void Planladen1Click();
+    void Planspeichern1Click();
+    void Planspeichernunter1Click();
+    void Info1Click();
+    void Programmende1Click();
+    // --- day tabs and window
+    void TabControl1Change();
+    void FormResize();
+    // --- grid
+    void Image1MouseDown(Qt::MouseButton knopf, int x, int y);
+    void Image1MouseMove(int x, int y);
+    void verzichtbar1Click();
+    void nichtverzichtbar1Click();
+    void lschen1Click();
+    // --- page "Plan"
+    void Edit1Change();
+    void Edit2Change();
+    void Edit3Change();
+    void Edit4Change();
+    void Edit5Change();
+    void Edit6Change();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void CheckBox5Click();
+    void CheckBox6Click();
+    void BitBtn2Enter();
+    void SpeedButton1Click();
+    // --- pages "Klassen" and "Stunden"
+    void Edit7Change();
+    void Edit8Change();
+    void Edit9Change();
+    void Edit12Change();
+    void Edit10Change();
+    void Edit11Change();
+
+    // State, for the handlers of other windows and for tests.
+    const plantyp& plan() const { return *plan_; }
+    plantyp& plan() { return *plan_; }
+    const Auswahl& auswahl() const { return auswahl_; }
+    const Optionen& optionen() const { return optionen_; }
+    const Lehrerliste& lehrerliste() const { return lehrerliste_; }
+    lehrertyp& kartei() { return kartei_; }
+    const std::string& programmpfad() const { return programmpfad_; }
+    const QString& dateiname() const { return dateiname_; }
+    bool kein_plan() const { return kein_plan_; }
+    Seite seite() const;
+    QString statuszeile(int panel) const;
+    const Hauptmenue& menue() const { return menue_; }
+    PlanSeite* planSeite() const { return planSeite_; }
+    KlassenSeite* klassenSeite() const { return klassenSeite_; }
+    StundenSeite* stundenSeite() const { return stundenSeite_; }
+    BildWidget* bild(int n) const;
+    QScrollArea* scrollBox1() const { return scrollBox1_; }
+    QTabBar* tabControl1() const { return tabBar_; }
+    QWidget* tabControlRahmen() const { return tabControl1_; }
+    QWidget* notebook1() const;
+    QWidget* pageControl1() const;
+    QMenu* popupMenu1() const { return popupMenu1_; }
+    PlanAnsicht& ansicht() { return *ansicht_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // AnsichtsHost
+    void statuszeilen_leeren() override;
+    void tag_reiter_setzen(int tag) override;
+    void bild_sichtbar(int bild, bool sichtbar) override;
+
+    void baue_fenster();
+    void verbinde_signale();
+    // Runs a handler under the general error handler and shows what it drew.
+    template <typename Handler>
+    void ausfuehren(Handler&& handler)
+    {
+        geschuetzt(*dialoge_, std::forward<Handler>(handler));
+        bilder_auffrischen();
+    }
+    void bilder_auffrischen();
+
+    void zeige_seite(Seite seite);
+    void setze_status(int panel, const QString& text);
+    // Sets an edit field's text from the program; its change handler runs
+    // when the text differs, exactly as when the user types it.
+    void setze_feldtext(QLineEdit* feld, const QString& text, void (Hauptfenster::*handler)());
+    void setze_zellen_felder(int stunde, int klasse);
+    void zeige_zellenstatus(int stunde, int klasse);
+    void zur_naechsten_stunde();
+    void fokus_auf_erstes_feld();
+    void zellenfeld_geaendert(int n);
+    void tabstopp_setzen(int n);
+    void neu_zeichnen();
+    void lehrerliste_neu_laden();
+    void lehrerliste_nach_planladen();
+    void verzichtbar_setzen(char zeichen);
+    void option_umschalten(QAction* eintrag, bool& option);
+
+    std::unique_ptr<Dialoge> dialoge_;
+    std::unique_ptr<plantyp> plan_;
+    Optionen optionen_;
+    Auswahl auswahl_;
+    Lehrerliste lehrerliste_;
+    lehrertyp kartei_;
+    QString dateiname_;
+    std::string programmpfad_;
+    bool kein_plan_ = true;
+    bool tab_sperre_ = false;
+    int maus_x_ = 0;
+    int maus_y_ = 0;
+
+    Hauptmenue menue_;
+    QWidget* tabControl1_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;
+    BildWidget* image1_ = nullptr;
+    QStackedWidget* notebook1_ = nullptr;
+    PlanSeite* planSeite_ = nullptr;
+    KlassenSeite* klassenSeite_ = nullptr;
+    StundenSeite* stundenSeite_ = nullptr;
+    Seitenansichten* pageControl1_ = nullptr;
+    std::array<QLabel*, 3> panels_{};
+    QMenu* popupMenu1_ = nullptr;
+    QAction* verzichtbar1_ = nullptr;
+    QAction* nichtverzichtbar1_ = nullptr;
+    QAction* lschen1_ = nullptr;
+    std::unique_ptr<PlanAnsicht> ansicht_;
 };
 
 } // namespace orbela

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace orbela {
+
+// Every modal question, notice, error box and file dialog of the program
+// goes through this interface, so tests can answer them.
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+
+    // A confirmation with "Ja" and "Nein"; true only on "Ja".
+    virtual bool frage(const QString& text) = 0;
+    // A notice with "OK".
+    virtual void hinweis(const QString& text) = 0;
+    // The general error handler's message box.
+    virtual void fehler(const QString& text) = 0;
+    // Open and save dialogs; nothing when the user cancels. The save dialog
+    // appends `endung` to a name typed without one.
+    virtual std::optional<QString> datei_oeffnen(const QString& filter) = 0;
+    virtual std::optional<QString> datei_speichern(const QString& filter, const QString& endung) = 0;
+    // Shows a dialog window modally; true when it was closed with OK.
+    virtual bool modal(QDialog& dialog) = 0;
+};
+
+// The real dialogs on the screen, centred on the parent window.
+class QtDialoge final : public Dialoge {
+public:
+    explicit QtDialoge(QWidget* eltern)
+        : eltern_(eltern)
+    {
+    }
+    bool frage(const QString& text) override;
+    void hinweis(const QString& text) override;
+    void fehler(const QString& text) override;
+    std::optional<QString> datei_oeffnen(const QString& filter) override;
+    std::optional<QString> datei_speichern(const QString& filter, const QString& endung) override;
+    bool modal(QDialog& dialog) override;
+
+private:
+    QWidget* eltern_;
+};
+
+} // namespace orbela

@@ -1,0 +1,239 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest/QTest>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "test_dialoge.h"
+#include "test_ordner.h"
+#include "ui/bild_widget.h"
+#include "ui/hauptfenster.h"
+
+using namespace orbela;
+
+namespace {
+
+struct Fenster {
+    TestDialoge* dialoge;
+    std::unique_ptr<Hauptfenster> fenster;
+
+    Fenster()
+    {
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        fenster = std::make_unique<Hauptfenster>(std::move(d));
+    }
+    Hauptfenster* operator->() { return fenster.get(); }
+};
+
+QStringList captions(QMenu* menue)
+{
+    QStringList aus;
+    for (QAction* a : menue->actions())
+        aus << (a->isSeparator() ? QStringLiteral("-") : a->text().remove('&'));
+    return aus;
+}
+
+QMenu* menue(QMainWindow& w, const QString& titel)
+{
+    for (QAction* a : w.menuBar()->actions()) {
+        if (a->text().remove('&') == titel)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+std::string lies(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(Hauptfenster, CaptionSizeAndStartState)
+{
+    Fenster f;
+    EXPECT_EQ(f->windowTitle(), "Orbela V2.2");
+    EXPECT_EQ(f->size(), QSize(797, 600));
+    EXPECT_TRUE(f->kein_plan());
+    EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
+    EXPECT_EQ(f->auswahl().akt_tag, 1);
+    EXPECT_EQ(f->auswahl().akt_stunde, 0);
+    EXPECT_EQ(f->auswahl().akt_klasse, 0);
+    EXPECT_TRUE(f->dateiname().isEmpty());
+    for (int p = 0; p < 3; ++p)
+        EXPECT_TRUE(f->statuszeile(p).isEmpty());
+    auto* seiten = qobject_cast<QTabWidget*>(f->pageControl1());
+    ASSERT_NE(seiten, nullptr);
+    EXPECT_EQ(seiten->currentIndex(), 0);
+    EXPECT_EQ(seiten->tabText(0), "Lehrer/Raum");
+    EXPECT_EQ(seiten->tabText(3), "alle Lehrer");
+    EXPECT_EQ(f->tabControl1()->count(), 6);
+    EXPECT_EQ(f->tabControl1()->tabText(5), "Samstag");
+    EXPECT_EQ(f->bild(1)->size(), QSize(1000, 750));
+}
+
+TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
+{
+    Fenster f;
+    QMenu* datei = menue(*f.fenster, "Datei");
+    ASSERT_NE(datei, nullptr);
+    EXPECT_EQ(captions(datei),
+              (QStringList{"Neu", "Laden...", "Speichern", "Speichern unter...", "-", "Export UVD.txt", "-",
+                           "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...", "-",
+                           "Info", "-", "Programmende"}));
+    QMenu* drucken = datei->actions().at(7)->menu();
+    ASSERT_NE(drucken, nullptr);
+    EXPECT_EQ(captions(drucken),
+              (QStringList{"Gesamtplan", "Klassenplan", "Klassenplan quer", "Lehrerplan", "Raumplan",
+                           "Übersichtsplan", "Übersichtsplan (1-6)", "Vertretungsplan"}));
+
+    QMenu* optionen = menue(*f.fenster, "Optionen");
+    ASSERT_NE(optionen, nullptr);
+    EXPECT_EQ(captions(optionen),
+              (QStringList{"doppelten Lehrereinsatz anzeigen", "doppelte Raumnutzung anzeigen", "-",
+                           "Klassenplan anzeigen", "Raum/Lehrerplan anzeigen", "Statistik anzeigen",
+                           "Lehrereinsatz anzeigen", "-", "Raum \"tu\" gelb unterlegen (Ausdruck)",
+                           "Raum \"sw\" blau unterlegen (Ausdruck)", "Fach/Raum \"fö\" grün unterlegen (Ausdruck)",
+                           "Klassenlehrer unterlegen (Ausdruck Kl-Plan quer)", "-", "Stunden 0-8 (statt 1-9)"}));
+    for (QAction* a : optionen->actions()) {
+        if (a->isSeparator())
+            continue;
+        EXPECT_TRUE(a->isCheckable());
+        EXPECT_EQ(a->isChecked(), a->text() != "Stunden 0-8 (statt 1-9)") << a->text().toStdString();
+    }
+
+    QMenu* extras = menue(*f.fenster, "Extras");
+    ASSERT_NE(extras, nullptr);
+    EXPECT_EQ(captions(extras),
+              (QStringList{"Lehrer ersetzen...", "Fächerbezeichnungen...", "Raumbezeichnungen..."}));
+    EXPECT_EQ(captions(f->popupMenu1()), (QStringList{"verzichtbar", "nicht verzichtbar", "-", "löschen"}));
+}
+
+TEST(Hauptfenster, OptionTogglesFlipTheirOptionAndShowPageLeer)
+{
+    Fenster f;
+    EXPECT_FALSE(f->optionen().stunden_0_8);
+    f->menue().Stunden081->trigger();
+    EXPECT_TRUE(f->optionen().stunden_0_8);
+    EXPECT_TRUE(f->menue().Stunden081->isChecked());
+    f->menue().Raumnutzung1->trigger();
+    EXPECT_FALSE(f->optionen().doppelte_raumnutzung);
+    f->menue().Foerder1->trigger();
+    EXPECT_FALSE(f->optionen().foerder_gruen);
+    EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
+}
+
+TEST(Hauptfenster, DayTabChangeKeepsSelectionNumbersAndShowsPageLeer)
+{
+    Fenster f;
+    f->menue().Neu1->trigger();
+    QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(125, 160)); // class 2, lesson 2
+    EXPECT_EQ(f->seite(), Hauptfenster::Seite::plan);
+    f->tabControl1()->setCurrentIndex(3);
+    EXPECT_EQ(f->auswahl().akt_tag, 4);
+    EXPECT_EQ(f->auswahl().akt_stunde, 2);
+    EXPECT_EQ(f->auswahl().akt_klasse, 2);
+    EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
+}
+
+TEST(Hauptfenster, ResizeRuleKeepsTheLargerLayout)
+{
+    Fenster f;
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.fenster.get()));
+    const QRect scroll_vorher = f->scrollBox1()->geometry();
+    f->resize(801, 601);
+    const QRect scroll = f->scrollBox1()->geometry();
+    const QRect tabs = f->tabControlRahmen()->geometry();
+    const int seiten_oben = f->pageControl1()->y();
+    const int notebook_oben = f->notebook1()->y();
+    EXPECT_EQ(tabs.size(), QSize(801 - 15, 601 - 271));
+    EXPECT_EQ(scroll.size(), QSize(801 - 15, 601 - 298));
+    EXPECT_EQ(seiten_oben, 601 - 264);
+    EXPECT_EQ(notebook_oben, 601 - 251);
+    EXPECT_NE(scroll, scroll_vorher);
+
+    f->resize(797, 600);
+    EXPECT_EQ(f->scrollBox1()->geometry(), scroll);
+    EXPECT_EQ(f->tabControlRahmen()->geometry(), tabs);
+    EXPECT_EQ(f->pageControl1()->y(), seiten_oben);
+    EXPECT_EQ(f->notebook1()->y(), notebook_oben);
+}
+
+TEST(PlanDateiBefehle, SaveAfterNewWritesTheResetRecord)
+{
+    TestOrdner dir;
+    Fenster f;
+    f->menue().Neu1->trigger();
+    f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("neu.orb")));
+    f->menue().Planspeichern1->trigger(); // empty name: asks like "Speichern unter..."
+    ASSERT_TRUE(f.dialoge->fehler_texte.isEmpty()) << f.dialoge->fehler_texte.join(";").toStdString();
+    EXPECT_EQ(f.dialoge->filter, QStringList{"Orbela (*.orb)"});
+    EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("neu.orb")));
+    const std::string bytes = lies(dir.pfad("neu.orb"));
+    ASSERT_EQ(bytes.size(), 37340u);
+    EXPECT_EQ(bytes[15], '\x01');
+    EXPECT_EQ(bytes[16], ' ');
+    EXPECT_EQ(bytes[17], '\0');
+}
+
+TEST(PlanDateiBefehle, CancelledSaveDialogSavesNothing)
+{
+    Fenster f;
+    f->menue().Planspeichern1->trigger();
+    EXPECT_EQ(f.dialoge->filter.size(), 1);
+    EXPECT_TRUE(f->dateiname().isEmpty());
+    EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
+}
+
+TEST(PlanDateiBefehle, FailedLoadKeepsFileNameModelAndShowsTheMessage)
+{
+    TestOrdner dir;
+    Fenster f;
+    f->menue().Neu1->trigger();
+    f->plan().zelle(1, 1, 1).erste.lehrer = "Ab";
+    f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("a.orb")));
+    f->menue().Planspeichernunter1->trigger();
+    ASSERT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("a.orb")));
+
+    std::ofstream(dir.pfad("kurz.orb"), std::ios::binary) << std::string(37339, 'x');
+    f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("kurz.orb")));
+    f->menue().Planladen1->trigger();
+    EXPECT_EQ(f.dialoge->fehler_texte, QStringList{"Versuch hinter dem Dateiende zu lesen"});
+    EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("a.orb")));
+    EXPECT_EQ(f->plan().zelle(1, 1, 1).erste.lehrer, "Ab");
+
+    f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("fehlt.orb")));
+    f->menue().Planladen1->trigger();
+    EXPECT_EQ(f.dialoge->fehler_texte.last(), "Datei nicht gefunden");
+
+    // The program goes on: a following save writes the unchanged plan.
+    f->menue().Planspeichern1->trigger();
+    EXPECT_EQ(lies(dir.pfad("a.orb")).substr(0, 3), std::string("\x02" "Ab", 3));
+}
+
+TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
+{
+    TestOrdner dir;
+    std::string bytes(37340, '\0');
+    bytes[0] = 2;
+    bytes[1] = 'M';
+    bytes[2] = 'a';
+    std::ofstream(dir.pfad("p.orb"), std::ios::binary) << bytes;
+    Fenster f;
+    f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("p.orb")));
+    f->menue().Planladen1->trigger();
+    EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
+    EXPECT_FALSE(f->kein_plan());
+    EXPECT_EQ(f->plan().zelle(1, 1, 1).erste.lehrer, "Ma");
+    EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("p.orb")));
+}
