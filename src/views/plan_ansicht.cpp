@@ -187,6 +187,7 @@ void PlanAnsicht::leere_felder()
     };
     for (const Groesse& g : groessen)
         bilder_(g.bild).rechteck(0, 0, g.breite, g.hoehe);
+    seitenansichten_vergessen();
 }
 
 } // namespace orbela

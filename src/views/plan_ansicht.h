@@ -46,6 +46,13 @@ private:
     const Lehrerliste& liste_;
     Bildflaechen bilder_;
     AnsichtsHost& host_;
+
+    // side views
+    // The inputs each side-view image was last completely drawn from (empty:
+    // draw it anew), so that a picture that would not change is not redrawn.
+    std::array<std::vector<unsigned char>, Bildflaechen::anzahl + 1> seiten_stand_;
+    // Forgets them all; for whatever draws over the side-view images.
+    void seitenansichten_vergessen();
 };
 
 } // namespace orbela
