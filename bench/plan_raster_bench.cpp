@@ -1,0 +1,187 @@
+// How long the plan grid takes to draw into real bitmaps: one keystroke in
+// an edit field (one cell, its lesson row's conflict colours and the side
+// views) and one full redraw of a day.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "canvas/qt_canvas.h"
+#include "core/plantyp.h"
+#include "views/plan_ansicht.h"
+
+using namespace orbela;
+
+namespace {
+
+class StillerHost final : public AnsichtsHost {
+public:
+    void statuszeilen_leeren() override {}
+    void tag_reiter_setzen(int) override {}
+    void bild_sichtbar(int, bool) override {}
+};
+
+// Number and text joined by appending (what gcc 12 does not warn about).
+std::string mit_zahl(std::string vorne, int zahl, std::string_view hinten = {})
+{
+    vorne += std::to_string(zahl);
+    vorne += hinten;
+    return vorne;
+}
+
+// Distinct two-letter codes for i = 0..675.
+std::string kuerzel(int i)
+{
+    return {static_cast<char>('A' + i % 26), static_cast<char>('a' + (i / 26 + i * 7) % 26)};
+}
+
+// A school with every cell of every day filled, a quarter of them with two
+// occupancies, and a teacher list of 30 cards with some blocked lessons.
+struct Schule {
+    std::unique_ptr<plantyp> plan = std::make_unique<plantyp>();
+    Lehrerliste liste;
+
+    Schule()
+    {
+        for (int i = 0; i < 30; ++i) {
+            lehrereintrag e{};
+            e.kuerzel = kuerzel(i);
+            e.stunden = "24";
+            for (int t = 0; t < anzahl_tage; ++t)
+                e.gesperrt[t][(i + t) % anzahl_stunden] = i % 3 == 0 ? 1 : 0;
+            liste.eintraege.push_back(e);
+        }
+        const char* faecher[] = {"De", "Ma", "Sa", "Ku", "Mu", "Sp", "En", "Re"};
+        for (int c = 1; c <= anzahl_klassen; ++c) {
+            klassentyp& k = plan->klasse(c);
+            const char zug[] = {static_cast<char>('a' + (c - 1) % 5), '\0'};
+            k.klasse = mit_zahl("", 1 + (c - 1) / 5, zug);
+            k.klassenlehrer = kuerzel(c);
+            k.klassenraum = mit_zahl("R", c);
+            k.wochenstunden = "26";
+        }
+        for (int l = 1; l <= anzahl_stunden; ++l) {
+            plan->zeit(l).beginn = mit_zahl("", 7 + l, ":00");
+            plan->zeit(l).ende = mit_zahl("", 7 + l, ":45");
+        }
+        int n = 0;
+        for (int t = 1; t <= anzahl_tage; ++t)
+            for (int l = 1; l <= anzahl_stunden; ++l)
+                for (int c = 1; c <= anzahl_klassen; ++c, ++n) {
+                    zellentyp& z = plan->zelle(t, l, c);
+                    // 32 codes for 30 cards: some doubles and unlisted ones.
+                    z.erste.lehrer = kuerzel((c + l * 3 + t) % 32);
+                    z.erste.fach = faecher[n % 8];
+                    z.erste.raum = mit_zahl("R", (c + l) % 24);
+                    z.erste.setze_verzichtbar(n % 11 == 0 ? 'v' : ' ');
+                    if (n % 4 == 0) {
+                        z.zweite.lehrer = kuerzel((c * 5 + l) % 32);
+                        z.zweite.fach = faecher[(n + 3) % 8];
+                        z.zweite.raum = mit_zahl("F", c % 4);
+                    }
+                }
+    }
+};
+
+// The main window's images as bitmaps of their real sizes, at 96 dpi.
+struct Bilder {
+    static constexpr std::array<std::array<int, 2>, Bildflaechen::anzahl + 1> groessen{{
+        {0, 0}, {1000, 750}, {140, 150}, {140, 150}, {140, 150}, {140, 150}, {500, 100},
+        {280, 151}, {80, 151}, {80, 151}, {500, 61}, {500, 61},
+    }};
+    std::array<std::unique_ptr<QImage>, Bildflaechen::anzahl + 1> bilder;
+    std::array<std::unique_ptr<QtCanvas>, Bildflaechen::anzahl + 1> canvases;
+    Bildflaechen flaechen;
+
+    Bilder()
+    {
+        for (int i = 1; i <= Bildflaechen::anzahl; ++i) {
+            const auto n = static_cast<std::size_t>(i);
+            bilder[n] = std::make_unique<QImage>(groessen[n][0], groessen[n][1], QImage::Format_RGB32);
+            bilder[n]->fill(Qt::white);
+            canvases[n] = std::make_unique<QtCanvas>(*bilder[n], 96);
+            flaechen.bild[n] = canvases[n].get();
+        }
+    }
+    // What the window does before it shows the bitmaps.
+    void abschliessen()
+    {
+        for (int i = 1; i <= Bildflaechen::anzahl; ++i)
+            canvases[static_cast<std::size_t>(i)]->abschliessen();
+    }
+};
+
+struct Aufbau {
+    Schule schule;
+    Optionen optionen;
+    Bilder bilder;
+    StillerHost host;
+    PlanAnsicht ansicht{*schule.plan, optionen, schule.liste, bilder.flaechen, host};
+
+    explicit Aufbau(bool seitenansichten)
+    {
+        optionen.klassenplan_anzeigen = seitenansichten;
+        optionen.raum_lehrerplan_anzeigen = seitenansichten;
+        optionen.statistik_anzeigen = seitenansichten;
+        optionen.lehrereinsatz_anzeigen = seitenansichten;
+        ansicht.leere_felder();
+        ansicht.aufbau_plan();
+        ansicht.anzeigen(1);
+        bilder.abschliessen();
+    }
+};
+
+// One keystroke: the first teacher code of the selected cell changes, as
+// the edit field's change handler writes it, and the cell is drawn anew.
+void tastendruck(benchmark::State& state, bool seitenansichten)
+{
+    Aufbau a(seitenansichten);
+    const int t = 3, l = 4, c = 7;
+    a.ansicht.feld(t, l, true, c);
+    int i = 0;
+    for (auto _ : state) {
+        a.schule.plan->zelle(t, l, c).erste.lehrer = kuerzel(i++ % 5);
+        a.ansicht.feld(t, l, true, c);
+        a.bilder.abschliessen();
+    }
+}
+
+void BM_Tastendruck(benchmark::State& state) { tastendruck(state, true); }
+void BM_TastendruckOhneSeitenansichten(benchmark::State& state) { tastendruck(state, false); }
+
+// A full redraw of a day: the blank frame, then every cell and every row's
+// conflict colours.
+void BM_Neuaufbau(benchmark::State& state)
+{
+    Aufbau a(true);
+    int tag = 0;
+    for (auto _ : state) {
+        a.ansicht.aufbau_plan();
+        a.ansicht.anzeigen(tag++ % anzahl_tage + 1);
+        a.bilder.abschliessen();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Tastendruck)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastendruckOhneSeitenansichten)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Neuaufbau)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application; no display is needed for that.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
