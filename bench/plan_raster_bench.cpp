@@ -101,7 +101,8 @@ struct Bilder {
     {
         for (int i = 1; i <= Bildflaechen::anzahl; ++i) {
             const auto n = static_cast<std::size_t>(i);
-            bilder[n] = std::make_unique<QImage>(groessen[n][0], groessen[n][1], QImage::Format_RGB32);
+            bilder[n] = std::make_unique<QImage>(groessen[n][0], groessen[n][1],
+                                                 QImage::Format_RGB32);
             bilder[n]->fill(Qt::white);
             canvases[n] = std::make_unique<QtCanvas>(*bilder[n], 96);
             flaechen.bild[n] = canvases[n].get();
