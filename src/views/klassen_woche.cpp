@@ -118,7 +118,7 @@ void strichliste_gitter(Canvas& c)
 
 void PlanAnsicht::aufbau_klassenplan(int klasse)
 {
-    if (!optionen_.klassenplan_anzeigen)
+    if (!optionen_.klassenplan_anzeigen || klasse < 1 || klasse > anzahl_klassen)
         return;
     Canvas& woche_bild = bilder_(7);
     Canvas& lehrer_bild = bilder_(8);

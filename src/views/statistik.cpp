@@ -168,6 +168,10 @@ void PlanAnsicht::aufbau_lehrer(int tag, int stunde, int klasse)
 {
     if (!optionen_.lehrereinsatz_anzeigen)
         return;
+    // Only a real cell has a deployment to show.
+    if (tag < 1 || tag > anzahl_tage || stunde < 1 || stunde > anzahl_stunden || klasse < 1
+        || klasse > anzahl_klassen)
+        return;
     Canvas& erstes = bilder_(10);
     Canvas& zweites = bilder_(11);
     Bildstand& stand = seiten_stand_[10];

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 
 #include "seiten_umgebung.h"
 
@@ -76,9 +77,12 @@ TEST_F(LehrerWoche, CodesCompareWholeAndCaseSensitive)
     klasse(1, "1a");
     setze(1, 1, 1, "me");
     setze(1, 2, 1, "Mex");
+    // Bytes behind the length do not count.
+    std::memcpy(&plan.zelle(1, 3, 1).erste.lehrer, "\x02MeXY", 5);
     ansicht->aufbau_lehrerplan("Me", "");
     EXPECT_EQ(text_bei(2, 20, 15), "");
     EXPECT_EQ(text_bei(2, 20, 30), "");
+    EXPECT_EQ(text_bei(2, 20, 45), "1a");
 }
 
 TEST_F(LehrerWoche, BlockedLessonsOfTheFirstListEntryAreCrossedOut)

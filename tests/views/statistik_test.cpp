@@ -273,13 +273,20 @@ TEST_F(LehrerEinsatz, ALetterInTheLessonCountStopsTheStripWhereItIsCompared)
     }
 }
 
-TEST_F(LehrerEinsatz, SwitchedOffItDrawsNothing)
+TEST_F(LehrerEinsatz, SwitchedOffOrOutsideTheGridItDrawsNothing)
 {
+    neuer_lehrer("Ab", "1");
+    ansicht->aufbau_lehrer(0, 1, 1);
+    ansicht->aufbau_lehrer(1, 0, 1);
+    ansicht->aufbau_lehrer(1, 10, 1);
+    ansicht->aufbau_lehrer(1, 1, 21);
+    ansicht->aufbau_klassenplan(0);
+    ansicht->aufbau_klassenplan(21);
     optionen.lehrereinsatz_anzeigen = false;
-    neuer_lehrer("Ab", "x");
+    liste.eintrag(1).stunden = "x";
     ansicht->aufbau_lehrer(1, 1, 1);
-    EXPECT_TRUE(bild(10).operationen().empty());
-    EXPECT_TRUE(bild(11).operationen().empty());
+    for (int n = 7; n <= 11; ++n)
+        EXPECT_TRUE(bild(n).operationen().empty()) << n;
 }
 
 TEST_F(LehrerEinsatz, IsDrawnAgainOnlyWhenTheStripWouldChange)
