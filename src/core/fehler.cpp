@@ -8,7 +8,10 @@ namespace orbela {
 
 Fehler Fehler::kein_integer(std::string_view text_1252)
 {
-    return Fehler("'" + utf8_aus_1252(text_1252) + "' ist kein gültiger Integerwert");
+    std::string text = "'";
+    text += utf8_aus_1252(text_1252);
+    text += "' ist kein gültiger Integerwert";
+    return Fehler(std::move(text));
 }
 
 Fehler Fehler::aus_errno(int fehlernummer)
@@ -34,7 +37,11 @@ Fehler Fehler::aus_errno(int fehlernummer)
     case EDQUOT:
         return Fehler("Zu wenig Speicherplatz");
     default:
-        return Fehler("E/A-Fehler " + std::to_string(fehlernummer));
+    {
+        std::string text = "E/A-Fehler ";
+        text += std::to_string(fehlernummer);
+        return Fehler(std::move(text));
+    }
     }
 }
 

@@ -12,18 +12,20 @@ class TippLaenge : public QValidator {
 public:
     TippLaenge(CodeFeld* feld)
         : QValidator(feld)
-        , feld_(feld)
+        , max_(feld->maxGetippt())
     {
+        connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) { laenge_ = t.size(); });
     }
     State validate(QString& eingabe, int&) const override
     {
-        if (eingabe.size() > feld_->maxGetippt() && eingabe.size() > feld_->text().size())
+        if (eingabe.size() > max_ && eingabe.size() > laenge_)
             return Invalid;
         return Acceptable;
     }
 
 private:
-    CodeFeld* feld_;
+    int max_;
+    qsizetype laenge_ = 0;
 };
 
 } // namespace

@@ -1,0 +1,276 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "test_dialoge.h"
+#include "ui/bild_widget.h"
+#include "ui/codefeld.h"
+#include "ui/fokus_knopf.h"
+#include "ui/hauptfenster.h"
+#include "ui/plan_seite.h"
+
+using namespace orbela;
+
+namespace {
+
+// A shown, active main window with a new plan, driven by real events.
+class Bearbeitung : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        fenster = std::make_unique<Hauptfenster>(std::move(d));
+        fenster->show();
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    }
+
+    void neu() { fenster->menue().Neu1->trigger(); }
+    BildWidget* grid() { return fenster->bild(1); }
+    CodeFeld* edit(int n) { return fenster->planSeite()->edit(n); }
+    // A click into the grid image at the middle of the left or right half.
+    void klick(int stunde, int klasse, Qt::MouseButton knopf = Qt::LeftButton, bool rechts = false)
+    {
+        QTest::mouseClick(grid(), knopf, {}, QPoint(50 * klasse + (rechts ? 37 : 12), 75 * stunde + 37));
+    }
+    void haken_setzen(int n, bool an)
+    {
+        QCheckBox* c = fenster->planSeite()->checkBox(n);
+        if (c->isChecked() != an)
+            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, 8));
+        ASSERT_EQ(c->isChecked(), an);
+    }
+    // Types characters that have no plain key, as an input method would.
+    static void tippe(QWidget* w, const QString& text)
+    {
+        for (QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    int stunde() const { return fenster->auswahl().akt_stunde; }
+    int klasse() const { return fenster->auswahl().akt_klasse; }
+    QWidget* fokus() const { return QApplication::focusWidget(); }
+    void popup_waehlen(int eintrag)
+    {
+        QMenu* popup = fenster->popupMenu1();
+        ASSERT_TRUE(popup->isVisible());
+        popup->actions().at(eintrag)->trigger();
+        popup->hide();
+    }
+
+    TestDialoge* dialoge = nullptr;
+    std::unique_ptr<Hauptfenster> fenster;
+};
+
+} // namespace
+
+TEST_F(Bearbeitung, ClicksBeforeNewDoNothingWhileDayTabsDrawAnEmptyGrid)
+{
+    klick(2, 3);
+    EXPECT_EQ(stunde(), 0);
+    EXPECT_EQ(klasse(), 0);
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::leer);
+    EXPECT_EQ(grid()->bild().pixel(50, 100), qRgb(255, 255, 255));
+    fenster->tabControl1()->setCurrentIndex(2);
+    EXPECT_EQ(fenster->auswahl().akt_tag, 3);
+    EXPECT_EQ(grid()->bild().pixel(50, 100), qRgb(0, 0, 0)); // grid line of column 1
+    klick(2, 3);
+    EXPECT_EQ(stunde(), 0);
+}
+
+TEST_F(Bearbeitung, CornerClicksCycleTheDaysWithTheTabFollowing)
+{
+    neu();
+    fenster->tabControl1()->setCurrentIndex(5);
+    ASSERT_EQ(fenster->auswahl().akt_tag, 6);
+    klick(0, 0);
+    EXPECT_EQ(fenster->auswahl().akt_tag, 1);
+    EXPECT_EQ(fenster->tabControl1()->currentIndex(), 0);
+    EXPECT_EQ(fenster->statuszeile(0), "Mo");
+    klick(0, 0, Qt::RightButton);
+    EXPECT_EQ(fenster->auswahl().akt_tag, 6);
+    EXPECT_EQ(fenster->tabControl1()->currentIndex(), 5);
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::leer);
+}
+
+TEST_F(Bearbeitung, SelectionShowsTheMatchingPageAndStatusTexts)
+{
+    neu();
+    fenster->plan().klasse(1).klasse = "1a";
+    klick(3, 1);
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::plan);
+    EXPECT_EQ(fenster->statuszeile(0), "Mo");
+    EXPECT_EQ(fenster->statuszeile(1), "3. Stunde");
+    EXPECT_EQ(fenster->statuszeile(2), "Klasse: 1a");
+    klick(0, 1);
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::klassen);
+    EXPECT_EQ(stunde(), 0);
+    EXPECT_EQ(klasse(), 1);
+    EXPECT_TRUE(fenster->statuszeile(1).isEmpty());
+    klick(4, 0);
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::stunden);
+    EXPECT_EQ(fenster->statuszeile(1), "4. Stunde");
+    EXPECT_TRUE(fenster->statuszeile(2).isEmpty());
+    fenster->menue().Stunden081->trigger();
+    klick(4, 0);
+    EXPECT_EQ(fenster->statuszeile(1), "3. Stunde");
+}
+
+TEST_F(Bearbeitung, TypedTextGoesIntoTheCellCutToTwoTypedCharacters)
+{
+    neu();
+    klick(2, 2);
+    edit(1)->setFocus();
+    QTest::keyClicks(edit(1), "Mxy");
+    EXPECT_EQ(edit(1)->text(), "Mx");
+    EXPECT_EQ(fenster->plan().zelle(1, 2, 2).erste.lehrer, "Mx");
+    // A longer code from a file is shown whole and stays whole.
+    fenster->plan().zelle(1, 3, 2).erste.fach = "DEUT";
+    klick(3, 2);
+    EXPECT_EQ(edit(2)->text(), "DEUT");
+    EXPECT_EQ(fenster->plan().zelle(1, 3, 2).erste.fach, "DEUT");
+    // Umlauts are stored as Windows-1252, characters it lacks as '?'.
+    edit(3)->setFocus();
+    edit(3)->selectAll();
+    tippe(edit(3), "Fö");
+    EXPECT_EQ(fenster->plan().zelle(1, 3, 2).erste.raum, "F\xF6");
+    edit(3)->selectAll();
+    tippe(edit(3), "Ж");
+    EXPECT_EQ(fenster->plan().zelle(1, 3, 2).erste.raum, "?");
+}
+
+TEST_F(Bearbeitung, TypingASecondTeacherMakesTheCellDoubleAtOnce)
+{
+    neu();
+    klick(1, 1);
+    ASSERT_FALSE(fenster->plan().zelle(1, 1, 1).ist_doppelt());
+    edit(4)->setFocus();
+    QTest::keyClicks(edit(4), "ab");
+    EXPECT_TRUE(fenster->plan().zelle(1, 1, 1).ist_doppelt());
+    EXPECT_EQ(fenster->plan().zelle(1, 1, 1).zweite.lehrer, "ab");
+}
+
+TEST_F(Bearbeitung, WithAllCheckBoxesClearedTabReachesTheAdvanceButtonAndReturnsToEdit1)
+{
+    neu();
+    for (int n = 1; n <= 6; ++n)
+        haken_setzen(n, false);
+    klick(2, 3);
+    QTest::mouseClick(edit(1), Qt::LeftButton);
+    ASSERT_EQ(fokus(), edit(1));
+    QTest::keyClick(edit(1), Qt::Key_Tab);
+    EXPECT_EQ(stunde(), 3);
+    EXPECT_EQ(klasse(), 3);
+    EXPECT_EQ(fokus(), edit(1));
+}
+
+TEST_F(Bearbeitung, WithOnlyCheckBox3TabAdvancesOneLessonAtATimeInEdit3)
+{
+    neu();
+    for (int n = 1; n <= 6; ++n)
+        haken_setzen(n, n == 3);
+    klick(1, 2);
+    QTest::mouseClick(edit(3), Qt::LeftButton);
+    for (int l = 1; l <= 3; ++l) {
+        ASSERT_EQ(fokus(), edit(3));
+        QTest::keyClicks(edit(3), "R" + QString::number(l));
+        QTest::keyClick(fokus(), Qt::Key_Tab);
+        EXPECT_EQ(stunde(), l + 1);
+        EXPECT_EQ(fenster->plan().zelle(1, l, 2).erste.raum.str(), (QStringLiteral("R") + QString::number(l)).toStdString());
+    }
+    EXPECT_EQ(fokus(), edit(3));
+}
+
+TEST_F(Bearbeitung, AdvancingFromLessonNineGoesToTheNextColumnAndScrollsItIntoView)
+{
+    neu();
+    fenster->resize(500, 600);
+    fenster->scrollBox1()->verticalScrollBar()->setValue(1000);
+    klick(9, 4);
+    ASSERT_EQ(stunde(), 9);
+    QTest::mouseClick(edit(6), Qt::LeftButton);
+    QTest::keyClick(edit(6), Qt::Key_Tab); // from the last edit onto the advance button
+    EXPECT_EQ(stunde(), 1);
+    EXPECT_EQ(klasse(), 5);
+    const int h = fenster->scrollBox1()->horizontalScrollBar()->value();
+    const int breite = fenster->scrollBox1()->viewport()->width();
+    EXPECT_LE(h, 250);
+    EXPECT_GE(h + breite, 300);
+    EXPECT_EQ(fenster->scrollBox1()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Bearbeitung, TheLastCellIsLessonNineOfClass19)
+{
+    neu();
+    fenster->scrollBox1()->horizontalScrollBar()->setValue(1000);
+    fenster->scrollBox1()->verticalScrollBar()->setValue(1000);
+    klick(9, 19);
+    ASSERT_EQ(stunde(), 9);
+    ASSERT_EQ(klasse(), 19);
+    fenster->planSeite()->bitBtn2()->setFocus();
+    EXPECT_EQ(stunde(), 9);
+    EXPECT_EQ(klasse(), 19);
+    EXPECT_EQ(fokus(), edit(1));
+}
+
+TEST_F(Bearbeitung, CopyButtonWritesTheCellIntoTheNextLesson)
+{
+    neu();
+    zellentyp& z = fenster->plan().zelle(1, 4, 2);
+    z.erste.lehrer = "Mü";
+    z.erste.fach = "DE";
+    z.zweite.raum = "12";
+    fenster->plan().zelle(1, 5, 2).erste.setze_verzichtbar('v');
+    klick(4, 2);
+    QTest::mouseClick(fenster->planSeite()->speedButton1(), Qt::LeftButton);
+    EXPECT_EQ(stunde(), 5);
+    const zellentyp& neu = fenster->plan().zelle(1, 5, 2);
+    EXPECT_EQ(neu.erste.lehrer, "Mü");
+    EXPECT_EQ(neu.erste.fach, "DE");
+    EXPECT_EQ(neu.zweite.raum, "12");
+    EXPECT_TRUE(neu.erste.ist_verzichtbar()); // flags stay as they were
+}
+
+TEST_F(Bearbeitung, PopupCommandsActOnTheHalfUnderTheMouse)
+{
+    neu();
+    klick(2, 2, Qt::RightButton, true); // right half of a single cell
+    popup_waehlen(0);
+    EXPECT_TRUE(fenster->plan().zelle(1, 2, 2).erste.ist_verzichtbar());
+    EXPECT_FALSE(fenster->plan().zelle(1, 2, 2).zweite.ist_verzichtbar());
+
+    fenster->plan().zelle(1, 3, 2).zweite.lehrer = "Ba";
+    klick(3, 2, Qt::RightButton, true); // right half of a double cell
+    popup_waehlen(0);
+    EXPECT_TRUE(fenster->plan().zelle(1, 3, 2).zweite.ist_verzichtbar());
+    EXPECT_FALSE(fenster->plan().zelle(1, 3, 2).erste.ist_verzichtbar());
+    klick(3, 2, Qt::RightButton, true);
+    popup_waehlen(1);
+    EXPECT_FALSE(fenster->plan().zelle(1, 3, 2).zweite.ist_verzichtbar());
+}
+
+TEST_F(Bearbeitung, ClearingACellKeepsTheFlagsLengthBytes)
+{
+    neu();
+    zellentyp& z = fenster->plan().zelle(1, 6, 4);
+    z.erste.lehrer = "Ab";
+    z.zweite.fach = "MA";
+    z.erste.setze_verzichtbar('v');
+    z.zweite.verzichtbar.len = 0;
+    z.zweite.setze_verzichtbar('v');
+    klick(6, 4, Qt::RightButton);
+    popup_waehlen(3);
+    EXPECT_TRUE(z.ist_leer());
+    EXPECT_EQ(z.erste.verzichtbar.len, 1);
+    EXPECT_EQ(z.erste.verzichtbar.data[0], ' ');
+    EXPECT_EQ(z.zweite.verzichtbar.len, 0);
+    EXPECT_EQ(z.zweite.verzichtbar.data[0], ' ');
+    EXPECT_TRUE(edit(1)->text().isEmpty());
+    EXPECT_TRUE(edit(5)->text().isEmpty());
+}
