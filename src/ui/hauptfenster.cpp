@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -21,6 +22,7 @@
 #include "ui/codefeld.h"
 #include "ui/fokus_knopf.h"
 #include "ui/klassen_seite.h"
+#include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
@@ -70,8 +72,7 @@ void Hauptfenster::baue_fenster()
     for (QAction* a : {menue_.Gesamtplan1, menue_.Klassenplan1, menue_.Klassenplanquer1, menue_.Lehrerplan1,
                        menue_.Raumplan1, menue_.Uebersichtsplan1, menue_.Uebersichtsplan161,
                        menue_.VertretungsplanDrucken1, menue_.Druckereinrichtung1, menue_.Lehrerdatei1,
-                       menue_.Vertretungsplan1, menue_.Fcherbezeichnungen1, menue_.Rau1,
-                       menue_.ExportUVDtxt1, menue_.Lehrerersetzen1})
+                       menue_.Vertretungsplan1, menue_.Fcherbezeichnungen1, menue_.Rau1})
         a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
@@ -137,6 +138,8 @@ void Hauptfenster::baue_fenster()
     popupMenu1_->addSeparator();
     lschen1_ = popupMenu1_->addAction(QStringLiteral("löschen"));
 
+    form7_ = new LehrerErsetzenDialog(this);
+
     resize(797, 600);
 }
 
@@ -148,6 +151,10 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Planspeichern1Click(); }); });
     connect(menue_.Planspeichernunter1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
+    connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
+    connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
 
@@ -217,6 +224,9 @@ void Hauptfenster::verbinde_signale()
         {stundenSeite_->edit10, &Hauptfenster::Edit10Change},
         {stundenSeite_->edit11, &Hauptfenster::Edit11Change},
     }};
+    connect(klassenSeite_->BitBtn5, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn5Click(); }); });
+    connect(klassenSeite_->BitBtn7, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn7Click(); }); });
+    connect(klassenSeite_->BitBtn6, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn6Click(); }); });
     for (const auto& [feld, handler] : kopf_felder) {
         connect(feld, &QLineEdit::textChanged, this,
                 [this, h = handler] { ausfuehren([this, h] { (this->*h)(); }); });

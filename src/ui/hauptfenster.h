@@ -27,6 +27,7 @@ namespace orbela {
 
 class BildWidget;
 class KlassenSeite;
+class LehrerErsetzenDialog;
 class PlanAnsicht;
 class PlanSeite;
 class Seitenansichten;
@@ -51,6 +52,9 @@ public:
     void Planspeichern1Click();
     void Planspeichernunter1Click();
     void Info1Click();
+    void ExportUVDtxt1Click();
+    // --- Extras
+    void Lehrerersetzen1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -83,6 +87,9 @@ public:
     void Edit12Change();
     void Edit10Change();
     void Edit11Change();
+    void BitBtn5Click();
+    void BitBtn7Click();
+    void BitBtn6Click();
 
     // State, for the handlers of other windows and for tests.
     const plantyp& plan() const { return *plan_; }
@@ -108,6 +115,7 @@ public:
     QWidget* pageControl1() const;
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
+    LehrerErsetzenDialog* form7() const { return form7_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -175,6 +183,7 @@ private:
     QAction* nichtverzichtbar1_ = nullptr;
     QAction* lschen1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
+    LehrerErsetzenDialog* form7_ = nullptr;
 };
 
 } // namespace orbela

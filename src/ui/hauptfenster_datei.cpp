@@ -1,9 +1,12 @@
 // The "Datei" commands of the main window: new, load and save a plan.
 
+#include <QApplication>
 #include <QFile>
 
 #include "core/init_plan.h"
+#include "core/kartei_dateien.h"
 #include "core/kartei_laden.h"
+#include "core/uvd_export.h"
 #include "core/plan_datei.h"
 #include "ui/hauptfenster.h"
 #include "ui/info_fenster.h"
@@ -67,6 +70,17 @@ void Hauptfenster::Info1Click()
 {
     InfoFenster info(this);
     dialoge_->modal(info);
+}
+
+void Hauptfenster::ExportUVDtxt1Click()
+{
+    // The wait cursor is restored however the export ends.
+    struct Wartecursor {
+        Wartecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~Wartecursor() { QApplication::restoreOverrideCursor(); }
+    } wartecursor;
+    exportiere_uvd(programmpfad_, *plan_,
+                   [this](std::string_view kuerzel) { return lehrerkuerzel(kartei_, kuerzel); });
 }
 
 void Hauptfenster::lehrerliste_neu_laden()

@@ -1,7 +1,14 @@
-// Pages "Klassen" and "Stunden": the class record of the selected column
-// and the times of the selected lesson.
+// Pages "Klassen" and "Stunden": the class record of the selected column,
+// the column commands and the times of the selected lesson; and replacing a
+// teacher code throughout the plan.
+
+#include <QLineEdit>
 
 #include "canvas/qt_text_1252.h"
+#include "core/ganzzahl.h"
+#include "core/klassen_spalten.h"
+#include "core/lehrer_ersetzen.h"
+#include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
 #include "ui/klassen_seite.h"
@@ -66,6 +73,64 @@ void Hauptfenster::Edit11Change()
         return;
     uebernehmen(plan_->zeit(auswahl_.akt_stunde).ende, *stundenSeite_->edit11);
     ansicht_->feld(auswahl_.akt_tag, auswahl_.akt_stunde, true, 0);
+}
+
+void Hauptfenster::BitBtn5Click()
+{
+    if (!auswahl_.ist_klassenkopf())
+        return;
+    if (!dialoge_->frage(QStringLiteral("Durch das Einfügen einer neuen Spalte wird die ganz rechts "
+                                        "gelöscht. Wollen Sie fortfahren?")))
+        return;
+    spalte_einfuegen(*plan_, auswahl_.akt_klasse);
+    neu_zeichnen();
+    zeige_seite(Seite::leer);
+}
+
+void Hauptfenster::BitBtn7Click()
+{
+    if (!auswahl_.ist_klassenkopf())
+        return;
+    if (!dialoge_->frage(QStringLiteral("Wollen Sie die Spalte wirklich löschen?")))
+        return;
+    spalte_loeschen(*plan_, auswahl_.akt_klasse);
+    neu_zeichnen();
+    zeige_seite(Seite::leer);
+}
+
+void Hauptfenster::BitBtn6Click()
+{
+    if (!auswahl_.ist_klassenkopf())
+        return;
+    const int c = auswahl_.akt_klasse;
+    if (wochenstunden_fehlen(*plan_, c)) {
+        dialoge_->hinweis(QString::fromUtf8(text_zuerst_wochenstunden.data(),
+                                            static_cast<qsizetype>(text_zuerst_wochenstunden.size())));
+        return;
+    }
+    // A number that is none is reported before anything is asked or changed.
+    als_ganzzahl(plan_->klasse(c).wochenstunden.view());
+    if (!dialoge_->frage(QStringLiteral("Alle Daten der aktuellen Klasse werden verändert. "
+                                        "Wollen Sie fortfahren?")))
+        return;
+    const Fuellergebnis ergebnis = klasse_automatisch_fuellen(*plan_, c);
+    if (!ergebnis.neu_zeichnen())
+        return;
+    neu_zeichnen();
+    zeige_seite(Seite::leer);
+    if (ergebnis.abgeschnitten)
+        dialoge_->hinweis(QStringLiteral("Montag bis Freitag haben nur 45 Stunden; "
+                                         "die übrigen Wochenstunden wurden nicht verteilt."));
+}
+
+void Hauptfenster::Lehrerersetzen1Click()
+{
+    if (!dialoge_->modal(*form7_))
+        return;
+    lehrer_ersetzen(*plan_, text_1252_aus_qstring(form7_->Edit1->text()),
+                    text_1252_aus_qstring(form7_->Edit2->text()));
+    neu_zeichnen();
+    zeige_seite(Seite::leer);
 }
 
 } // namespace orbela

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace orbela {
+
+// "Lehrer ersetzen": asks for the old and the new teacher code. Created once,
+// so its fields keep their texts from one use to the next.
+class LehrerErsetzenDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LehrerErsetzenDialog(QWidget* parent = nullptr);
+
+    QLineEdit* Edit1 = nullptr; // old code
+    QLineEdit* Edit2 = nullptr; // new code
+};
+
+} // namespace orbela

@@ -1,0 +1,193 @@
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "test_dialoge.h"
+#include "test_ordner.h"
+#include "ui/bild_widget.h"
+#include "ui/codefeld.h"
+#include "ui/hauptfenster.h"
+#include "ui/klassen_seite.h"
+#include "ui/lehrer_ersetzen_dialog.h"
+#include "ui/plan_seite.h"
+#include "ui/stunden_seite.h"
+
+using namespace orbela;
+
+namespace {
+
+// A main window started in a fresh working directory of its own.
+class ImOrdner : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vorher = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(ordner.pfad("")));
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        fenster = std::make_unique<Hauptfenster>(std::move(d));
+        fenster->menue().Neu1->trigger();
+    }
+    void TearDown() override
+    {
+        fenster.reset();
+        QDir::setCurrent(vorher);
+    }
+    void klick(int stunde, int klasse)
+    {
+        QTest::mouseClick(fenster->bild(1), Qt::LeftButton, {}, QPoint(50 * klasse + 12, 75 * stunde + 37));
+    }
+    std::string lies(const std::string& name)
+    {
+        std::ifstream f(ordner.pfad(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    }
+    plantyp& plan() { return fenster->plan(); }
+
+    TestOrdner ordner;
+    QString vorher;
+    TestDialoge* dialoge = nullptr;
+    std::unique_ptr<Hauptfenster> fenster;
+};
+
+bool hat_farbe(const QImage& bild, QRect bereich, QRgb farbe)
+{
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
+        for (int x = bereich.left(); x <= bereich.right(); ++x) {
+            if (bild.pixel(x, y) == farbe)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(ImOrdner, FreshInstallationPlansWithoutMessageAndMarksCodesPurple)
+{
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty()) << dialoge->fehler_texte.join(";").toStdString();
+    EXPECT_EQ(fenster->lehrerliste().anzahl(), 0);
+    klick(2, 3);
+    fenster->planSeite()->edit(1)->setText("Xy");
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+    EXPECT_EQ(plan().zelle(1, 2, 3).erste.lehrer, "Xy");
+    const QImage& bild = fenster->bild(1)->bild();
+    EXPECT_TRUE(hat_farbe(bild, QRect(165, 151, 35, 17), qRgb(128, 0, 128)));
+}
+
+TEST_F(ImOrdner, ClassAndTimeFieldsEditTheirRecords)
+{
+    klick(0, 2);
+    ASSERT_EQ(fenster->seite(), Hauptfenster::Seite::klassen);
+    fenster->klassenSeite()->Edit7->setText("2b");
+    fenster->klassenSeite()->Edit8->setText("Mü");
+    fenster->klassenSeite()->Edit12->setText("23");
+    EXPECT_EQ(plan().klasse(2).klasse, "2b");
+    EXPECT_EQ(plan().klasse(2).klassenlehrer, "M\xFC");
+    EXPECT_EQ(plan().klasse(2).wochenstunden, "23");
+    klick(2, 0);
+    ASSERT_EQ(fenster->seite(), Hauptfenster::Seite::stunden);
+    fenster->stundenSeite()->edit10->setText("08:45");
+    EXPECT_EQ(plan().zeit(2).beginn, "08:45");
+    // Selecting the header again shows the stored texts.
+    klick(0, 2);
+    EXPECT_EQ(fenster->klassenSeite()->Edit7->text(), "2b");
+}
+
+TEST_F(ImOrdner, InsertAndDeleteAskFirstAndRedrawOnYes)
+{
+    plan().klasse(3).klasse = "3a";
+    plan().zelle(1, 1, 3).erste.lehrer = "Ab";
+    klick(0, 3);
+    dialoge->antworten = {false};
+    QTest::mouseClick(fenster->klassenSeite()->BitBtn5, Qt::LeftButton);
+    EXPECT_EQ(dialoge->fragen.last(),
+              "Durch das Einfügen einer neuen Spalte wird die ganz rechts gelöscht. Wollen Sie fortfahren?");
+    EXPECT_EQ(plan().klasse(3).klasse, "3a");
+
+    dialoge->antworten = {true};
+    QTest::mouseClick(fenster->klassenSeite()->BitBtn5, Qt::LeftButton);
+    EXPECT_TRUE(plan().klasse(3).klasse.empty());
+    EXPECT_EQ(plan().klasse(4).klasse, "3a");
+    EXPECT_EQ(plan().zelle(1, 1, 4).erste.lehrer, "Ab");
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::leer);
+
+    klick(0, 3);
+    dialoge->antworten = {true};
+    QTest::mouseClick(fenster->klassenSeite()->BitBtn7, Qt::LeftButton);
+    EXPECT_EQ(dialoge->fragen.last(), "Wollen Sie die Spalte wirklich löschen?");
+    EXPECT_EQ(plan().klasse(3).klasse, "3a");
+}
+
+TEST_F(ImOrdner, AutomaticFillChecksTheNumberBeforeAskingOrChanging)
+{
+    plan().klasse(1).klassenlehrer = "Ab";
+    plan().zelle(1, 1, 1).erste.fach = "DE";
+    klick(0, 1);
+    QTest::mouseClick(fenster->klassenSeite()->BitBtn6, Qt::LeftButton);
+    EXPECT_EQ(dialoge->hinweise, QStringList{"Zuerst Wochenstunden eingeben!"});
+
+    fenster->klassenSeite()->Edit12->setText("x");
+    QTest::mouseClick(fenster->klassenSeite()->BitBtn6, Qt::LeftButton);
+    EXPECT_EQ(dialoge->fehler_texte, QStringList{"'x' ist kein gültiger Integerwert"});
+    EXPECT_TRUE(dialoge->fragen.isEmpty());
+    EXPECT_EQ(plan().zelle(1, 1, 1).erste.fach, "DE");
+
+    fenster->klassenSeite()->Edit12->setText("7");
+    dialoge->antworten = {true};
+    QTest::mouseClick(fenster->klassenSeite()->BitBtn6, Qt::LeftButton);
+    EXPECT_EQ(dialoge->fragen.last(), "Alle Daten der aktuellen Klasse werden verändert. Wollen Sie fortfahren?");
+    EXPECT_EQ(plan().zelle(1, 1, 1).erste.lehrer, "Ab");
+    EXPECT_TRUE(plan().zelle(1, 1, 1).erste.fach.empty());
+    EXPECT_EQ(plan().zelle(2, 2, 1).erste.lehrer, "Ab");
+    EXPECT_TRUE(plan().zelle(3, 2, 1).erste.lehrer.empty());
+}
+
+TEST_F(ImOrdner, ReplaceTeacherKeepsTheDialogTextsAndCancelChangesNothing)
+{
+    plan().zelle(6, 9, 20).zweite.lehrer = "Ab";
+    plan().zelle(2, 3, 5).erste.lehrer = "ab";
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
+        EXPECT_EQ(form.windowTitle(), "Lehrer ersetzen");
+        form.Edit1->setText("Ab");
+        form.Edit2->setText("Cdefgh");
+        return true;
+    };
+    fenster->menue().Lehrerersetzen1->trigger();
+    EXPECT_EQ(plan().zelle(6, 9, 20).zweite.lehrer, "Cdef");
+    EXPECT_EQ(plan().zelle(2, 3, 5).erste.lehrer, "ab");
+    EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::leer);
+
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
+        EXPECT_EQ(form.Edit1->text(), "Ab"); // kept from the last use
+        form.Edit1->setText("ab");
+        return false;
+    };
+    fenster->menue().Lehrerersetzen1->trigger();
+    EXPECT_EQ(plan().zelle(2, 3, 5).erste.lehrer, "ab");
+}
+
+TEST_F(ImOrdner, ExportWritesUvdTxtAndAlwaysRestoresTheCursor)
+{
+    plan().klasse(1).klasse = "1a";
+    plan().zelle(1, 1, 1).erste.lehrer = "Ma";
+    plan().zelle(1, 1, 1).erste.fach = "de";
+    fenster->menue().ExportUVDtxt1->trigger();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    const std::string text = lies("uvd.txt");
+    EXPECT_EQ(text.substr(0, 9), "\"Klasse\";");
+    EXPECT_NE(text.find("\"01a\";\"\";\"\";\"\";1,00;\"DE\";\"\";;;\"\"\r\n"), std::string::npos) << text;
+
+    ::chmod(ordner.pfad("uvd.txt").c_str(), 0444);
+    fenster->menue().ExportUVDtxt1->trigger();
+    EXPECT_EQ(dialoge->fehler_texte, QStringList{"Dateizugriff verweigert"});
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(lies("uvd.txt"), text);
+}
