@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <cstring>
+#include <tuple>
 
 #include "canvas/qt_text_1252.h"
 #include "core/kartei_laden.h"
@@ -137,6 +138,7 @@ void Hauptfenster::baue_fenster()
     nichtverzichtbar1_ = popupMenu1_->addAction(QStringLiteral("nicht verzichtbar"));
     popupMenu1_->addSeparator();
     lschen1_ = popupMenu1_->addAction(QStringLiteral("löschen"));
+    tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
 
@@ -230,6 +232,39 @@ void Hauptfenster::verbinde_signale()
     for (const auto& [feld, handler] : kopf_felder) {
         connect(feld, &QLineEdit::textChanged, this,
                 [this, h = handler] { ausfuehren([this, h] { (this->*h)(); }); });
+    }
+}
+
+void Hauptfenster::tastenkuerzel_anlegen()
+{
+    // The grid takes no keyboard focus, so the popup commands also have
+    // shortcuts that act on the selected cell: on its right half while the
+    // focus is in a field of the second occupancy.
+    using Handler = void (Hauptfenster::*)();
+    const std::array<std::tuple<QAction*, QKeySequence, Handler>, 3> kuerzel = {{
+        {verzichtbar1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &Hauptfenster::verzichtbar1Click},
+        {nichtverzichtbar1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &Hauptfenster::nichtverzichtbar1Click},
+        {lschen1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &Hauptfenster::lschen1Click},
+    }};
+    for (const auto& [eintrag, taste, handler] : kuerzel) {
+        eintrag->setShortcut(taste);
+        eintrag->setShortcutContext(Qt::WidgetShortcut); // shown in the popup only
+        auto* tastatur = new QAction(this);
+        tastatur->setShortcut(taste);
+        tastatur->setShortcutContext(Qt::WindowShortcut);
+        addAction(tastatur);
+        connect(tastatur, &QAction::triggered, this, [this, h = handler] {
+            ausfuehren([this, h] {
+                if (!auswahl_.ist_zelle())
+                    return;
+                bool rechts = false;
+                for (int n = 4; n <= 6; ++n)
+                    rechts = rechts || planSeite_->edit(n)->hasFocus();
+                maus_x_ = 50 * auswahl_.akt_klasse + (rechts ? 37 : 12);
+                maus_y_ = 75 * auswahl_.akt_stunde + 37;
+                (this->*h)();
+            });
+        });
     }
 }
 

@@ -128,6 +128,7 @@ private:
 
     void baue_fenster();
     void verbinde_signale();
+    void tastenkuerzel_anlegen();
     // Runs a handler under the general error handler and shows what it drew.
     template <typename Handler>
     void ausfuehren(Handler&& handler)

@@ -47,7 +47,7 @@ PlanSeite::PlanSeite(QWidget* parent)
         checks_[static_cast<std::size_t>(n)] = c;
     }
 
-    bitBtn2_ = new FokusKnopf(QStringLiteral("zur nächsten Stunde"), this);
+    bitBtn2_ = new FokusKnopf(QStringLiteral("nächste Stunde"), this);
     bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
     bitBtn2_->setGeometry(32, 136, 121, 25);
     bitBtn2_->setToolTip(QStringLiteral("zur nächsten Stunde"));

@@ -274,3 +274,19 @@ TEST_F(Bearbeitung, ClearingACellKeepsTheFlagsLengthBytes)
     EXPECT_TRUE(edit(1)->text().isEmpty());
     EXPECT_TRUE(edit(5)->text().isEmpty());
 }
+
+TEST_F(Bearbeitung, ShortcutsMarkTheSelectedCellOnTheHalfOfTheFocusedField)
+{
+    neu();
+    fenster->plan().zelle(1, 2, 3).zweite.lehrer = "Ba";
+    klick(2, 3);
+    QTest::mouseClick(edit(5), Qt::LeftButton);
+    QTest::keyClick(edit(5), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(fenster->plan().zelle(1, 2, 3).zweite.ist_verzichtbar());
+    EXPECT_FALSE(fenster->plan().zelle(1, 2, 3).erste.ist_verzichtbar());
+    QTest::mouseClick(edit(1), Qt::LeftButton);
+    QTest::keyClick(edit(1), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(fenster->plan().zelle(1, 2, 3).erste.ist_verzichtbar());
+    QTest::keyClick(edit(1), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(fenster->plan().zelle(1, 2, 3).ist_leer());
+}
