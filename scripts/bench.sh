@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the benchmarks and runs them: medians of
+# ten repetitions of a keystroke round and a full redraw of the grid.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+scripts/install-deps.sh
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DORBELA_BUILD_TESTS=OFF -DORBELA_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build build-bench -j"$(nproc)" --target orbela_bench
+
+QT_QPA_PLATFORM=offscreen exec build-bench/bench/orbela_bench \
+  --benchmark_repetitions=10 --benchmark_report_aggregates_only=true "$@"
