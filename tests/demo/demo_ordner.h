@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "core/kartei_dateien.h"
+#include "core/lehrertyp.h"
+#include "core/lehrerliste.h"
+#include "core/plan_datei.h"
+#include "core/plantyp.h"
+
+// The demo school the build writes, and its files read the way the program
+// reads them.
+namespace demo {
+
+inline std::string datei(const std::string& name)
+{
+    return std::string(ORBELA_DEMO_DIR) + "/" + name;
+}
+
+inline std::string lies(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+inline std::unique_ptr<orbela::plantyp> plan()
+{
+    auto p = std::make_unique<orbela::plantyp>();
+    std::memset(static_cast<void*>(p.get()), 0, sizeof(orbela::plantyp));
+    orbela::lade_plan(datei("Beispielschule.orb"), *p);
+    return p;
+}
+
+inline orbela::Lehrerliste lehrerliste()
+{
+    orbela::lehrertyp kartei;
+    orbela::lade_kartei(kartei, datei("adresslehrdat.int"));
+    orbela::Lehrerliste liste;
+    orbela::alle_lehrer(kartei, liste);
+    return liste;
+}
+
+} // namespace demo
