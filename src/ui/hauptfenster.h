@@ -153,6 +153,7 @@ private:
     void lehrerliste_neu_laden();
     void lehrerliste_nach_planladen();
     void verzichtbar_setzen(char zeichen);
+    void zelle_neu_zeichnen(int stunde, int klasse);
     void option_umschalten(QAction* eintrag, bool& option);
 
     std::unique_ptr<Dialoge> dialoge_;

@@ -9,6 +9,7 @@
 
 #include "canvas/qt_text_1252.h"
 #include "core/beschriftung.h"
+#include "core/zellen_befehle.h"
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
@@ -256,16 +257,17 @@ void Hauptfenster::zeige_zellenstatus(int stunde, int klasse)
 
 void Hauptfenster::verzichtbar_setzen(char zeichen)
 {
-    if (kein_plan_)
+    const auto ziel = zelle_bei(maus_x_, maus_y_);
+    if (kein_plan_ || !ziel)
         return;
-    const int c = maus_x_ / 50;
-    const int l = maus_y_ / 75;
-    if (c <= 0 || l <= 0 || c > anzahl_klassen || l > anzahl_stunden)
-        return;
-    zellentyp& z = plan_->zelle(auswahl_.akt_tag, l, c);
-    belegungtyp& b = (z.ist_doppelt() && maus_x_ % 50 >= 25) ? z.zweite : z.erste;
-    b.setze_verzichtbar(zeichen);
-    ansicht_->feld(auswahl_.akt_tag, l, c == auswahl_.akt_klasse && l == auswahl_.akt_stunde, c);
+    setze_verzichtbar_bei(plan_->zelle(auswahl_.akt_tag, ziel->stunde, ziel->klasse), maus_x_, zeichen);
+    zelle_neu_zeichnen(ziel->stunde, ziel->klasse);
+}
+
+void Hauptfenster::zelle_neu_zeichnen(int stunde, int klasse)
+{
+    const bool ausgewaehlt = klasse == auswahl_.akt_klasse && stunde == auswahl_.akt_stunde;
+    ansicht_->feld(auswahl_.akt_tag, stunde, ausgewaehlt, klasse);
 }
 
 void Hauptfenster::verzichtbar1Click()
@@ -280,22 +282,13 @@ void Hauptfenster::nichtverzichtbar1Click()
 
 void Hauptfenster::lschen1Click()
 {
-    if (kein_plan_)
+    const auto ziel = zelle_bei(maus_x_, maus_y_);
+    if (kein_plan_ || !ziel)
         return;
-    const int c = maus_x_ / 50;
-    const int l = maus_y_ / 75;
-    if (c <= 0 || l <= 0 || c > anzahl_klassen || l > anzahl_stunden)
-        return;
-    zellentyp& z = plan_->zelle(auswahl_.akt_tag, l, c);
-    for (belegungtyp* b : {&z.erste, &z.zweite}) {
-        b->lehrer.clear();
-        b->fach.clear();
-        b->raum.clear();
-        b->setze_verzichtbar(' ');
-    }
-    ansicht_->feld(auswahl_.akt_tag, l, c == auswahl_.akt_klasse && l == auswahl_.akt_stunde, c);
-    setze_zellen_felder(l, c);
-    zeige_zellenstatus(l, c);
+    loesche_zelle(plan_->zelle(auswahl_.akt_tag, ziel->stunde, ziel->klasse));
+    zelle_neu_zeichnen(ziel->stunde, ziel->klasse);
+    setze_zellen_felder(ziel->stunde, ziel->klasse);
+    zeige_zellenstatus(ziel->stunde, ziel->klasse);
 }
 
 } // namespace orbela
