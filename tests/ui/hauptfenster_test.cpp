@@ -237,3 +237,29 @@ TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
     EXPECT_EQ(f->plan().zelle(1, 1, 1).erste.lehrer, "Ma");
     EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("p.orb")));
 }
+
+TEST(PlanDateiBefehle, LongFileNamesAreKeptWhole)
+{
+    TestOrdner dir;
+    Fenster f;
+    const std::string name = dir.pfad(std::string(150, 'x') + ".orb");
+    f.dialoge->dateien.push_back(QString::fromStdString(name));
+    f->menue().Planspeichernunter1->trigger();
+    EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
+    EXPECT_EQ(f->dateiname(), QString::fromStdString(name));
+    EXPECT_EQ(lies(name).size(), 37340u);
+}
+
+TEST(Fehlerbehandlung, AConversionErrorWhilePaintingIsShownOnceAndTheProgramGoesOn)
+{
+    Fenster f;
+    f->menue().Neu1->trigger();
+    f->plan().klasse(1).klasse = "1a";
+    f->plan().klasse(1).wochenstunden = "x";
+    QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 112));
+    EXPECT_EQ(f.dialoge->fehler_texte, QStringList{"'x' ist kein gültiger Integerwert"});
+    f->plan().klasse(1).wochenstunden = "22";
+    QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 187));
+    EXPECT_EQ(f.dialoge->fehler_texte.size(), 1);
+    EXPECT_EQ(f->auswahl().akt_stunde, 2);
+}

@@ -85,7 +85,7 @@ TEST_F(KlassenWoche, TheTwentiethTallyEntryTakesEveryFurtherCode)
     int n = 0;
     for (int d = 1; d <= 3 && n < 25; ++d) {
         for (int l = 1; l <= 9 && n < 25; ++l, ++n) {
-            const std::string code = "L" + std::to_string(n + 1);
+            const std::string code = std::string("L").append(std::to_string(n + 1));
             setze(d, l, 1, code.c_str());
         }
     }

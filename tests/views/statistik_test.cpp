@@ -224,7 +224,7 @@ TEST_F(LehrerEinsatz, FreeTeachersAreYellowOrGreenWhenTheyTeachNextToTheLesson)
 TEST_F(LehrerEinsatz, EntriesTwentyToThirtyEightGoToTheSecondStrip)
 {
     for (int t = 1; t <= 40; ++t) {
-        const std::string code = "T" + std::to_string(t);
+        const std::string code = std::string("T").append(std::to_string(t));
         neuer_lehrer(code.c_str(), std::to_string(t).c_str());
     }
     liste.eintrag(5).kuerzel.clear(); // an empty entry keeps its column blank
