@@ -8,6 +8,7 @@
 #include <QtTest/QTest>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -262,4 +263,32 @@ TEST(Fehlerbehandlung, AConversionErrorWhilePaintingIsShownOnceAndTheProgramGoes
     QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 187));
     EXPECT_EQ(f.dialoge->fehler_texte.size(), 1);
     EXPECT_EQ(f->auswahl().akt_stunde, 2);
+}
+
+TEST(PlanDateiBefehle, APlanOfArbitraryBytesLoadsDrawsAndEditsWithoutHarm)
+{
+    TestOrdner dir;
+    std::mt19937 zufall(20261209);
+    for (int runde = 0; runde < 3; ++runde) {
+        std::string bytes(37340, '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(zufall() & 0xFF);
+        std::ofstream(dir.pfad("zufall.orb"), std::ios::binary | std::ios::trunc) << bytes;
+        Fenster f;
+        f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("zufall.orb")));
+        f->menue().Planladen1->trigger();
+        // Clicks on the corner, headers and cells, every day; conversion
+        // errors of nonsense numbers may be reported, nothing else happens.
+        for (int tag = 0; tag < 6; ++tag) {
+            f->tabControl1()->setCurrentIndex(tag);
+            for (const QPoint p : {QPoint(10, 10), QPoint(120, 20), QPoint(10, 200), QPoint(220, 420),
+                                   QPoint(940, 700)})
+                QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, p);
+        }
+        for (const QString& text : f.dialoge->fehler_texte)
+            EXPECT_TRUE(text.endsWith("ist kein gültiger Integerwert")) << text.toStdString();
+        f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("zurueck.orb")));
+        f->menue().Planspeichernunter1->trigger();
+        EXPECT_EQ(lies(dir.pfad("zurueck.orb")).size(), 37340u);
+    }
 }
