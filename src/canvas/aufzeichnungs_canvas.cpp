@@ -19,6 +19,8 @@ void AufzeichnungsCanvas::fuelle_rechteck(int x1, int y1, int x2, int y2)
 
 void AufzeichnungsCanvas::text(int x, int y, std::string_view text_1252)
 {
+    if (text_1252.empty())
+        return;
     aufnehmen(Art::text, x, y, x + text_breite(text_1252), y, text_1252);
 }
 

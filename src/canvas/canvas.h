@@ -75,7 +75,7 @@ public:
         linie_zu(x2, y2);
     }
     // The text's top-left corner at (x, y); with a solid brush its cell is
-    // filled with the brush colour first.
+    // filled with the brush colour first. An empty text draws nothing.
     virtual void text(int x, int y, std::string_view text_1252) = 0;
     virtual int text_breite(std::string_view text_1252) = 0;
 

@@ -82,19 +82,20 @@ QtCanvas::SchriftEintrag& QtCanvas::aktuelle_schrift()
     return *letzte_schrift_;
 }
 
-const QStaticText& QtCanvas::gesetzter_text(SchriftEintrag& eintrag, std::string_view text_1252)
+const QtCanvas::GesetzterText& QtCanvas::gesetzter_text(SchriftEintrag& eintrag, std::string_view text_1252)
 {
-    const std::string schluessel(text_1252);
+    std::string schluessel(text_1252);
     auto it = eintrag.texte.find(schluessel);
     if (it != eintrag.texte.end())
         return it->second;
     if (eintrag.texte.size() >= max_gecachte_texte)
         eintrag.texte.clear();
-    QStaticText st(qstring_aus_1252(text_1252));
-    st.setTextFormat(Qt::PlainText);
-    st.setPerformanceHint(QStaticText::AggressiveCaching);
-    st.prepare(QTransform(), eintrag.font);
-    return eintrag.texte.emplace(schluessel, std::move(st)).first->second;
+    const QString text = qstring_aus_1252(text_1252);
+    GesetzterText gesetzt{QStaticText(text), eintrag.metrik->horizontalAdvance(text)};
+    gesetzt.layout.setTextFormat(Qt::PlainText);
+    gesetzt.layout.setPerformanceHint(QStaticText::AggressiveCaching);
+    gesetzt.layout.prepare(QTransform(), eintrag.font);
+    return eintrag.texte.emplace(std::move(schluessel), std::move(gesetzt)).first->second;
 }
 
 void QtCanvas::rechteck(int x1, int y1, int x2, int y2)
@@ -152,28 +153,20 @@ void QtCanvas::text(int x, int y, std::string_view text_1252)
         return;
     QPainter& p = painter();
     SchriftEintrag& eintrag = aktuelle_schrift();
+    const GesetzterText& gesetzt = gesetzter_text(eintrag, text_1252);
     if (pinsel().stil == PinselStil::voll)
-        p.fillRect(x, y, text_breite(text_1252), eintrag.hoehe, qfarbe(pinsel().farbe));
+        p.fillRect(x, y, gesetzt.breite, eintrag.hoehe, qfarbe(pinsel().farbe));
     if (painter_font_ != &eintrag.font) {
         p.setFont(eintrag.font);
         painter_font_ = &eintrag.font;
     }
     p.setPen(qfarbe(schrift().farbe));
-    p.drawStaticText(x, y, gesetzter_text(eintrag, text_1252));
+    p.drawStaticText(x, y, gesetzt.layout);
 }
 
 int QtCanvas::text_breite(std::string_view text_1252)
 {
-    SchriftEintrag& eintrag = aktuelle_schrift();
-    const std::string schluessel(text_1252);
-    auto it = eintrag.breiten.find(schluessel);
-    if (it != eintrag.breiten.end())
-        return it->second;
-    if (eintrag.breiten.size() >= max_gecachte_texte)
-        eintrag.breiten.clear();
-    const int breite = eintrag.metrik->horizontalAdvance(qstring_aus_1252(text_1252));
-    eintrag.breiten.emplace(schluessel, breite);
-    return breite;
+    return gesetzter_text(aktuelle_schrift(), text_1252).breite;
 }
 
 } // namespace orbela

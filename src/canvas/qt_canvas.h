@@ -40,19 +40,23 @@ protected:
     void zeichne_linie(int x1, int y1, int x2, int y2) override;
 
 private:
-    // A font with its metrics and a cache of laid-out texts.
+    // A text laid out once in one font, with its width.
+    struct GesetzterText {
+        QStaticText layout;
+        int breite = 0;
+    };
+    // A font with its metrics and its laid-out texts.
     struct SchriftEintrag {
         Schrift schrift;
         QFont font;
         std::unique_ptr<QFontMetrics> metrik;
         int hoehe = 0;
-        std::unordered_map<std::string, QStaticText> texte;
-        std::unordered_map<std::string, int> breiten;
+        std::unordered_map<std::string, GesetzterText> texte;
     };
 
     QPainter& painter();
     SchriftEintrag& aktuelle_schrift();
-    const QStaticText& gesetzter_text(SchriftEintrag& eintrag, std::string_view text_1252);
+    const GesetzterText& gesetzter_text(SchriftEintrag& eintrag, std::string_view text_1252);
     static QColor qfarbe(Farbe f) { return QColor(f.r, f.g, f.b); }
 
     QPaintDevice& geraet_;

@@ -48,23 +48,23 @@ void zeichne_woche(Canvas& c, const Klassenwoche& w)
 {
     seitenbild_leeren(c, woche_breite, bild_hoehe);
     for (int l = 1; l <= anzahl_stunden; ++l)
-        seitenbild_text(c, 2, 15 * l, Zahltext(w.stunden_0_8 ? l - 1 : l).view());
+        c.text(2, 15 * l, Zahltext(w.stunden_0_8 ? l - 1 : l).view());
     for (int d = 1; d <= anzahl_tage; ++d)
-        seitenbild_text(c, 40 * d + 10, 1, tagkurz(d));
+        c.text(40 * d + 10, 1, tagkurz(d));
     for (int d = 1; d <= anzahl_tage; ++d) {
         for (int l = 1; l <= anzahl_stunden; ++l) {
             const Klassenwoche::Stunde& s = w.stunden[d - 1][l - 1];
-            seitenbild_text(c, 40 * d + 1, 15 * l, s.lehrer.view());
+            c.text(40 * d + 1, 15 * l, s.lehrer.view());
             // Only the second teacher decides whether the lesson is split.
             if (s.zweiter_lehrer.empty()) {
-                seitenbild_text(c, 40 * d + 21, 15 * l, s.fach.view());
+                c.text(40 * d + 21, 15 * l, s.fach.view());
             } else {
-                seitenbild_text(c, 40 * d + 21, 15 * l, s.zweiter_lehrer.view());
+                c.text(40 * d + 21, 15 * l, s.zweiter_lehrer.view());
                 c.linie(40 * d + 20, 15 * l, 40 * d + 20, 15 * l + 15);
             }
         }
     }
-    seitenbild_text(c, 2, 1, w.klasse.view());
+    c.text(2, 1, w.klasse.view());
     c.setze_stift_breite(1);
     for (int k = 1; k <= 7; ++k)
         c.linie(40 * k, 0, 40 * k, 150);

@@ -51,12 +51,12 @@ void zeichne(Canvas& c, const Wochenbild& w, std::string_view code)
 {
     seitenbild_leeren(c, bild_breite, bild_hoehe);
     for (int l = 1; l <= anzahl_stunden; ++l)
-        seitenbild_text(c, 2, 15 * l, Zahltext(w.stunden_0_8 ? l - 1 : l).view());
+        c.text(2, 15 * l, Zahltext(w.stunden_0_8 ? l - 1 : l).view());
     for (int d = 1; d <= anzahl_tage; ++d)
-        seitenbild_text(c, 20 * d + 2, 1, tagkurz(d));
+        c.text(20 * d + 2, 1, tagkurz(d));
     for (int d = 1; d <= anzahl_tage; ++d) {
         for (int l = 1; l <= anzahl_stunden; ++l) {
-            seitenbild_text(c, 20 * d, 15 * l, w.text[d - 1][l - 1].view());
+            c.text(20 * d, 15 * l, w.text[d - 1][l - 1].view());
             if (w.kreuz[d - 1][l - 1]) {
                 c.setze_stift_breite(1);
                 c.setze_stift_farbe(farben::rot);
@@ -66,7 +66,7 @@ void zeichne(Canvas& c, const Wochenbild& w, std::string_view code)
             }
         }
     }
-    seitenbild_text(c, 2, 1, code);
+    c.text(2, 1, code);
     c.setze_stift_breite(1);
     for (int k = 1; k <= 7; ++k)
         c.linie(20 * k, 0, 20 * k, bild_hoehe);

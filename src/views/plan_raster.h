@@ -52,13 +52,11 @@ constexpr Textplatz geteilt(Code code, bool zweite, int stunde, int klasse)
     return {x, oben(stunde) + zeile_y, klein};
 }
 
-// Sets the size and writes the text there. An empty text leaves no mark, so
-// it is not drawn at all (the size is still set, as the drawing would).
+// Sets the size and writes the text there.
 inline void schreibe(Canvas& canvas, Textplatz platz, std::string_view text)
 {
     canvas.setze_schrift_groesse(platz.groesse);
-    if (!text.empty())
-        canvas.text(platz.x, platz.y, text);
+    canvas.text(platz.x, platz.y, text);
 }
 
 } // namespace orbela::raster

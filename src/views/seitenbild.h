@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string_view>
 
 #include "canvas/canvas.h"
 
@@ -15,12 +14,5 @@ void seitenbild_leeren(Canvas& c, int breite, int hoehe);
 // Leaves the canvas as a complete drawing of a side view leaves it, whose
 // last line ended at (x, y). Used when a picture need not be drawn again.
 void seitenbild_zustand_nach_zeichnen(Canvas& c, int x, int y);
-
-// Draws a text unless it is empty (an empty text shows nothing anyway).
-inline void seitenbild_text(Canvas& c, int x, int y, std::string_view text)
-{
-    if (!text.empty())
-        c.text(x, y, text);
-}
 
 } // namespace orbela

@@ -47,14 +47,14 @@ void zeichne_statistik(Canvas& c, const Klassenstatistik& s)
 {
     seitenbild_leeren(c, streifen_breite, 100);
     for (int k = 1; k <= anzahl_klassen; ++k)
-        seitenbild_text(c, 25 * k + 3, 5, s.spalten[k - 1].name.view());
+        c.text(25 * k + 3, 5, s.spalten[k - 1].name.view());
     c.text(3, 35, "soll");
     c.text(3, 65, "ist");
     for (int k = 1; k <= anzahl_klassen; ++k) {
         const Klassenstatistik::Spalte& sp = s.spalten[k - 1];
         if (sp.name.empty())
             continue;
-        seitenbild_text(c, 25 * k + 3, 35, sp.soll.view());
+        c.text(25 * k + 3, 35, sp.soll.view());
         if (zu_viele(sp.soll, sp.ist))
             c.setze_schrift_farbe(farben::rot);
         c.text(25 * k + 3, 65, Zahltext(sp.ist).view());
@@ -116,7 +116,7 @@ void zeichne_spalte(Canvas& c, int k, const Lehrerspalte& sp)
 {
     const int x = 25 * k + 3;
     c.text(x, 0, sp.code.view());
-    seitenbild_text(c, x, 15, sp.soll.view());
+    c.text(x, 15, sp.soll.view());
     if (zu_viele(sp.soll, sp.ist))
         c.setze_schrift_farbe(farben::rot);
     c.text(x, 30, Zahltext(sp.ist).view());
@@ -186,7 +186,7 @@ void PlanAnsicht::aufbau_lehrer(int tag, int stunde, int klasse)
         seitenbild_leeren(*c, streifen_breite, 61);
         c->text(3, 15, "soll");
         c->text(3, 30, "ist");
-        seitenbild_text(*c, 3, 45, e.klasse.view());
+        c->text(3, 45, e.klasse.view());
     }
     for (int t = 1; t <= gezeigte_lehrer; ++t) {
         const Lehrerspalte& sp = e.spalten[t - 1];
