@@ -1,6 +1,5 @@
 #include <cstdint>
 
-#include "core/beschriftung.h"
 #include "core/strichliste.h"
 #include "views/bildstand.h"
 #include "views/kurztext.h"
@@ -47,10 +46,7 @@ Klassenwoche klassenwoche(const plantyp& plan, int klasse, bool stunden_0_8)
 void zeichne_woche(Canvas& c, const Klassenwoche& w)
 {
     seitenbild_leeren(c, woche_breite, bild_hoehe);
-    for (int l = 1; l <= anzahl_stunden; ++l)
-        c.text(2, 15 * l, Zahltext(w.stunden_0_8 ? l - 1 : l).view());
-    for (int d = 1; d <= anzahl_tage; ++d)
-        c.text(40 * d + 10, 1, tagkurz(d));
+    seitenbild_wochenkopf(c, w.stunden_0_8 != 0, 40, 10);
     for (int d = 1; d <= anzahl_tage; ++d) {
         for (int l = 1; l <= anzahl_stunden; ++l) {
             const Klassenwoche::Stunde& s = w.stunden[d - 1][l - 1];
@@ -65,11 +61,7 @@ void zeichne_woche(Canvas& c, const Klassenwoche& w)
         }
     }
     c.text(2, 1, w.klasse.view());
-    c.setze_stift_breite(1);
-    for (int k = 1; k <= 7; ++k)
-        c.linie(40 * k, 0, 40 * k, 150);
-    for (int k = 1; k <= 10; ++k)
-        c.linie(0, 15 * k, woche_breite, 15 * k);
+    seitenbild_wochengitter(c, 40);
 }
 
 // A teacher counts once per place (teacher and second teacher of one cell

@@ -1,12 +1,10 @@
 #include <cstdint>
 
-#include "core/beschriftung.h"
 #include "core/wochen_zaehlung.h"
 #include "views/bildstand.h"
 #include "views/kurztext.h"
 #include "views/plan_ansicht.h"
 #include "views/seitenbild.h"
-#include "views/zahltext.h"
 
 namespace orbela {
 
@@ -50,10 +48,7 @@ Wochenbild wochenbild(const plantyp& plan, const Wochenkuerzel& woche, std::stri
 void zeichne(Canvas& c, const Wochenbild& w, std::string_view code)
 {
     seitenbild_leeren(c, bild_breite, bild_hoehe);
-    for (int l = 1; l <= anzahl_stunden; ++l)
-        c.text(2, 15 * l, Zahltext(w.stunden_0_8 ? l - 1 : l).view());
-    for (int d = 1; d <= anzahl_tage; ++d)
-        c.text(20 * d + 2, 1, tagkurz(d));
+    seitenbild_wochenkopf(c, w.stunden_0_8 != 0, 20, 2);
     for (int d = 1; d <= anzahl_tage; ++d) {
         for (int l = 1; l <= anzahl_stunden; ++l) {
             c.text(20 * d, 15 * l, w.text[d - 1][l - 1].view());
@@ -67,11 +62,7 @@ void zeichne(Canvas& c, const Wochenbild& w, std::string_view code)
         }
     }
     c.text(2, 1, code);
-    c.setze_stift_breite(1);
-    for (int k = 1; k <= 7; ++k)
-        c.linie(20 * k, 0, 20 * k, bild_hoehe);
-    for (int k = 1; k <= 10; ++k)
-        c.linie(0, 15 * k, bild_breite, 15 * k);
+    seitenbild_wochengitter(c, 20);
 }
 
 // The week of one code into one image; an empty code leaves the image as it
@@ -94,40 +85,32 @@ void woche_in_bild(Canvas& c, Bildstand& stand, const Wochenbild& w, std::string
 
 } // namespace
 
+void PlanAnsicht::zwei_wochen(const Wochenkuerzel& woche, std::string_view erster, std::string_view zweiter,
+                              int bild, bool mit_sperren)
+{
+    const std::string_view codes[2] = {erster, zweiter};
+    for (int i = 0; i < 2; ++i) {
+        const std::string_view code = codes[i];
+        if (code.empty())
+            continue;
+        const lehrereintrag* sperren = mit_sperren ? liste_.erster_mit(code) : nullptr;
+        const Wochenbild w = wochenbild(plan_, woche, code, sperren, optionen_.stunden_0_8);
+        woche_in_bild(bilder_(bild + i), seiten_stand_[static_cast<std::size_t>(bild + i)], w, code);
+    }
+    host_.bild_sichtbar(bild, !erster.empty());
+    host_.bild_sichtbar(bild + 1, !zweiter.empty());
+}
+
 void PlanAnsicht::aufbau_lehrerplan(std::string_view erster, std::string_view zweiter)
 {
-    if (!optionen_.raum_lehrerplan_anzeigen)
-        return;
-    const Wochenkuerzel woche = Wochenkuerzel::lehrer(plan_.plan);
-    const bool stunden_0_8 = optionen_.stunden_0_8;
-    if (!erster.empty()) {
-        const Wochenbild w = wochenbild(plan_, woche, erster, liste_.erster_mit(erster), stunden_0_8);
-        woche_in_bild(bilder_(2), seiten_stand_[2], w, erster);
-    }
-    if (!zweiter.empty()) {
-        const Wochenbild w = wochenbild(plan_, woche, zweiter, liste_.erster_mit(zweiter), stunden_0_8);
-        woche_in_bild(bilder_(3), seiten_stand_[3], w, zweiter);
-    }
-    host_.bild_sichtbar(2, !erster.empty());
-    host_.bild_sichtbar(3, !zweiter.empty());
+    if (optionen_.raum_lehrerplan_anzeigen)
+        zwei_wochen(Wochenkuerzel::lehrer(plan_.plan), erster, zweiter, 2, true);
 }
 
 void PlanAnsicht::aufbau_raumplan(std::string_view erster, std::string_view zweiter)
 {
-    if (!optionen_.raum_lehrerplan_anzeigen)
-        return;
-    const Wochenkuerzel woche = Wochenkuerzel::raeume(plan_.plan);
-    const bool stunden_0_8 = optionen_.stunden_0_8;
-    if (!erster.empty()) {
-        const Wochenbild w = wochenbild(plan_, woche, erster, nullptr, stunden_0_8);
-        woche_in_bild(bilder_(4), seiten_stand_[4], w, erster);
-    }
-    if (!zweiter.empty()) {
-        const Wochenbild w = wochenbild(plan_, woche, zweiter, nullptr, stunden_0_8);
-        woche_in_bild(bilder_(5), seiten_stand_[5], w, zweiter);
-    }
-    host_.bild_sichtbar(4, !erster.empty());
-    host_.bild_sichtbar(5, !zweiter.empty());
+    if (optionen_.raum_lehrerplan_anzeigen)
+        zwei_wochen(Wochenkuerzel::raeume(plan_.plan), erster, zweiter, 4, false);
 }
 
 } // namespace orbela

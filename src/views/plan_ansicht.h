@@ -9,6 +9,8 @@
 
 namespace orbela {
 
+struct Wochenkuerzel;
+
 // Every picture of the main window: the plan grid of one day with its
 // conflict colours, and the side views of the cell painted last. It reads
 // the model, the options and the teacher list it is given and draws through
@@ -53,6 +55,9 @@ private:
     std::array<std::vector<unsigned char>, Bildflaechen::anzahl + 1> seiten_stand_;
     // Forgets them all; for whatever draws over the side-view images.
     void seitenansichten_vergessen();
+    // The weeks of a cell's two teacher or room codes into images n and n+1.
+    void zwei_wochen(const Wochenkuerzel& woche, std::string_view erster, std::string_view zweiter,
+                     int bild, bool mit_sperren);
 };
 
 } // namespace orbela
