@@ -190,14 +190,6 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { nichtverzichtbar1Click(); }); });
     connect(lschen1_, &QAction::triggered, this, [this] { ausfuehren([this] { lschen1Click(); }); });
 
-    using Handler = void (Hauptfenster::*)();
-    const std::array<Handler, 7> edit_handler = {nullptr,
-                                                 &Hauptfenster::Edit1Change,
-                                                 &Hauptfenster::Edit2Change,
-                                                 &Hauptfenster::Edit3Change,
-                                                 &Hauptfenster::Edit4Change,
-                                                 &Hauptfenster::Edit5Change,
-                                                 &Hauptfenster::Edit6Change};
     const std::array<Handler, 7> haken_handler = {nullptr,
                                                   &Hauptfenster::CheckBox1Click,
                                                   &Hauptfenster::CheckBox2Click,
@@ -206,7 +198,7 @@ void Hauptfenster::verbinde_signale()
                                                   &Hauptfenster::CheckBox5Click,
                                                   &Hauptfenster::CheckBox6Click};
     for (int n = 1; n <= 6; ++n) {
-        const Handler e = edit_handler[static_cast<std::size_t>(n)];
+        const Handler e = zellenfeld_handler(n);
         const Handler h = haken_handler[static_cast<std::size_t>(n)];
         connect(planSeite_->edit(n), &QLineEdit::textChanged, this,
                 [this, e] { ausfuehren([this, e] { (this->*e)(); }); });
@@ -240,7 +232,6 @@ void Hauptfenster::tastenkuerzel_anlegen()
     // The grid takes no keyboard focus, so the popup commands also have
     // shortcuts that act on the selected cell: on its right half while the
     // focus is in a field of the second occupancy.
-    using Handler = void (Hauptfenster::*)();
     const std::array<std::tuple<QAction*, QKeySequence, Handler>, 3> kuerzel = {{
         {verzichtbar1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &Hauptfenster::verzichtbar1Click},
         {nichtverzichtbar1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &Hauptfenster::nichtverzichtbar1Click},

@@ -130,10 +130,10 @@ private:
     void verbinde_signale();
     void tastenkuerzel_anlegen();
     // Runs a handler under the general error handler and shows what it drew.
-    template <typename Handler>
-    void ausfuehren(Handler&& handler)
+    template <typename Aktion>
+    void ausfuehren(Aktion&& aktion)
     {
-        geschuetzt(*dialoge_, std::forward<Handler>(handler));
+        geschuetzt(*dialoge_, std::forward<Aktion>(aktion));
         bilder_auffrischen();
     }
     void bilder_auffrischen();
@@ -148,6 +148,11 @@ private:
     void zur_naechsten_stunde();
     void fokus_auf_erstes_feld();
     void zellenfeld_geaendert(int n);
+    void klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLineEdit& edit, bool zeichnen);
+    void zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLineEdit& edit);
+    // Edit1Change .. Edit6Change for n = 1..6.
+    using Handler = void (Hauptfenster::*)();
+    static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
     void lehrerliste_neu_laden();

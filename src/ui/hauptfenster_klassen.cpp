@@ -27,52 +27,52 @@ void uebernehmen(PString<N>& feld, const QLineEdit& edit)
 
 } // namespace
 
-void Hauptfenster::Edit7Change()
+void Hauptfenster::klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLineEdit& edit, bool zeichnen)
 {
     if (!auswahl_.ist_klassenkopf())
         return;
-    uebernehmen(plan_->klasse(auswahl_.akt_klasse).klasse, *klassenSeite_->Edit7);
-    ansicht_->feld(auswahl_.akt_tag, 0, true, auswahl_.akt_klasse);
+    uebernehmen(plan_->klasse(auswahl_.akt_klasse).*feld, edit);
+    if (zeichnen)
+        ansicht_->feld(auswahl_.akt_tag, 0, true, auswahl_.akt_klasse);
+}
+
+void Hauptfenster::zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLineEdit& edit)
+{
+    if (!auswahl_.ist_stundenkopf())
+        return;
+    uebernehmen(plan_->zeit(auswahl_.akt_stunde).*feld, edit);
+    ansicht_->feld(auswahl_.akt_tag, auswahl_.akt_stunde, true, 0);
+}
+
+void Hauptfenster::Edit7Change()
+{
+    klassenfeld_geaendert(&klassentyp::klasse, *klassenSeite_->Edit7, true);
 }
 
 void Hauptfenster::Edit8Change()
 {
-    if (!auswahl_.ist_klassenkopf())
-        return;
-    uebernehmen(plan_->klasse(auswahl_.akt_klasse).klassenlehrer, *klassenSeite_->Edit8);
-    ansicht_->feld(auswahl_.akt_tag, 0, true, auswahl_.akt_klasse);
+    klassenfeld_geaendert(&klassentyp::klassenlehrer, *klassenSeite_->Edit8, true);
 }
 
 void Hauptfenster::Edit9Change()
 {
-    if (!auswahl_.ist_klassenkopf())
-        return;
-    uebernehmen(plan_->klasse(auswahl_.akt_klasse).klassenraum, *klassenSeite_->Edit9);
-    ansicht_->feld(auswahl_.akt_tag, 0, true, auswahl_.akt_klasse);
+    klassenfeld_geaendert(&klassentyp::klassenraum, *klassenSeite_->Edit9, true);
 }
 
 void Hauptfenster::Edit12Change()
 {
     // The weekly lessons are not shown in the grid: nothing to redraw.
-    if (!auswahl_.ist_klassenkopf())
-        return;
-    uebernehmen(plan_->klasse(auswahl_.akt_klasse).wochenstunden, *klassenSeite_->Edit12);
+    klassenfeld_geaendert(&klassentyp::wochenstunden, *klassenSeite_->Edit12, false);
 }
 
 void Hauptfenster::Edit10Change()
 {
-    if (!auswahl_.ist_stundenkopf())
-        return;
-    uebernehmen(plan_->zeit(auswahl_.akt_stunde).beginn, *stundenSeite_->edit10);
-    ansicht_->feld(auswahl_.akt_tag, auswahl_.akt_stunde, true, 0);
+    zeitfeld_geaendert(&stundentyp::beginn, *stundenSeite_->edit10);
 }
 
 void Hauptfenster::Edit11Change()
 {
-    if (!auswahl_.ist_stundenkopf())
-        return;
-    uebernehmen(plan_->zeit(auswahl_.akt_stunde).ende, *stundenSeite_->edit11);
-    ansicht_->feld(auswahl_.akt_tag, auswahl_.akt_stunde, true, 0);
+    zeitfeld_geaendert(&stundentyp::ende, *stundenSeite_->edit11);
 }
 
 void Hauptfenster::BitBtn5Click()

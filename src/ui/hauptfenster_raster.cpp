@@ -115,21 +115,20 @@ void Hauptfenster::Image1MouseMove(int x, int y)
     maus_y_ = y;
 }
 
+Hauptfenster::Handler Hauptfenster::zellenfeld_handler(int n)
+{
+    static constexpr std::array<Handler, 6> handler = {
+        &Hauptfenster::Edit1Change, &Hauptfenster::Edit2Change, &Hauptfenster::Edit3Change,
+        &Hauptfenster::Edit4Change, &Hauptfenster::Edit5Change, &Hauptfenster::Edit6Change,
+    };
+    return handler[static_cast<std::size_t>(n - 1)];
+}
+
 void Hauptfenster::setze_zellen_felder(int stunde, int klasse)
 {
-    using Handler = void (Hauptfenster::*)();
-    static constexpr std::array<Handler, 7> handler = {
-        nullptr,
-        &Hauptfenster::Edit1Change,
-        &Hauptfenster::Edit2Change,
-        &Hauptfenster::Edit3Change,
-        &Hauptfenster::Edit4Change,
-        &Hauptfenster::Edit5Change,
-        &Hauptfenster::Edit6Change,
-    };
     for (int n = 1; n <= 6; ++n) {
         zellentyp& z = plan_->zelle(auswahl_.akt_tag, stunde, klasse);
-        setze_feldtext(planSeite_->edit(n), text_aus(zellenfeld(z, n)), handler[static_cast<std::size_t>(n)]);
+        setze_feldtext(planSeite_->edit(n), text_aus(zellenfeld(z, n)), zellenfeld_handler(n));
     }
 }
 
@@ -240,12 +239,8 @@ void Hauptfenster::SpeedButton1Click()
     zeige_zellenstatus(auswahl_.akt_stunde, auswahl_.akt_klasse);
     fokus_auf_erstes_feld();
     // The texts of the cell left behind are written into the new cell.
-    Edit1Change();
-    Edit2Change();
-    Edit3Change();
-    Edit4Change();
-    Edit5Change();
-    Edit6Change();
+    for (int n = 1; n <= 6; ++n)
+        (this->*zellenfeld_handler(n))();
 }
 
 void Hauptfenster::zeige_zellenstatus(int stunde, int klasse)
