@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/fehler.h"
+#include "testhilfe.h"
 
-// Helpers for building card records byte by byte and reading files back.
+// Helpers for building card records byte by byte.
 namespace karten_testhilfe {
 
 // Writes a length byte and the text at `offset`.
@@ -38,28 +38,6 @@ inline std::string karte(std::string_view name, std::string_view vorname_text = 
     setze_text(satz, vorname, vorname_text);
     setze_text(satz, kuerzel, code);
     return satz;
-}
-
-inline std::string lies(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-inline void schreibe(const std::string& pfad, const std::string& inhalt)
-{
-    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-    f << inhalt;
-}
-
-inline std::string fehlertext(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const orbela::Fehler& e) {
-        return e.text();
-    }
-    return "kein Fehler";
 }
 
 } // namespace karten_testhilfe

@@ -7,18 +7,11 @@
 #include "core/fehler.h"
 #include "core/init_plan.h"
 #include "core/klassen_spalten.h"
+#include "testhilfe.h"
 
 using namespace orbela;
 
 namespace {
-
-std::unique_ptr<plantyp> neuer_plan()
-{
-    auto p = std::make_unique<plantyp>();
-    Lehrerliste liste;
-    init_plan(*p, liste);
-    return p;
-}
 
 // Every column gets its own codes in both occupancies on every day and
 // lesson, a set flag and a class record, so moves can be told apart.
@@ -89,16 +82,6 @@ void erwarte_spalte_wie(const plantyp& p, int nach, const plantyp& vorher, int v
                 << "column " << nach << " day " << t << " lesson " << l;
     }
     EXPECT_TRUE(gleiche_bytes(p.klasse(nach), vorher.klasse(von))) << "class record " << nach;
-}
-
-std::string fehlertext(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Fehler& e) {
-        return e.text();
-    }
-    return "kein Fehler";
 }
 
 } // namespace

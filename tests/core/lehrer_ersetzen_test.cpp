@@ -5,18 +5,11 @@
 
 #include "core/init_plan.h"
 #include "core/lehrer_ersetzen.h"
+#include "testhilfe.h"
 
 using namespace orbela;
 
 namespace {
-
-std::unique_ptr<plantyp> neuer_plan()
-{
-    auto p = std::make_unique<plantyp>();
-    Lehrerliste liste;
-    init_plan(*p, liste);
-    return p;
-}
 
 int anzahl_lehrer(const plantyp& p, std::string_view kuerzel)
 {

@@ -12,43 +12,15 @@
 #include "core/init_plan.h"
 #include "core/plan_datei.h"
 #include "test_ordner.h"
+#include "testhilfe.h"
 
 using namespace orbela;
 
 namespace {
 
-std::string lies(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void schreibe(const std::string& pfad, const std::string& inhalt)
-{
-    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-    f << inhalt;
-}
-
-std::unique_ptr<plantyp> leerer_plan()
-{
-    auto p = std::make_unique<plantyp>();
-    std::memset(static_cast<void*>(p.get()), 0, sizeof(plantyp));
-    return p;
-}
-
 std::string bytes_von(const plantyp& p)
 {
     return std::string(reinterpret_cast<const char*>(&p), sizeof p);
-}
-
-std::string fehlertext(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Fehler& e) {
-        return e.text();
-    }
-    return "kein Fehler";
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/init_plan.h"
 #include "core/uvd_export.h"
 #include "test_ordner.h"
+#include "testhilfe.h"
 
 using namespace orbela;
 
@@ -26,11 +27,9 @@ std::string statistik(std::string_view kuerzel)
     return "";
 }
 
-std::unique_ptr<plantyp> neuer_plan()
+std::unique_ptr<plantyp> plan_mit_klassen()
 {
-    auto p = std::make_unique<plantyp>();
-    Lehrerliste liste;
-    init_plan(*p, liste);
+    auto p = neuer_plan();
     p->klasse(1).klasse = "1a";
     p->klasse(2).klasse = "2";
     p->klasse(3).klasse = "12";
@@ -55,23 +54,17 @@ std::string export_von(const plantyp& p)
     return uvd_inhalt(p, statistik);
 }
 
-std::string lies(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 } // namespace
 
 TEST(UvdExport, EmptyPlanGivesTheHeaderAlone)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     EXPECT_EQ(export_von(*p), kopf);
 }
 
 TEST(UvdExport, CellsLackingTeacherOrSubjectGiveNoLine)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 1, 1, erste(1), "MA", "");
     setze(*p, 1, 2, erste(1), "", "de");
     setze(*p, 1, 3, zweite(2), "", "");
@@ -80,7 +73,7 @@ TEST(UvdExport, CellsLackingTeacherOrSubjectGiveNoLine)
 
 TEST(UvdExport, OneClassTaughtAloneGivesOneCourseLine)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     for (int tag = 1; tag <= 5; ++tag)
         setze(*p, tag, tag + 1, erste(1), "MA", "de");
     EXPECT_EQ(export_von(*p), kopf + "\"01a\";\"\";\"\";\"\";5,00;\"DE\";\"MAYR\";;;\"\"\r\n");
@@ -88,7 +81,7 @@ TEST(UvdExport, OneClassTaughtAloneGivesOneCourseLine)
 
 TEST(UvdExport, ClassFieldIsPaddedToThreeCharacters)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     // Column 1 "1a", 2 "2", 3 "12", 4 empty, 5 "4abc"; one lesson each.
     for (int klasse = 1; klasse <= 5; ++klasse)
         setze(*p, 1, klasse, erste(klasse), "Sc", "mu");
@@ -100,7 +93,7 @@ TEST(UvdExport, ClassFieldIsPaddedToThreeCharacters)
 
 TEST(UvdExport, CombinedClassesGiveACourseLineAndFurtherClassLines)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     for (int tag : {1, 3, 5}) {
         setze(*p, tag, 2, erste(1), "MA", "de");
         setze(*p, tag, 2, erste(2), "MA", "de");
@@ -112,7 +105,7 @@ TEST(UvdExport, CombinedClassesGiveACourseLineAndFurtherClassLines)
 
 TEST(UvdExport, ALessonWithAThirdClassFormsItsOwnGroup)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     for (int tag : {1, 3, 5}) {
         setze(*p, tag, 2, erste(1), "MA", "de");
         setze(*p, tag, 2, erste(2), "MA", "de");
@@ -128,7 +121,7 @@ TEST(UvdExport, ALessonWithAThirdClassFormsItsOwnGroup)
 
 TEST(UvdExport, ADividedClassIsGroupedApartWithCourseTypeZero)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 1, 1, erste(1), "MA", "de");
     setze(*p, 1, 2, erste(1), "MA", "de");
     // Tuesday: the class is divided between German and English.
@@ -146,7 +139,7 @@ TEST(UvdExport, ADividedClassIsGroupedApartWithCourseTypeZero)
 
 TEST(UvdExport, UnknownTeacherGivesAnEmptyLehrerField)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 6, 9, erste(20), "Qq", "sp");
     p->klasse(20).klasse = "4b";
     EXPECT_EQ(export_von(*p), kopf + "\"04b\";\"\";\"\";\"\";1,00;\"SP\";\"\";;;\"\"\r\n");
@@ -156,7 +149,7 @@ TEST(UvdExport, UnknownTeacherGivesAnEmptyLehrerField)
 
 TEST(UvdExport, BothOccupanciesWithTheSameCourseCountTwiceOnOneLine)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 1, 1, erste(2), "MA", "ku");
     setze(*p, 1, 1, zweite(2), "MA", "ku");
     setze(*p, 2, 1, zweite(2), "MA", "ku");
@@ -166,7 +159,7 @@ TEST(UvdExport, BothOccupanciesWithTheSameCourseCountTwiceOnOneLine)
 
 TEST(UvdExport, OnlyAsciiLettersAreUpperCasedAndOtherBytesPassUnchanged)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 1, 1, erste(1), "MA", "f\xF6");
     setze(*p, 1, 2, erste(1), "MA", "F\xD6");
     setze(*p, 1, 3, erste(1), "MA", "m\"1z");
@@ -179,7 +172,7 @@ TEST(UvdExport, OnlyAsciiLettersAreUpperCasedAndOtherBytesPassUnchanged)
 
 TEST(UvdExport, AFullWeekOfOneCourseCountsAllFiftyFourLessons)
 {
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     for (int tag = 1; tag <= anzahl_tage; ++tag) {
         for (int stunde = 1; stunde <= anzahl_stunden; ++stunde) {
             setze(*p, tag, stunde, erste(1), "MA", "de");
@@ -192,7 +185,7 @@ TEST(UvdExport, AFullWeekOfOneCourseCountsAllFiftyFourLessons)
 TEST(UvdExport, WritesTheFileIntoTheProgramFolder)
 {
     TestOrdner dir;
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 1, 1, erste(1), "MA", "de");
     exportiere_uvd(dir.pfad("") + "/", *p, statistik);
     EXPECT_EQ(lies(dir.pfad("uvd.txt")), export_von(*p));
@@ -206,7 +199,7 @@ TEST(UvdExport, FailedWriteKeepsThePreviousFile)
         f << "alte Verteilung\r\n";
     }
     ::chmod(dir.pfad("uvd.txt").c_str(), 0444);
-    auto p = neuer_plan();
+    auto p = plan_mit_klassen();
     setze(*p, 1, 1, erste(1), "MA", "de");
     try {
         exportiere_uvd(dir.pfad("") + "/", *p, statistik);

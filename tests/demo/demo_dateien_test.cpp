@@ -20,7 +20,7 @@ namespace {
 // code=name line ending in CR LF.
 std::vector<std::pair<std::string, std::string>> namenstabelle(const std::string& name)
 {
-    const std::string text = demo::lies(demo::datei(name));
+    const std::string text = lies(demo::datei(name));
     std::vector<std::pair<std::string, std::string>> zeilen;
     EXPECT_TRUE(text.ends_with("\r\n")) << name;
     std::size_t anfang = 0;
@@ -71,9 +71,9 @@ TEST(DemoDateien, PlanLoadsAndRoundTripsByteForByte)
     const auto plan = demo::plan();
     TestOrdner ordner;
     speichere_plan(ordner.pfad("kopie.orb"), *plan);
-    const std::string original = demo::lies(demo::datei("Beispielschule.orb"));
+    const std::string original = lies(demo::datei("Beispielschule.orb"));
     EXPECT_EQ(original.size(), plan_groesse);
-    EXPECT_EQ(demo::lies(ordner.pfad("kopie.orb")), original);
+    EXPECT_EQ(lies(ordner.pfad("kopie.orb")), original);
 }
 
 TEST(DemoDateien, CardFileLoadsAndIsWrittenBackUnchanged)
@@ -85,8 +85,8 @@ TEST(DemoDateien, CardFileLoadsAndIsWrittenBackUnchanged)
 
     TestOrdner ordner;
     kartei.schreibe_kartei(ordner.pfad("adresslehrdat.int"));
-    EXPECT_EQ(demo::lies(ordner.pfad("adresslehrdat.int")),
-              demo::lies(demo::datei("adresslehrdat.int")));
+    EXPECT_EQ(lies(ordner.pfad("adresslehrdat.int")),
+              lies(demo::datei("adresslehrdat.int")));
 }
 
 TEST(DemoDateien, NameTablesAreCodeNameLinesNamingEveryCodeOfThePlan)

@@ -11,6 +11,7 @@
 #include "core/lehrerliste.h"
 #include "core/plan_datei.h"
 #include "core/plantyp.h"
+#include "testhilfe.h"
 
 // The demo school the build writes, and its files read the way the program
 // reads them.
@@ -21,16 +22,9 @@ inline std::string datei(const std::string& name)
     return std::string(ORBELA_DEMO_DIR) + "/" + name;
 }
 
-inline std::string lies(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 inline std::unique_ptr<orbela::plantyp> plan()
 {
-    auto p = std::make_unique<orbela::plantyp>();
-    std::memset(static_cast<void*>(p.get()), 0, sizeof(orbela::plantyp));
+    auto p = leerer_plan();
     orbela::lade_plan(datei("Beispielschule.orb"), *p);
     return p;
 }

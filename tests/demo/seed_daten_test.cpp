@@ -24,12 +24,6 @@ int saeen(const std::string& demo_ordner, const std::string& daten_ordner)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-void schreibe(const std::string& pfad, const std::string& inhalt)
-{
-    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-    f << inhalt;
-}
-
 } // namespace
 
 TEST(SeedDaten, CopiesMissingFilesAndKeepsTheUsersOwn)
@@ -42,11 +36,11 @@ TEST(SeedDaten, CopiesMissingFilesAndKeepsTheUsersOwn)
 
     ASSERT_EQ(saeen(ORBELA_DEMO_DIR, daten), 0);
 
-    EXPECT_EQ(demo::lies(daten + "/faecherkrz.int"), "DE=Deutsch (eigene Tabelle)\r\n");
-    EXPECT_EQ(demo::lies(daten + "/eigener.orb"), "eigener Plan");
+    EXPECT_EQ(lies(daten + "/faecherkrz.int"), "DE=Deutsch (eigene Tabelle)\r\n");
+    EXPECT_EQ(lies(daten + "/eigener.orb"), "eigener Plan");
     for (const char* name : demo_dateien) {
         if (std::string(name) != "faecherkrz.int") {
-            EXPECT_EQ(demo::lies(daten + "/" + name), demo::lies(demo::datei(name))) << name;
+            EXPECT_EQ(lies(daten + "/" + name), lies(demo::datei(name))) << name;
         }
     }
     // Nothing else is left behind, no temporary files either.
@@ -59,12 +53,12 @@ TEST(SeedDaten, CreatesTheDataFolderAndLeavesAFilledOneAlone)
     const std::string daten = ordner.pfad("neu") + "/daten";
     ASSERT_EQ(saeen(ORBELA_DEMO_DIR, daten), 0);
     for (const char* name : demo_dateien)
-        EXPECT_EQ(demo::lies(daten + "/" + name), demo::lies(demo::datei(name))) << name;
+        EXPECT_EQ(lies(daten + "/" + name), lies(demo::datei(name))) << name;
 
     // A second run, after the user changed the plan, changes nothing.
     schreibe(daten + "/Beispielschule.orb", "geaendert");
     ASSERT_EQ(saeen(ORBELA_DEMO_DIR, daten), 0);
-    EXPECT_EQ(demo::lies(daten + "/Beispielschule.orb"), "geaendert");
+    EXPECT_EQ(lies(daten + "/Beispielschule.orb"), "geaendert");
 }
 
 TEST(SeedDaten, MissingDemoFolderFailsWithoutTouchingTheDataFolder)

@@ -14,6 +14,7 @@
 
 #include "test_dialoge.h"
 #include "test_ordner.h"
+#include "testhilfe.h"
 #include "ui/bild_widget.h"
 #include "ui/hauptfenster.h"
 
@@ -49,12 +50,6 @@ QMenu* menue(QMainWindow& w, const QString& titel)
             return a->menu();
     }
     return nullptr;
-}
-
-std::string lies(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 } // namespace

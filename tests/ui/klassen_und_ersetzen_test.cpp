@@ -9,6 +9,7 @@
 
 #include "test_dialoge.h"
 #include "test_ordner.h"
+#include "testhilfe.h"
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
@@ -42,11 +43,7 @@ protected:
     {
         QTest::mouseClick(fenster->bild(1), Qt::LeftButton, {}, QPoint(50 * klasse + 12, 75 * stunde + 37));
     }
-    std::string lies(const std::string& name)
-    {
-        std::ifstream f(ordner.pfad(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    }
+    std::string lies(const std::string& name) { return ::lies(ordner.pfad(name)); }
     plantyp& plan() { return fenster->plan(); }
 
     TestOrdner ordner;

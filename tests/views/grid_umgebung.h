@@ -1,86 +1,17 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "canvas/aufzeichnungs_canvas.h"
-#include "core/plantyp.h"
-#include "views/plan_ansicht.h"
+#include "ansicht_umgebung.h"
 
 namespace orbela::test {
 
-// A window that only writes down what the pictures ask of it.
-class AufzeichnungsHost final : public AnsichtsHost {
-public:
-    void statuszeilen_leeren() override { aufrufe.push_back("leeren"); }
-    void tag_reiter_setzen(int tag) override { aufrufe.push_back("tag " + std::to_string(tag)); }
-    void bild_sichtbar(int bild, bool sichtbar) override
-    {
-        aufrufe.push_back("bild " + std::to_string(bild) + (sichtbar ? " an" : " aus"));
-    }
-    std::vector<std::string> aufrufe;
-};
-
-// The plan grid over recording canvases, with an empty plan, the default
-// options and an empty teacher list.
-class PlanRaster : public ::testing::Test {
+// The plan grid, image 1.
+class PlanRaster : public AnsichtsUmgebung {
 protected:
-    PlanRaster()
-        : plan_speicher(std::make_unique<plantyp>())
-        , plan(*plan_speicher)
-    {
-        for (int i = 1; i <= Bildflaechen::anzahl; ++i)
-            bilder.bild[static_cast<std::size_t>(i)] = &canvases[static_cast<std::size_t>(i)];
-        ansicht = std::make_unique<PlanAnsicht>(plan, optionen, liste, bilder, host);
-    }
-
-    AufzeichnungsCanvas& raster() { return canvases[1]; }
-
-    void setze(int tag, int stunde, int klasse, const char* lehrer, const char* fach,
-               const char* raum, const char* lehrer2 = "", const char* fach2 = "",
-               const char* raum2 = "")
-    {
-        zellentyp& z = plan.zelle(tag, stunde, klasse);
-        z.erste.lehrer = lehrer;
-        z.erste.fach = fach;
-        z.erste.raum = raum;
-        z.zweite.lehrer = lehrer2;
-        z.zweite.fach = fach2;
-        z.zweite.raum = raum2;
-    }
-
-    lehrereintrag& neuer_lehrer(const char* kuerzel)
-    {
-        lehrereintrag e{};
-        e.kuerzel = kuerzel;
-        liste.eintraege.push_back(e);
-        return liste.eintraege.back();
-    }
+    AufzeichnungsCanvas& raster() { return bild(1); }
 
     // The colour of the text drawn last at (x, y), black if none: what shows.
-    Farbe farbe_bei(int x, int y)
-    {
-        const auto* op = raster().letzter_text_bei(x, y);
-        return op != nullptr ? op->schrift.farbe : farben::schwarz;
-    }
-    std::string text_bei(int x, int y)
-    {
-        const auto* op = raster().letzter_text_bei(x, y);
-        return op != nullptr ? op->text : std::string();
-    }
-
-    std::unique_ptr<plantyp> plan_speicher;
-    plantyp& plan;
-    Optionen optionen;
-    Lehrerliste liste;
-    std::array<AufzeichnungsCanvas, Bildflaechen::anzahl + 1> canvases;
-    Bildflaechen bilder;
-    AufzeichnungsHost host;
-    std::unique_ptr<PlanAnsicht> ansicht;
+    Farbe farbe_bei(int x, int y) { return textfarbe_bei(1, x, y); }
+    std::string text_bei(int x, int y) { return AnsichtsUmgebung::text_bei(1, x, y); }
 };
 
 } // namespace orbela::test
