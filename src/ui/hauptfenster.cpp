@@ -66,7 +66,7 @@ void Hauptfenster::baue_fenster()
     // Commands whose windows are not part of this version yet.
     for (QAction* a : {menue_.Gesamtplan1, menue_.Klassenplan1, menue_.Klassenplanquer1, menue_.Lehrerplan1,
                        menue_.Raumplan1, menue_.Uebersichtsplan1, menue_.Uebersichtsplan161,
-                       menue_.VertretungsplanDrucken1, menue_.Druckereinrichtung1, menue_.Lehrerdatei1,
+                       menue_.VertretungsplanDrucken1, menue_.Druckereinrichtung1,
                        menue_.Vertretungsplan1, menue_.Fcherbezeichnungen1, menue_.Rau1})
         a->setEnabled(false);
 
@@ -149,6 +149,8 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
     connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
+    connect(menue_.Lehrerdatei1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
