@@ -133,7 +133,7 @@ void schreibe_datei_sicher(const std::string& name, std::string_view inhalt)
     if (vorhanden) {
         // Renaming over a device or a pipe would replace it by a file.
         if (!S_ISREG(st.st_mode))
-            throw Fehler::aus_errno(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
+            throw Fehler::keine_datei(name, S_ISDIR(st.st_mode));
         // A file without any write permission is write-protected, also for
         // a user (such as root) whom the system would let write it.
         if ((st.st_mode & 0222) == 0 || ::access(dateiname.c_str(), W_OK) != 0)

@@ -104,8 +104,31 @@ TEST(PlanDatei, LoadFailuresLeaveTheModelUnchanged)
     EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad("ro.orb"), *plan); }), "Dateizugriff verweigert");
     EXPECT_EQ(bytes_von(*plan), vorher);
 
-    EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad(""), *plan); }), "Dateizugriff verweigert");
+    // A folder, a pipe and a device are refused before anything is read.
+    ::alarm(10); // a hang fails the test instead of blocking it
+    ::mkfifo(dir.pfad("pipe.orb").c_str(), 0666);
+    std::filesystem::create_symlink("/dev/zero", dir.pfad("null.orb"));
+    EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad(""), *plan); }),
+              "„" + dir.pfad("") + "“ ist ein Ordner und keine Datei");
+    for (const char* name : {"pipe.orb", "null.orb"})
+        EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad(name), *plan); }),
+                  "„" + dir.pfad(name) + "“ ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe");
+    ::alarm(0);
     EXPECT_EQ(bytes_von(*plan), vorher);
+}
+
+TEST(PlanDatei, SaveRefusesToReplaceAFolderPipeOrDevice)
+{
+    TestOrdner dir;
+    ::mkfifo(dir.pfad("pipe.orb").c_str(), 0666);
+    std::filesystem::create_symlink("/dev/null", dir.pfad("null.orb"));
+    auto plan = leerer_plan();
+    for (const char* name : {"pipe.orb", "null.orb"}) {
+        EXPECT_EQ(fehlertext([&] { speichere_plan(dir.pfad(name), *plan); }),
+                  "„" + dir.pfad(name) + "“ ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.pfad("pipe.orb")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 TEST(PlanDatei, LongerFileLoadsItsFirstRecord)
