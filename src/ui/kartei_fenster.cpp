@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -108,6 +109,57 @@ protected:
     }
 };
 
+enum class Bild { liste, neu, loeschen, drucken };
+
+// The pictures of the buttons, 24 x 24: a list of names, a card with a green
+// plus, a card with a red cross, a printer.
+QIcon knopfbild(Bild bild)
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const auto karte = [&p] {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(255, 250, 220));
+        p.drawRect(QRectF(2.5, 4.5, 19, 15));
+        p.setPen(QPen(QColor(150, 150, 150), 1));
+        p.drawLine(QPointF(5, 9.5), QPointF(14, 9.5));
+        p.drawLine(QPointF(5, 13.5), QPointF(12, 13.5));
+    };
+    switch (bild) {
+    case Bild::liste:
+        p.setPen(QPen(QColor(40, 40, 40), 2));
+        for (int y : {5, 10, 15, 20}) {
+            p.drawPoint(QPointF(4, y));
+            p.drawLine(QPointF(8, y), QPointF(21, y));
+        }
+        break;
+    case Bild::neu:
+        karte();
+        p.setPen(QPen(QColor(0, 150, 0), 3));
+        p.drawLine(QPointF(17, 12), QPointF(17, 22));
+        p.drawLine(QPointF(12, 17), QPointF(22, 17));
+        break;
+    case Bild::loeschen:
+        karte();
+        p.setPen(QPen(QColor(210, 0, 0), 3));
+        p.drawLine(QPointF(13, 13), QPointF(21, 21));
+        p.drawLine(QPointF(13, 21), QPointF(21, 13));
+        break;
+    case Bild::drucken:
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 2.5, 11, 8));
+        p.setBrush(QColor(170, 170, 170));
+        p.drawRect(QRectF(2.5, 9.5, 19, 9));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 15.5, 11, 6));
+        break;
+    }
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 KarteiFenster::KarteiFenster(Sitzung& sitzung, Dialoge& dialoge, QWidget* parent)
@@ -124,18 +176,20 @@ void KarteiFenster::baue_fenster()
     setObjectName(QStringLiteral("frm_lehrerkartei"));
     setWindowTitle(QStringLiteral("Adress- und Lehrerkartei"));
     setFixedSize(724, 557);
-    QFont schrift(QStringLiteral("Sans Serif"));
+    // Arial (or its metric twin) keeps the labels within their places.
+    QFont schrift(QStringLiteral("Arial"));
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPixelSize(13);
     setFont(schrift);
     QFont fett = schrift;
     fett.setBold(true);
 
-    // The frames of the teacher block lie under its fields.
+    // The frames of the teacher block lie under its fields; their titles sit
+    // on the frame line at y = 296.
     auto* orbela_rahmen = new QGroupBox(QStringLiteral("für Orbela"), this);
-    orbela_rahmen->setGeometry(256, 296, 161, 185);
+    orbela_rahmen->setGeometry(256, 289, 161, 192);
     auto* statistik_rahmen = new QGroupBox(QStringLiteral("Sonstige Angaben (Statistik-Kürzel verwenden)"), this);
-    statistik_rahmen->setGeometry(424, 296, 289, 185);
+    statistik_rahmen->setGeometry(424, 289, 289, 192);
     auto* gesperrt_label = new QLabel(QStringLiteral("gesperrte Stunden:"), this);
     gesperrt_label->move(264, 304);
 
@@ -218,26 +272,25 @@ void KarteiFenster::baue_fenster()
     Panel1->setAutoFillBackground(true);
     Panel1->raise();
 
-    auto knopf = [this](const char* name, int x, const QString& text, QStyle::StandardPixmap bild,
-                        const QString& hinweis) {
+    auto knopf = [this](const char* name, int x, const QString& text, Bild bild, const QString& hinweis) {
         auto* k = new QToolButton(this);
         k->setObjectName(QString::fromLatin1(name));
         k->setGeometry(x, 504, 41, 41);
         k->setToolTip(hinweis);
         if (text.isEmpty()) {
-            k->setIcon(style()->standardIcon(bild));
+            k->setIcon(knopfbild(bild));
             k->setIconSize(QSize(24, 24));
         } else {
             k->setText(text);
         }
         return k;
     };
-    SpeedButton1 = knopf("SpeedButton1", 16, QStringLiteral("<"), {}, QStringLiteral("vorige Karte"));
-    SpeedButton2 = knopf("SpeedButton2", 56, {}, QStyle::SP_FileDialogListView, QStringLiteral("Namensliste"));
-    SpeedButton3 = knopf("SpeedButton3", 96, QStringLiteral(">"), {}, QStringLiteral("nächste Karte"));
-    SpeedButton4 = knopf("SpeedButton4", 176, {}, QStyle::SP_FileIcon, QStringLiteral("neue Karte"));
-    SpeedButton5 = knopf("SpeedButton5", 216, {}, QStyle::SP_TrashIcon, QStringLiteral("Karte löschen"));
-    SpeedButton6 = knopf("SpeedButton6", 312, {}, QStyle::SP_FileDialogContentsView, QStringLiteral("drucken"));
+    SpeedButton1 = knopf("SpeedButton1", 16, QStringLiteral("<"), Bild::liste, QStringLiteral("vorige Karte"));
+    SpeedButton2 = knopf("SpeedButton2", 56, {}, Bild::liste, QStringLiteral("Namensliste"));
+    SpeedButton3 = knopf("SpeedButton3", 96, QStringLiteral(">"), Bild::liste, QStringLiteral("nächste Karte"));
+    SpeedButton4 = knopf("SpeedButton4", 176, {}, Bild::neu, QStringLiteral("neue Karte"));
+    SpeedButton5 = knopf("SpeedButton5", 216, {}, Bild::loeschen, QStringLiteral("Karte löschen"));
+    SpeedButton6 = knopf("SpeedButton6", 312, {}, Bild::drucken, QStringLiteral("drucken"));
     QFont pfeil = schrift;
     pfeil.setPixelSize(20);
     pfeil.setBold(true);
@@ -268,9 +321,11 @@ void KarteiFenster::anzeigen()
     const kartentyp& karte = kartei_.karte;
     for (const Feld& f : felder) {
         const QString text = qstring_aus_1252(f.bindung.lesen(karte));
-        if (f.nr > 0)
-            edits_[static_cast<std::size_t>(f.nr)]->setText(text);
-        else
+        if (f.nr > 0) {
+            QLineEdit* edit = edits_[static_cast<std::size_t>(f.nr)];
+            edit->setText(text);
+            edit->setCursorPosition(0); // a long text shows its beginning
+        } else
             (f.nr == 0 ? ComboBox1 : ComboBox2)->setCurrentText(text);
     }
     CheckBox1->setChecked(karte.ist_lehrer == 1);
