@@ -145,10 +145,14 @@ public:
         zeile(kopfzeile);
         // Groups are found occupancy by occupancy and, within one, in the
         // order of their first lesson; this decides the order of the lines.
+        // A group without teacher or subject writes nothing, and the lessons
+        // it would mark done could only join such groups; so it is not even
+        // collected.
         for (int e = 1; e <= belegungen_je_stunde; ++e) {
             for (int tag = 1; tag <= anzahl_tage; ++tag) {
                 for (int stunde = 1; stunde <= anzahl_stunden; ++stunde) {
-                    if (!erledigt_.gesetzt(tag, stunde, e))
+                    const belegungtyp& start = plan_.belegung(tag, stunde, e);
+                    if (!erledigt_.gesetzt(tag, stunde, e) && !start.lehrer.empty() && !start.fach.empty())
                         schreibe(sammle_gruppe(tag, stunde, e));
                 }
             }
