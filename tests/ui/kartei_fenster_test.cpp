@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,10 +17,13 @@
 #include "core/kartei_laden.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
+#include "print/aufzeichnungs_druckauftrag.h"
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
+#include "ui/druckausgabe.h"
 #include "ui/kartei_bearbeiten.h"
+#include "ui/kartei_drucken.h"
 #include "ui/kartei_fenster.h"
 #include "ui/namensliste_dialog.h"
 #include "ui/plan_seite.h"
@@ -299,4 +303,54 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
     }
     QDir::setCurrent(vorher);
     EXPECT_EQ(gespeicherte_namen(), "Xaver|");
+}
+
+TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
+{
+    karten({karte("Adam"), karte("Berg")});
+    std::vector<std::string> gedruckt;
+    AufzeichnungsDruckauftrag auftrag{800, 1100};
+    const auto drucken = [&](KarteiDruckauswahl::Wahl wahl) {
+        gedruckt.push_back(kartei_ausdruck_name(wahl).toStdString() + ":" + sitzung.kartei().karte.nachname.str()
+                           + ":" + sitzung.kartei().karte_nr(1).nachname.str());
+        kartei_drucken(auftrag, sitzung.kartei(), wahl);
+    };
+    int knopf = 0;
+    dialoge.dialog_handler = [&](QDialog& d) {
+        if (auto* f = qobject_cast<KarteiFenster*>(&d)) {
+            f->show();
+            f->Edit(1)->setText("Zander");
+            for (knopf = 0; knopf < 5; ++knopf)
+                klick(f->SpeedButton6);
+            EXPECT_EQ(text(f->Edit(1)), "Zander");
+            EXPECT_EQ(sitzung.kartei().position(), 2); // Zander stays the shown card
+            return false;
+        }
+        auto& wahl = dynamic_cast<KarteiDruckauswahl&>(d);
+        EXPECT_EQ(wahl.windowTitle(), "drucken");
+        QPushButton* knoepfe[] = {wahl.Button4, wahl.Button1, wahl.Button2, wahl.Button3, wahl.BitBtn1};
+        klick(knoepfe[knopf]);
+        return wahl.result() == QDialog::Accepted;
+    };
+    kartei_bearbeiten(sitzung, dialoge, nullptr, drucken);
+    EXPECT_EQ(gedruckt, (std::vector<std::string>{"Karte:Adam:Adam", "Adressliste:Zander:Berg",
+                                                   "Adressliste Lehrer:Zander:Berg",
+                                                   "Geburtstagskalender:Zander:Berg"}));
+    EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
+}
+
+TEST_F(KarteiFensterTest, PrintoutBecomesAPdfWithoutAPrinter)
+{
+    Druckausgabe ausgabe(sitzung.programmpfad());
+    ausgabe.nur_pdf(true);
+    lehrertyp k;
+    k.karte.nachname = "Berg";
+    k.einfuegen();
+    {
+        auto auftrag = ausgabe.auftrag(kartei_ausdruck_name(KarteiDruckauswahl::Wahl::geburtstagskalender), {});
+        kartei_drucken(*auftrag, k, KarteiDruckauswahl::Wahl::geburtstagskalender);
+    }
+    const std::string pdf = lies(ausgabe.letzte_datei().toStdString());
+    EXPECT_EQ(QFileInfo(ausgabe.letzte_datei()).fileName(), "Geburtstagskalender.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
 }
