@@ -183,6 +183,16 @@ TEST_F(KarteiFensterTest, UncheckingTeacherHidesButKeepsTheTeacherValues)
         klick(f.CheckBox1, {8, 12});
         EXPECT_TRUE(f.Panel1->isVisible());
         EXPECT_EQ(text(f.Edit(7)), "Ad");
+        // By keyboard the block follows when the focus leaves the box.
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.CheckBox1->setFocus();
+        QTest::keyClick(f.CheckBox1, Qt::Key_Space);
+        EXPECT_TRUE(f.CheckBox1->isChecked());
+        EXPECT_TRUE(f.Panel1->isVisible());
+        f.Edit(1)->setFocus();
+        EXPECT_FALSE(f.Panel1->isVisible());
+        klick(f.CheckBox1, {8, 12});
         klick(f.BitBtn1);
     });
     EXPECT_EQ(sitzung.kartei().karte_nr(1).ist_lehrer, 0);
