@@ -195,3 +195,19 @@ TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
                            "Schlüssel darf keine Gleichheitszeichen (\"=\") enthalten"}));
     EXPECT_EQ(w.tabelle().zeilen, (std::vector<Namenseintrag>{{"De", "Deutsch"}, {"Mu", "Mathe"}}));
 }
+
+TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported)
+{
+    QString titel;
+    dialoge->dialog_handler = [&](QDialog& d) {
+        titel = d.metaObject()->className();
+        return false;
+    };
+    fenster->menue().Druckereinrichtung1->trigger();
+    EXPECT_EQ(titel, "QPrintDialog");
+
+    schreibe(ordner.pfad("Ausdrucke"), "kein Ordner");
+    fenster->menue().Uebersichtsplan1->trigger();
+    EXPECT_EQ(dialoge->fehler_texte,
+              QStringList{QString::fromStdString("Der Ordner \"" + ordner.pfad("Ausdrucke") + "\" kann nicht angelegt werden.")});
+}
