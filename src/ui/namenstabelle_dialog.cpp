@@ -34,6 +34,7 @@ NamenstabelleDialog::NamenstabelleDialog(const Art& art, std::string programmpfa
     Tabelle->setColumnWidth(1, art.name_breite);
     Tabelle->horizontalHeader()->setStretchLastSection(true);
     Tabelle->verticalHeader()->hide();
+    Tabelle->verticalHeader()->setDefaultSectionSize(20);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     ZeileNeu = new QPushButton(QStringLiteral("Neue Zeile"), this);
