@@ -22,6 +22,7 @@ class QTabBar;
 namespace orbela {
 
 class BildWidget;
+class DruckBefehle;
 class KlassenSeite;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
@@ -104,6 +105,8 @@ public:
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
     LehrerErsetzenDialog* form7() const { return form7_; }
+    // The print and name-table commands and where print jobs go.
+    DruckBefehle& druck() { return *druck_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -172,6 +175,7 @@ private:
     QAction* lschen1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
     LehrerErsetzenDialog* form7_ = nullptr;
+    std::unique_ptr<DruckBefehle> druck_;
 };
 
 } // namespace orbela
