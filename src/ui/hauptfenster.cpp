@@ -67,7 +67,7 @@ void Hauptfenster::baue_fenster()
 
     menue_ = baue_hauptmenue(*menuBar());
     // Commands whose windows are not part of this version yet.
-    for (QAction* a : {menue_.VertretungsplanDrucken1, menue_.Lehrerdatei1, menue_.Vertretungsplan1})
+    for (QAction* a : {menue_.VertretungsplanDrucken1, menue_.Vertretungsplan1})
         a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
@@ -149,6 +149,8 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
     connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
+    connect(menue_.Lehrerdatei1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });

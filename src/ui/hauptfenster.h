@@ -50,6 +50,7 @@ public:
     void Planspeichernunter1Click();
     void Info1Click();
     void ExportUVDtxt1Click();
+    void Lehrerdatei1Click();
     // --- Extras
     void Lehrerersetzen1Click();
     void Programmende1Click();
