@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
 
     auto dialoge = std::make_unique<DemoDialoge>(QDir(ordner).absoluteFilePath(QStringLiteral("Beispielschule.orb")));
     DemoDialoge& antworten = *dialoge;
-    orbela::Hauptfenster fenster(std::move(dialoge));
+    orbela::Sitzung sitzung;
+    orbela::Hauptfenster fenster(sitzung, std::move(dialoge));
     fenster.show();
     if (!QTest::qWaitForWindowExposed(&fenster))
         return 1;

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "core/sitzung.h"
 #include "ui/hauptfenster.h"
 
 int main(int argc, char* argv[])
@@ -7,7 +8,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbela"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orbela"));
-    orbela::Hauptfenster fenster;
+    orbela::Sitzung sitzung;
+    orbela::Hauptfenster fenster(sitzung);
     fenster.show();
     return QApplication::exec();
 }

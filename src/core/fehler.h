@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -24,6 +25,11 @@ public:
     static Fehler aus_errno(int fehlernummer);
     // "Versuch hinter dem Dateiende zu lesen"
     static Fehler dateiende();
+    // A folder, pipe or device where a file was expected; the name is the
+    // path as given (UTF-8 on this system).
+    static Fehler keine_datei(std::string_view dateiname, bool ordner);
+    // A file holding more entries than a loader takes.
+    static Fehler zu_viele_eintraege(std::string_view dateiname, std::size_t hoechstens);
 
 private:
     std::string text_;

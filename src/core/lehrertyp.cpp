@@ -128,7 +128,7 @@ void lehrertyp::lies_kartei(const std::string& dateiname)
     lies_saetze(dateiname, karten_groesse, [this](std::span<const unsigned char> satz) {
         std::memcpy(static_cast<void*>(&karte), satz.data(), karten_groesse);
         einfuegen();
-    });
+    }, hoechstzahl_karten);
 }
 
 void lehrertyp::lies_lehrdat(const std::string& dateiname)
@@ -137,7 +137,7 @@ void lehrertyp::lies_lehrdat(const std::string& dateiname)
         leeren();
         uebernimm_lehrdat(satz, karte);
         einfuegen();
-    });
+    }, hoechstzahl_karten);
 }
 
 void lehrertyp::lies_lehrer(const std::string& dateiname)
@@ -146,7 +146,7 @@ void lehrertyp::lies_lehrer(const std::string& dateiname)
         leeren();
         uebernimm_lehrer(satz, karte);
         einfuegen();
-    });
+    }, hoechstzahl_karten);
 }
 
 void lehrertyp::schreibe_kartei(const std::string& dateiname)

@@ -11,7 +11,10 @@ namespace orbela {
 // The teacher card index: the cards in ascending order of surname, a current
 // position and the working card that is shown, edited and stored back.
 // Positions are one-based; position 0 means no current card. The index has no
-// fixed size limit.
+// fixed size limit, but a card file of more cards than any school has is
+// refused as broken.
+inline constexpr std::size_t hoechstzahl_karten = 10000;
+
 class lehrertyp {
 public:
     lehrertyp();
@@ -54,7 +57,9 @@ public:
     // Insert every record of a file at its sorted place: the card file
     // (1300-byte cards) and the two older files, whose records are converted.
     // Cards already held stay. A trailing fragment shorter than one record is
-    // ignored. Throws Fehler when the file cannot be read.
+    // ignored. Throws Fehler when the file cannot be read; a file that is no
+    // ordinary file or holds more than `hoechstzahl_karten` records is
+    // refused before any card is inserted.
     void lies_kartei(const std::string& dateiname);
     void lies_lehrdat(const std::string& dateiname);
     void lies_lehrer(const std::string& dateiname);

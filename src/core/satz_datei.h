@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -9,10 +10,13 @@ namespace orbela {
 
 // Reads a file of fixed-size records from the start and hands each whole
 // record to `je_satz` as soon as it is read. A fragment shorter than one
-// record at the end is ignored. A file that cannot be opened or read throws
-// Fehler for its error number; records handed over before stay handled.
+// record at the end is ignored. A file that cannot be opened or read, or is
+// no ordinary file (see Lesedatei), throws Fehler; records handed over
+// before stay handled. A file of more than `hoechstens` records is refused
+// before any record is handed over.
 void lies_saetze(const std::string& dateiname, std::size_t satzlaenge,
-                 const std::function<void(std::span<const unsigned char>)>& je_satz);
+                 const std::function<void(std::span<const unsigned char>)>& je_satz,
+                 std::size_t hoechstens = SIZE_MAX);
 
 // The first `anzahl` bytes of the file. A file that cannot be opened or read
 // throws Fehler for its error number, one that is shorter throws

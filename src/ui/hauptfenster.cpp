@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QMenu>
@@ -14,7 +12,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolButton>
-#include <cstring>
 #include <tuple>
 
 #include "canvas/qt_text_1252.h"
@@ -31,15 +28,11 @@
 
 namespace orbela {
 
-Hauptfenster::Hauptfenster(std::unique_ptr<Dialoge> dialoge, QWidget* parent)
+Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, QWidget* parent)
     : QMainWindow(parent)
+    , sitzung_(sitzung)
     , dialoge_(dialoge ? std::move(dialoge) : std::make_unique<QtDialoge>(this))
-    , plan_(std::make_unique<plantyp>())
 {
-    // FormCreate: every byte of the model is zero until "Neu" or "Laden...".
-    std::memset(static_cast<void*>(plan_.get()), 0, sizeof(plantyp));
-    programmpfad_ = QFile::encodeName(QDir::currentPath()).toStdString() + "/";
-
     baue_fenster();
 
     Bildflaechen flaechen;
@@ -47,12 +40,13 @@ Hauptfenster::Hauptfenster(std::unique_ptr<Dialoge> dialoge, QWidget* parent)
     for (int n = 2; n <= 11; ++n)
         flaechen.bild[static_cast<std::size_t>(n)] = &pageControl1_->bild(n)->canvas();
     AnsichtsHost& host = *this;
-    ansicht_ = std::make_unique<PlanAnsicht>(*plan_, optionen_, lehrerliste_, flaechen, host);
+    ansicht_ = std::make_unique<PlanAnsicht>(sitzung_.plan(), sitzung_.optionen(), sitzung_.lehrerliste(), flaechen,
+                                             host);
 
     verbinde_signale();
     // The card index is read at start; a file that cannot be read is
     // reported and the program starts all the same.
-    geschuetzt(*dialoge_, [this] { kartei_beim_start_lesen(kartei_, programmpfad_); });
+    geschuetzt(*dialoge_, [this] { kartei_beim_start_lesen(sitzung_.kartei(), sitzung_.programmpfad()); });
     // Status panels 1, 0 and 2 start empty.
     for (QLabel* p : panels_)
         p->clear();
@@ -161,17 +155,17 @@ void Hauptfenster::verbinde_signale()
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
 
     const std::array<std::pair<QAction*, bool*>, 11> optionen = {{
-        {menue_.Lehrereinsatz1, &optionen_.doppelter_lehrereinsatz},
-        {menue_.Raumnutzung1, &optionen_.doppelte_raumnutzung},
-        {menue_.Klassenplananz1, &optionen_.klassenplan_anzeigen},
-        {menue_.RaumLehrerplananz1, &optionen_.raum_lehrerplan_anzeigen},
-        {menue_.Statistikanz1, &optionen_.statistik_anzeigen},
-        {menue_.Lehrereinsatzanz1, &optionen_.lehrereinsatz_anzeigen},
-        {menue_.Sporthalle1, &optionen_.sporthalle_gelb},
-        {menue_.Schwimmen1, &optionen_.schwimmen_blau},
-        {menue_.Foerder1, &optionen_.foerder_gruen},
-        {menue_.KlassenlehrerunterlegenAusdruck1, &optionen_.klassenlehrer_unterlegen},
-        {menue_.Stunden081, &optionen_.stunden_0_8},
+        {menue_.Lehrereinsatz1, &sitzung_.optionen().doppelter_lehrereinsatz},
+        {menue_.Raumnutzung1, &sitzung_.optionen().doppelte_raumnutzung},
+        {menue_.Klassenplananz1, &sitzung_.optionen().klassenplan_anzeigen},
+        {menue_.RaumLehrerplananz1, &sitzung_.optionen().raum_lehrerplan_anzeigen},
+        {menue_.Statistikanz1, &sitzung_.optionen().statistik_anzeigen},
+        {menue_.Lehrereinsatzanz1, &sitzung_.optionen().lehrereinsatz_anzeigen},
+        {menue_.Sporthalle1, &sitzung_.optionen().sporthalle_gelb},
+        {menue_.Schwimmen1, &sitzung_.optionen().schwimmen_blau},
+        {menue_.Foerder1, &sitzung_.optionen().foerder_gruen},
+        {menue_.KlassenlehrerunterlegenAusdruck1, &sitzung_.optionen().klassenlehrer_unterlegen},
+        {menue_.Stunden081, &sitzung_.optionen().stunden_0_8},
     }};
     for (const auto& [eintrag, option] : optionen) {
         connect(eintrag, &QAction::triggered, this, [this, eintrag = eintrag, option = option] {
@@ -246,13 +240,13 @@ void Hauptfenster::tastenkuerzel_anlegen()
         addAction(tastatur);
         connect(tastatur, &QAction::triggered, this, [this, h = handler] {
             ausfuehren([this, h] {
-                if (!auswahl_.ist_zelle())
+                if (!sitzung_.auswahl().ist_zelle())
                     return;
                 bool rechts = false;
                 for (int n = 4; n <= 6; ++n)
                     rechts = rechts || planSeite_->edit(n)->hasFocus();
-                maus_x_ = 50 * auswahl_.akt_klasse + (rechts ? 37 : 12);
-                maus_y_ = 75 * auswahl_.akt_stunde + 37;
+                maus_x_ = 50 * sitzung_.auswahl().akt_klasse + (rechts ? 37 : 12);
+                maus_y_ = 75 * sitzung_.auswahl().akt_stunde + 37;
                 (this->*h)();
             });
         });
@@ -340,9 +334,9 @@ void Hauptfenster::TabControl1Change()
 {
     if (tab_sperre_)
         return;
-    auswahl_.akt_tag = static_cast<std::uint16_t>(tabBar_->currentIndex() + 1);
+    sitzung_.auswahl().akt_tag = static_cast<std::uint16_t>(tabBar_->currentIndex() + 1);
     ansicht_->aufbau_plan();
-    ansicht_->anzeigen(auswahl_.akt_tag);
+    ansicht_->anzeigen(sitzung_.auswahl().akt_tag);
     zeige_seite(Seite::leer);
 }
 
@@ -375,7 +369,7 @@ void Hauptfenster::Programmende1Click()
 void Hauptfenster::neu_zeichnen()
 {
     ansicht_->aufbau_plan();
-    ansicht_->anzeigen(auswahl_.akt_tag);
+    ansicht_->anzeigen(sitzung_.auswahl().akt_tag);
 }
 
 void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)

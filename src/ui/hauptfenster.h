@@ -6,11 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/auswahl.h"
-#include "core/lehrerliste.h"
-#include "core/lehrertyp.h"
-#include "core/optionen.h"
-#include "core/plantyp.h"
+#include "core/sitzung.h"
 #include "ui/dialoge.h"
 #include "ui/geschuetzt.h"
 #include "ui/hauptmenue.h"
@@ -33,17 +29,17 @@ class PlanSeite;
 class Seitenansichten;
 class StundenSeite;
 
-// The main window: owns the timetable, the selection, the file name and the
-// options for the whole run, lays out the grid, the editing pages, the side
-// views, the status bar and the menus, and runs their handlers. Drawing is
-// delegated to PlanAnsicht, files and rules to the core.
+// The main window: shows the state of the run (the Sitzung it is given) in
+// the grid, the editing pages, the side views, the status bar and the menus,
+// and runs their handlers. Drawing is delegated to PlanAnsicht, files and
+// rules to the core.
 class Hauptfenster : public QMainWindow, private AnsichtsHost {
     Q_OBJECT
 public:
     // Pages of the editing area `Notebook1`.
     enum class Seite { plan = 0, klassen = 1, stunden = 2, leer = 3 };
 
-    explicit Hauptfenster(std::unique_ptr<Dialoge> dialoge = nullptr, QWidget* parent = nullptr);
+    explicit Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge = nullptr, QWidget* parent = nullptr);
     ~Hauptfenster() override;
 
     // --- Datei
@@ -91,16 +87,8 @@ public:
     void BitBtn7Click();
     void BitBtn6Click();
 
-    // State, for the handlers of other windows and for tests.
-    const plantyp& plan() const { return *plan_; }
-    plantyp& plan() { return *plan_; }
-    const Auswahl& auswahl() const { return auswahl_; }
-    const Optionen& optionen() const { return optionen_; }
-    const Lehrerliste& lehrerliste() const { return lehrerliste_; }
-    lehrertyp& kartei() { return kartei_; }
-    const std::string& programmpfad() const { return programmpfad_; }
-    const QString& dateiname() const { return dateiname_; }
-    bool kein_plan() const { return kein_plan_; }
+    Sitzung& sitzung() { return sitzung_; }
+    const Sitzung& sitzung() const { return sitzung_; }
     Seite seite() const;
     QString statuszeile(int panel) const;
     const Hauptmenue& menue() const { return menue_; }
@@ -161,15 +149,8 @@ private:
     void zelle_neu_zeichnen(int stunde, int klasse);
     void option_umschalten(QAction* eintrag, bool& option);
 
+    Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;
-    std::unique_ptr<plantyp> plan_;
-    Optionen optionen_;
-    Auswahl auswahl_;
-    Lehrerliste lehrerliste_;
-    lehrertyp kartei_;
-    QString dateiname_;
-    std::string programmpfad_;
-    bool kein_plan_ = true;
     bool tab_sperre_ = false;
     int maus_x_ = 0;
     int maus_y_ = 0;

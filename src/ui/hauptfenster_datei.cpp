@@ -25,10 +25,10 @@ std::string dateipfad(const QString& name)
 
 void Hauptfenster::Neu1Click()
 {
-    kein_plan_ = false;
-    init_plan(*plan_, lehrerliste_);
+    sitzung_.setze_kein_plan(false);
+    init_plan(sitzung_.plan(), sitzung_.lehrerliste());
     lehrerliste_neu_laden();
-    dateiname_.clear();
+    sitzung_.setze_dateiname({});
     ansicht_->leere_felder();
     neu_zeichnen();
 }
@@ -40,9 +40,9 @@ void Hauptfenster::Planladen1Click()
         return;
     // The file name is taken over only once the plan has been read, so a
     // failed load never lets "Speichern" overwrite that file with the old plan.
-    lade_plan(dateipfad(*name), *plan_);
-    kein_plan_ = false;
-    dateiname_ = *name;
+    lade_plan(dateipfad(*name), sitzung_.plan());
+    sitzung_.setze_kein_plan(false);
+    sitzung_.setze_dateiname(dateipfad(*name));
     lehrerliste_nach_planladen();
     ansicht_->leere_felder();
     neu_zeichnen();
@@ -50,11 +50,11 @@ void Hauptfenster::Planladen1Click()
 
 void Hauptfenster::Planspeichern1Click()
 {
-    if (dateiname_.isEmpty()) {
+    if (sitzung_.dateiname().empty()) {
         Planspeichernunter1Click();
         return;
     }
-    speichere_plan(dateipfad(dateiname_), *plan_);
+    speichere_plan(sitzung_.dateiname(), sitzung_.plan());
 }
 
 void Hauptfenster::Planspeichernunter1Click()
@@ -62,8 +62,8 @@ void Hauptfenster::Planspeichernunter1Click()
     const std::optional<QString> name = dialoge_->datei_speichern(plan_filter, QStringLiteral("orb"));
     if (!name)
         return;
-    dateiname_ = *name;
-    speichere_plan(dateipfad(dateiname_), *plan_);
+    sitzung_.setze_dateiname(dateipfad(*name));
+    speichere_plan(sitzung_.dateiname(), sitzung_.plan());
 }
 
 void Hauptfenster::Info1Click()
@@ -79,18 +79,18 @@ void Hauptfenster::ExportUVDtxt1Click()
         Wartecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
         ~Wartecursor() { QApplication::restoreOverrideCursor(); }
     } wartecursor;
-    exportiere_uvd(programmpfad_, *plan_,
-                   [this](std::string_view kuerzel) { return lehrerkuerzel(kartei_, kuerzel); });
+    exportiere_uvd(sitzung_.programmpfad(), sitzung_.plan(),
+                   [this](std::string_view kuerzel) { return lehrerkuerzel(sitzung_.kartei(), kuerzel); });
 }
 
 void Hauptfenster::lehrerliste_neu_laden()
 {
-    lehrerliste_fuer_neuen_plan_laden(kartei_, lehrerliste_, programmpfad_);
+    lehrerliste_fuer_neuen_plan_laden(sitzung_.kartei(), sitzung_.lehrerliste(), sitzung_.programmpfad());
 }
 
 void Hauptfenster::lehrerliste_nach_planladen()
 {
-    lehrerliste_nach_plan_laden(kartei_, lehrerliste_, programmpfad_);
+    lehrerliste_nach_plan_laden(sitzung_.kartei(), sitzung_.lehrerliste(), sitzung_.programmpfad());
 }
 
 } // namespace orbela

@@ -29,19 +29,19 @@ void uebernehmen(PString<N>& feld, const QLineEdit& edit)
 
 void Hauptfenster::klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLineEdit& edit, bool zeichnen)
 {
-    if (!auswahl_.ist_klassenkopf())
+    if (!sitzung_.auswahl().ist_klassenkopf())
         return;
-    uebernehmen(plan_->klasse(auswahl_.akt_klasse).*feld, edit);
+    uebernehmen(sitzung_.plan().klasse(sitzung_.auswahl().akt_klasse).*feld, edit);
     if (zeichnen)
-        ansicht_->feld(auswahl_.akt_tag, 0, true, auswahl_.akt_klasse);
+        ansicht_->feld(sitzung_.auswahl().akt_tag, 0, true, sitzung_.auswahl().akt_klasse);
 }
 
 void Hauptfenster::zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLineEdit& edit)
 {
-    if (!auswahl_.ist_stundenkopf())
+    if (!sitzung_.auswahl().ist_stundenkopf())
         return;
-    uebernehmen(plan_->zeit(auswahl_.akt_stunde).*feld, edit);
-    ansicht_->feld(auswahl_.akt_tag, auswahl_.akt_stunde, true, 0);
+    uebernehmen(sitzung_.plan().zeit(sitzung_.auswahl().akt_stunde).*feld, edit);
+    ansicht_->feld(sitzung_.auswahl().akt_tag, sitzung_.auswahl().akt_stunde, true, 0);
 }
 
 void Hauptfenster::Edit7Change()
@@ -77,43 +77,43 @@ void Hauptfenster::Edit11Change()
 
 void Hauptfenster::BitBtn5Click()
 {
-    if (!auswahl_.ist_klassenkopf())
+    if (!sitzung_.auswahl().ist_klassenkopf())
         return;
     if (!dialoge_->frage(QStringLiteral("Durch das Einfügen einer neuen Spalte wird die ganz rechts "
                                         "gelöscht. Wollen Sie fortfahren?")))
         return;
-    spalte_einfuegen(*plan_, auswahl_.akt_klasse);
+    spalte_einfuegen(sitzung_.plan(), sitzung_.auswahl().akt_klasse);
     neu_zeichnen();
     zeige_seite(Seite::leer);
 }
 
 void Hauptfenster::BitBtn7Click()
 {
-    if (!auswahl_.ist_klassenkopf())
+    if (!sitzung_.auswahl().ist_klassenkopf())
         return;
     if (!dialoge_->frage(QStringLiteral("Wollen Sie die Spalte wirklich löschen?")))
         return;
-    spalte_loeschen(*plan_, auswahl_.akt_klasse);
+    spalte_loeschen(sitzung_.plan(), sitzung_.auswahl().akt_klasse);
     neu_zeichnen();
     zeige_seite(Seite::leer);
 }
 
 void Hauptfenster::BitBtn6Click()
 {
-    if (!auswahl_.ist_klassenkopf())
+    if (!sitzung_.auswahl().ist_klassenkopf())
         return;
-    const int c = auswahl_.akt_klasse;
-    if (wochenstunden_fehlen(*plan_, c)) {
+    const int c = sitzung_.auswahl().akt_klasse;
+    if (wochenstunden_fehlen(sitzung_.plan(), c)) {
         dialoge_->hinweis(QString::fromUtf8(text_zuerst_wochenstunden.data(),
                                             static_cast<qsizetype>(text_zuerst_wochenstunden.size())));
         return;
     }
     // A number that is none is reported before anything is asked or changed.
-    als_ganzzahl(plan_->klasse(c).wochenstunden.view());
+    als_ganzzahl(sitzung_.plan().klasse(c).wochenstunden.view());
     if (!dialoge_->frage(QStringLiteral("Alle Daten der aktuellen Klasse werden verändert. "
                                         "Wollen Sie fortfahren?")))
         return;
-    const Fuellergebnis ergebnis = klasse_automatisch_fuellen(*plan_, c);
+    const Fuellergebnis ergebnis = klasse_automatisch_fuellen(sitzung_.plan(), c);
     if (!ergebnis.neu_zeichnen())
         return;
     neu_zeichnen();
@@ -127,7 +127,7 @@ void Hauptfenster::Lehrerersetzen1Click()
 {
     if (!dialoge_->modal(*form7_))
         return;
-    lehrer_ersetzen(*plan_, text_1252_aus_qstring(form7_->Edit1->text()),
+    lehrer_ersetzen(sitzung_.plan(), text_1252_aus_qstring(form7_->Edit1->text()),
                     text_1252_aus_qstring(form7_->Edit2->text()));
     neu_zeichnen();
     zeige_seite(Seite::leer);

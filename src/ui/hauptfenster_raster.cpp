@@ -46,13 +46,13 @@ PString<4>& zellenfeld(zellentyp& z, int n)
 
 void Hauptfenster::Image1MouseDown(Qt::MouseButton knopf, int x, int y)
 {
-    if (kein_plan_)
+    if (sitzung_.kein_plan())
         return;
     const int c = x / 50;
     const int l = y / 75;
     if (x < 0 || y < 0 || c > anzahl_klassen || l > anzahl_stunden)
         return;
-    Auswahl& a = auswahl_;
+    Auswahl& a = sitzung_.auswahl();
     ansicht_->feld(a.akt_tag, a.akt_stunde, false, a.akt_klasse);
 
     if (c == 0 && l == 0) {
@@ -70,14 +70,14 @@ void Hauptfenster::Image1MouseDown(Qt::MouseButton knopf, int x, int y)
     if (l == 0) {
         a.akt_stunde = 0;
         a.akt_klasse = static_cast<std::uint16_t>(c);
-        const klassentyp& k = plan_->klasse(c);
+        const klassentyp& k = sitzung_.plan().klasse(c);
         setze_feldtext(klassenSeite_->Edit7, text_aus(k.klasse), &Hauptfenster::Edit7Change);
         setze_feldtext(klassenSeite_->Edit8, text_aus(k.klassenlehrer), &Hauptfenster::Edit8Change);
         setze_feldtext(klassenSeite_->Edit9, text_aus(k.klassenraum), &Hauptfenster::Edit9Change);
         setze_feldtext(klassenSeite_->Edit12, text_aus(k.wochenstunden), &Hauptfenster::Edit12Change);
         ansicht_->feld(a.akt_tag, 0, true, c);
         setze_status(1, QString());
-        setze_status(2, qstring_aus_1252(klassen_text(plan_->klasse(c).klasse.view())));
+        setze_status(2, qstring_aus_1252(klassen_text(sitzung_.plan().klasse(c).klasse.view())));
         setze_status(0, QString::fromStdString(tag_text(a.akt_tag)));
         zeige_seite(Seite::klassen);
         return;
@@ -85,11 +85,11 @@ void Hauptfenster::Image1MouseDown(Qt::MouseButton knopf, int x, int y)
     if (c == 0) {
         a.akt_stunde = static_cast<std::uint16_t>(l);
         a.akt_klasse = 0;
-        const stundentyp& z = plan_->zeit(l);
+        const stundentyp& z = sitzung_.plan().zeit(l);
         setze_feldtext(stundenSeite_->edit10, text_aus(z.beginn), &Hauptfenster::Edit10Change);
         setze_feldtext(stundenSeite_->edit11, text_aus(z.ende), &Hauptfenster::Edit11Change);
         ansicht_->feld(a.akt_tag, l, true, 0);
-        setze_status(1, QString::fromStdString(stunden_text(l, optionen_.stunden_0_8)));
+        setze_status(1, QString::fromStdString(stunden_text(l, sitzung_.optionen().stunden_0_8)));
         setze_status(2, QString());
         setze_status(0, QString::fromStdString(tag_text(a.akt_tag)));
         zeige_seite(Seite::stunden);
@@ -127,17 +127,17 @@ Hauptfenster::Handler Hauptfenster::zellenfeld_handler(int n)
 void Hauptfenster::setze_zellen_felder(int stunde, int klasse)
 {
     for (int n = 1; n <= 6; ++n) {
-        zellentyp& z = plan_->zelle(auswahl_.akt_tag, stunde, klasse);
+        zellentyp& z = sitzung_.plan().zelle(sitzung_.auswahl().akt_tag, stunde, klasse);
         setze_feldtext(planSeite_->edit(n), text_aus(zellenfeld(z, n)), zellenfeld_handler(n));
     }
 }
 
 void Hauptfenster::zellenfeld_geaendert(int n)
 {
-    const Auswahl& a = auswahl_;
+    const Auswahl& a = sitzung_.auswahl();
     if (!a.ist_zelle())
         return;
-    zellentyp& z = plan_->zelle(a.akt_tag, a.akt_stunde, a.akt_klasse);
+    zellentyp& z = sitzung_.plan().zelle(a.akt_tag, a.akt_stunde, a.akt_klasse);
     zellenfeld(z, n).assign(text_1252_aus_qstring(planSeite_->edit(n)->text()));
     ansicht_->feld(a.akt_tag, a.akt_stunde, true, a.akt_klasse);
 }
@@ -199,7 +199,7 @@ void zelle_sichtbar_machen(QScrollArea& box, const Auswahl& a)
 
 void Hauptfenster::zur_naechsten_stunde()
 {
-    Auswahl& a = auswahl_;
+    Auswahl& a = sitzung_.auswahl();
     ansicht_->feld(a.akt_tag, a.akt_stunde, false, a.akt_klasse);
     naechste_stunde(a);
     zelle_sichtbar_machen(*scrollBox1_, a);
@@ -221,22 +221,22 @@ void Hauptfenster::fokus_auf_erstes_feld()
 void Hauptfenster::BitBtn2Enter()
 {
     // Page "Plan", and so this button, is only shown while a cell is selected.
-    if (!auswahl_.ist_zelle()) {
+    if (!sitzung_.auswahl().ist_zelle()) {
         planSeite_->edit(1)->setFocus();
         return;
     }
     zur_naechsten_stunde();
-    setze_zellen_felder(auswahl_.akt_stunde, auswahl_.akt_klasse);
-    zeige_zellenstatus(auswahl_.akt_stunde, auswahl_.akt_klasse);
+    setze_zellen_felder(sitzung_.auswahl().akt_stunde, sitzung_.auswahl().akt_klasse);
+    zeige_zellenstatus(sitzung_.auswahl().akt_stunde, sitzung_.auswahl().akt_klasse);
     fokus_auf_erstes_feld();
 }
 
 void Hauptfenster::SpeedButton1Click()
 {
-    if (!auswahl_.ist_zelle())
+    if (!sitzung_.auswahl().ist_zelle())
         return;
     zur_naechsten_stunde();
-    zeige_zellenstatus(auswahl_.akt_stunde, auswahl_.akt_klasse);
+    zeige_zellenstatus(sitzung_.auswahl().akt_stunde, sitzung_.auswahl().akt_klasse);
     fokus_auf_erstes_feld();
     // The texts of the cell left behind are written into the new cell.
     for (int n = 1; n <= 6; ++n)
@@ -245,24 +245,24 @@ void Hauptfenster::SpeedButton1Click()
 
 void Hauptfenster::zeige_zellenstatus(int stunde, int klasse)
 {
-    setze_status(0, QString::fromStdString(tag_text(auswahl_.akt_tag)));
-    setze_status(1, QString::fromStdString(stunden_text(stunde, optionen_.stunden_0_8)));
-    setze_status(2, qstring_aus_1252(klassen_text(plan_->klasse(klasse).klasse.view())));
+    setze_status(0, QString::fromStdString(tag_text(sitzung_.auswahl().akt_tag)));
+    setze_status(1, QString::fromStdString(stunden_text(stunde, sitzung_.optionen().stunden_0_8)));
+    setze_status(2, qstring_aus_1252(klassen_text(sitzung_.plan().klasse(klasse).klasse.view())));
 }
 
 void Hauptfenster::verzichtbar_setzen(char zeichen)
 {
     const auto ziel = zelle_bei(maus_x_, maus_y_);
-    if (kein_plan_ || !ziel)
+    if (sitzung_.kein_plan() || !ziel)
         return;
-    setze_verzichtbar_bei(plan_->zelle(auswahl_.akt_tag, ziel->stunde, ziel->klasse), maus_x_, zeichen);
+    setze_verzichtbar_bei(sitzung_.plan().zelle(sitzung_.auswahl().akt_tag, ziel->stunde, ziel->klasse), maus_x_, zeichen);
     zelle_neu_zeichnen(ziel->stunde, ziel->klasse);
 }
 
 void Hauptfenster::zelle_neu_zeichnen(int stunde, int klasse)
 {
-    const bool ausgewaehlt = klasse == auswahl_.akt_klasse && stunde == auswahl_.akt_stunde;
-    ansicht_->feld(auswahl_.akt_tag, stunde, ausgewaehlt, klasse);
+    const bool ausgewaehlt = klasse == sitzung_.auswahl().akt_klasse && stunde == sitzung_.auswahl().akt_stunde;
+    ansicht_->feld(sitzung_.auswahl().akt_tag, stunde, ausgewaehlt, klasse);
 }
 
 void Hauptfenster::verzichtbar1Click()
@@ -278,9 +278,9 @@ void Hauptfenster::nichtverzichtbar1Click()
 void Hauptfenster::lschen1Click()
 {
     const auto ziel = zelle_bei(maus_x_, maus_y_);
-    if (kein_plan_ || !ziel)
+    if (sitzung_.kein_plan() || !ziel)
         return;
-    loesche_zelle(plan_->zelle(auswahl_.akt_tag, ziel->stunde, ziel->klasse));
+    loesche_zelle(sitzung_.plan().zelle(sitzung_.auswahl().akt_tag, ziel->stunde, ziel->klasse));
     zelle_neu_zeichnen(ziel->stunde, ziel->klasse);
     setze_zellen_felder(ziel->stunde, ziel->klasse);
     zeige_zellenstatus(ziel->stunde, ziel->klasse);

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/kartei_dateien.h"
 #include "core/kartei_laden.h"
@@ -209,13 +211,59 @@ TEST(KarteiLaden, WithoutCardFileTheIndexAsReadAtStartIsKept)
     EXPECT_EQ(dateien_in(dir), 1);
 }
 
-TEST(KarteiLaden, CardFileThatCannotBeReadIsReported)
+// Folders, pipes and devices in place of a card file are refused at once:
+// a pipe must not hang the start, a device must not be read without end.
+TEST(KarteiLaden, CardFilesThatAreNoFilesAreRefused)
 {
-    TestOrdner dir;
-    const std::string pfad = dir.pfad("") + "/";
-    std::filesystem::create_directory(pfad + "adresslehrdat.int");
-    lehrertyp k;
-    Lehrerliste liste;
-    EXPECT_EQ(fehlertext([&] { kartei_beim_start_lesen(k, pfad); }), "Dateizugriff verweigert");
-    EXPECT_EQ(fehlertext([&] { lehrerliste_nach_plan_laden(k, liste, pfad); }), "Dateizugriff verweigert");
+    for (const char* name : {"adresslehrdat.int", "lehrdat.int", "lehrer.int"}) {
+        for (const char* art : {"Ordner", "Pipe", "Geraet"}) {
+            SCOPED_TRACE(std::string(name) + " " + art);
+            ::alarm(10); // a hang fails the test instead of blocking it
+            TestOrdner dir;
+            const std::string pfad = dir.pfad("") + "/";
+            const std::string datei = pfad + name;
+            if (art == std::string("Ordner"))
+                std::filesystem::create_directory(datei);
+            else if (art == std::string("Pipe"))
+                ::mkfifo(datei.c_str(), 0666);
+            else
+                std::filesystem::create_symlink("/dev/zero", datei);
+            lehrertyp k;
+            Lehrerliste liste;
+            const std::string erwartet = "„" + datei
+                                         + (art == std::string("Ordner")
+                                                ? "“ ist ein Ordner und keine Datei"
+                                                : "“ ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe");
+            EXPECT_EQ(fehlertext([&] { kartei_beim_start_lesen(k, pfad); }), erwartet);
+            EXPECT_EQ(fehlertext([&] { lehrerliste_fuer_neuen_plan_laden(k, liste, pfad); }),
+                      name == std::string("lehrer.int") ? "kein Fehler" : erwartet);
+            EXPECT_EQ(k.anzahl(), 0);
+            ::alarm(0);
+        }
+    }
+}
+
+// More cards than any school has: the file is broken and refused as a
+// whole; the limit itself still loads.
+TEST(KarteiLaden, CardFilesOfMoreThanTenThousandCardsAreRefused)
+{
+    struct Fall {
+        const char* name;
+        std::size_t satzlaenge;
+    };
+    for (const Fall& fall : {Fall{"adresslehrdat.int", 1300}, Fall{"lehrdat.int", 406}, Fall{"lehrer.int", 493}}) {
+        SCOPED_TRACE(fall.name);
+        TestOrdner dir;
+        const std::string pfad = dir.pfad("") + "/";
+        lehrertyp k;
+        // Sparse files of empty records.
+        std::filesystem::resize_file((schreibe(pfad + fall.name, ""), pfad + fall.name), 10000 * fall.satzlaenge + 5);
+        kartei_beim_start_lesen(k, pfad);
+        EXPECT_EQ(k.anzahl(), 10000);
+
+        std::filesystem::resize_file(pfad + fall.name, 10001 * fall.satzlaenge);
+        EXPECT_EQ(fehlertext([&] { kartei_beim_start_lesen(k, pfad); }),
+                  "„" + pfad + fall.name + "“ enthält mehr als 10.000 Einträge und wird nicht gelesen");
+        EXPECT_EQ(k.anzahl(), 0);
+    }
 }

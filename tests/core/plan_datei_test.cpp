@@ -11,6 +11,8 @@
 #include "core/fehler.h"
 #include "core/init_plan.h"
 #include "core/plan_datei.h"
+#include "core/sichere_datei.h"
+#include "systemaufrufe.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
 
@@ -102,8 +104,31 @@ TEST(PlanDatei, LoadFailuresLeaveTheModelUnchanged)
     EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad("ro.orb"), *plan); }), "Dateizugriff verweigert");
     EXPECT_EQ(bytes_von(*plan), vorher);
 
-    EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad(""), *plan); }), "Dateizugriff verweigert");
+    // A folder, a pipe and a device are refused before anything is read.
+    ::alarm(10); // a hang fails the test instead of blocking it
+    ::mkfifo(dir.pfad("pipe.orb").c_str(), 0666);
+    std::filesystem::create_symlink("/dev/zero", dir.pfad("null.orb"));
+    EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad(""), *plan); }),
+              "„" + dir.pfad("") + "“ ist ein Ordner und keine Datei");
+    for (const char* name : {"pipe.orb", "null.orb"})
+        EXPECT_EQ(fehlertext([&] { lade_plan(dir.pfad(name), *plan); }),
+                  "„" + dir.pfad(name) + "“ ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe");
+    ::alarm(0);
     EXPECT_EQ(bytes_von(*plan), vorher);
+}
+
+TEST(PlanDatei, SaveRefusesToReplaceAFolderPipeOrDevice)
+{
+    TestOrdner dir;
+    ::mkfifo(dir.pfad("pipe.orb").c_str(), 0666);
+    std::filesystem::create_symlink("/dev/null", dir.pfad("null.orb"));
+    auto plan = leerer_plan();
+    for (const char* name : {"pipe.orb", "null.orb"}) {
+        EXPECT_EQ(fehlertext([&] { speichere_plan(dir.pfad(name), *plan); }),
+                  "„" + dir.pfad(name) + "“ ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.pfad("pipe.orb")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 TEST(PlanDatei, LongerFileLoadsItsFirstRecord)
@@ -147,31 +172,97 @@ TEST(PlanDatei, SaveKeepsPermissionsAndLeavesNoTemporaryFiles)
     EXPECT_EQ(dateien, 1);
 }
 
-TEST(PlanDatei, SaveIntoAFolderThatCannotBeWrittenKeepsTheOldFile)
+// A shared folder with fixed files: the folder cannot be written, so there
+// is no room for a temporary file; a writable file is overwritten in place.
+TEST(PlanDatei, SaveIntoAFolderThatCannotBeWritten)
+{
+    struct Fall {
+        const char* name;
+        mode_t modus; // of the existing file; 0: there is none
+        std::string erwartet; // error text, or "" for success
+    };
+    for (const Fall& fall : {Fall{"writable file", 0666, ""},
+                             Fall{"protected file", 0644, "Dateizugriff verweigert"},
+                             Fall{"new file", 0, "Dateizugriff verweigert"}}) {
+        SCOPED_TRACE(fall.name);
+        TestOrdner dir;
+        const std::string alt = "alter Inhalt";
+        if (fall.modus != 0) {
+            schreibe(dir.pfad("alt.orb"), alt);
+            ::chmod(dir.pfad("alt.orb").c_str(), fall.modus);
+        }
+        ::chmod(dir.pfad("").c_str(), 0555);
+
+        // Root may write anywhere; try it as an unprivileged user in a child.
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(3);
+            const std::string text = fehlertext([&] { schreibe_datei_sicher(dir.pfad("alt.orb"), "neu"); });
+            ::_exit(text == (fall.erwartet.empty() ? "kein Fehler" : fall.erwartet) ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ::chmod(dir.pfad("").c_str(), 0755);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(lies(dir.pfad("alt.orb")), fall.modus == 0 ? "" : fall.erwartet.empty() ? "neu" : alt);
+    }
+}
+
+// Links are followed to the file they name, which is replaced; the links
+// stay links, also along a chain and into another folder.
+TEST(PlanDatei, SaveThroughSymbolicLinksReplacesTheFileTheyName)
+{
+    struct Fall {
+        const char* name;
+        const char* link;    // where the link `plan.orb` points
+        const char* datei;   // the file that must hold the new bytes
+        bool vorhanden;      // whether that file exists before
+    };
+    for (const Fall& fall : {Fall{"relative", "echt/plan.orb", "echt/plan.orb", true},
+                             Fall{"chain", "zwischen.orb", "echt/plan.orb", true},
+                             Fall{"dangling", "echt/neu.orb", "echt/neu.orb", false}}) {
+        SCOPED_TRACE(fall.name);
+        TestOrdner dir;
+        std::filesystem::create_directory(dir.pfad("echt"));
+        if (fall.vorhanden)
+            schreibe(dir.pfad("echt/plan.orb"), "alt");
+        ::symlink("echt/plan.orb", dir.pfad("zwischen.orb").c_str());
+        ::symlink(fall.link, dir.pfad("plan.orb").c_str());
+
+        schreibe_datei_sicher(dir.pfad("plan.orb"), "neu");
+        EXPECT_EQ(lies(dir.pfad(fall.datei)), "neu");
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.pfad("plan.orb")));
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.pfad("zwischen.orb")));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.pfad("echt")),
+                                std::filesystem::directory_iterator()), 1);
+    }
+    // An absolute link, as a file manager makes them.
+    TestOrdner dir;
+    schreibe(dir.pfad("echt.orb"), "alt");
+    ::symlink(dir.pfad("echt.orb").c_str(), dir.pfad("link.orb").c_str());
+    schreibe_datei_sicher(dir.pfad("link.orb"), "neu");
+    EXPECT_EQ(lies(dir.pfad("echt.orb")), "neu");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.pfad("link.orb")));
+}
+
+// On FAT sticks and some network shares permissions cannot be set; the save
+// still succeeds. After the rename the folder is synced.
+TEST(PlanDatei, SaveIgnoresFailingPermissionsAndSyncsTheFolder)
 {
     TestOrdner dir;
-    schreibe(dir.pfad("alt.orb"), "alter Inhalt");
-    ::chmod(dir.pfad("").c_str(), 0555);
+    schreibe(dir.pfad("p.orb"), "alt");
+    systemaufrufe::fchmod_fehler = EPERM;
+    systemaufrufe::gesyncte_ordner.clear();
+    const std::string text = fehlertext([&] { schreibe_datei_sicher(dir.pfad("p.orb"), "neu"); });
+    systemaufrufe::fchmod_fehler = 0;
+    EXPECT_EQ(text, "kein Fehler");
+    EXPECT_EQ(lies(dir.pfad("p.orb")), "neu");
 
-    // Root may write anywhere; try it as an unprivileged user in a child.
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-        auto plan = std::make_unique<plantyp>();
-        std::memset(static_cast<void*>(plan.get()), 0, sizeof(plantyp));
-        try {
-            speichere_plan(dir.pfad("alt.orb"), *plan);
-        } catch (const Fehler& e) {
-            ::_exit(e.text() == "Dateizugriff verweigert" ? 0 : 1);
-        }
-        ::_exit(2);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ::chmod(dir.pfad("").c_str(), 0755);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(lies(dir.pfad("alt.orb")), "alter Inhalt");
+    struct stat ordner {};
+    ASSERT_EQ(::stat(dir.pfad("").c_str(), &ordner), 0);
+    EXPECT_EQ(systemaufrufe::gesyncte_ordner,
+              (std::vector<std::pair<dev_t, ino_t>>{{ordner.st_dev, ordner.st_ino}}));
 }

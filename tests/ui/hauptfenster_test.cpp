@@ -23,14 +23,16 @@ using namespace orbela;
 namespace {
 
 struct Fenster {
+    std::unique_ptr<Sitzung> sitzung;
     TestDialoge* dialoge;
     std::unique_ptr<Hauptfenster> fenster;
 
     Fenster()
     {
+        sitzung = std::make_unique<Sitzung>();
         auto d = std::make_unique<TestDialoge>();
         dialoge = d.get();
-        fenster = std::make_unique<Hauptfenster>(std::move(d));
+        fenster = std::make_unique<Hauptfenster>(*sitzung, std::move(d));
     }
     Hauptfenster* operator->() { return fenster.get(); }
 };
@@ -59,12 +61,12 @@ TEST(Hauptfenster, CaptionSizeAndStartState)
     Fenster f;
     EXPECT_EQ(f->windowTitle(), "Orbela V2.2");
     EXPECT_EQ(f->size(), QSize(797, 600));
-    EXPECT_TRUE(f->kein_plan());
+    EXPECT_TRUE(f->sitzung().kein_plan());
     EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
-    EXPECT_EQ(f->auswahl().akt_tag, 1);
-    EXPECT_EQ(f->auswahl().akt_stunde, 0);
-    EXPECT_EQ(f->auswahl().akt_klasse, 0);
-    EXPECT_TRUE(f->dateiname().isEmpty());
+    EXPECT_EQ(f->sitzung().auswahl().akt_tag, 1);
+    EXPECT_EQ(f->sitzung().auswahl().akt_stunde, 0);
+    EXPECT_EQ(f->sitzung().auswahl().akt_klasse, 0);
+    EXPECT_TRUE(f->sitzung().dateiname().empty());
     for (int p = 0; p < 3; ++p)
         EXPECT_TRUE(f->statuszeile(p).isEmpty());
     auto* seiten = qobject_cast<QTabWidget*>(f->pageControl1());
@@ -117,14 +119,14 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
 TEST(Hauptfenster, OptionTogglesFlipTheirOptionAndShowPageLeer)
 {
     Fenster f;
-    EXPECT_FALSE(f->optionen().stunden_0_8);
+    EXPECT_FALSE(f->sitzung().optionen().stunden_0_8);
     f->menue().Stunden081->trigger();
-    EXPECT_TRUE(f->optionen().stunden_0_8);
+    EXPECT_TRUE(f->sitzung().optionen().stunden_0_8);
     EXPECT_TRUE(f->menue().Stunden081->isChecked());
     f->menue().Raumnutzung1->trigger();
-    EXPECT_FALSE(f->optionen().doppelte_raumnutzung);
+    EXPECT_FALSE(f->sitzung().optionen().doppelte_raumnutzung);
     f->menue().Foerder1->trigger();
-    EXPECT_FALSE(f->optionen().foerder_gruen);
+    EXPECT_FALSE(f->sitzung().optionen().foerder_gruen);
     EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
 }
 
@@ -135,9 +137,9 @@ TEST(Hauptfenster, DayTabChangeKeepsSelectionNumbersAndShowsPageLeer)
     QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(125, 160)); // class 2, lesson 2
     EXPECT_EQ(f->seite(), Hauptfenster::Seite::plan);
     f->tabControl1()->setCurrentIndex(3);
-    EXPECT_EQ(f->auswahl().akt_tag, 4);
-    EXPECT_EQ(f->auswahl().akt_stunde, 2);
-    EXPECT_EQ(f->auswahl().akt_klasse, 2);
+    EXPECT_EQ(f->sitzung().auswahl().akt_tag, 4);
+    EXPECT_EQ(f->sitzung().auswahl().akt_stunde, 2);
+    EXPECT_EQ(f->sitzung().auswahl().akt_klasse, 2);
     EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
 }
 
@@ -174,7 +176,7 @@ TEST(PlanDateiBefehle, SaveAfterNewWritesTheResetRecord)
     f->menue().Planspeichern1->trigger(); // empty name: asks like "Speichern unter..."
     ASSERT_TRUE(f.dialoge->fehler_texte.isEmpty()) << f.dialoge->fehler_texte.join(";").toStdString();
     EXPECT_EQ(f.dialoge->filter, QStringList{"Orbela (*.orb)"});
-    EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("neu.orb")));
+    EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("neu.orb"));
     const std::string bytes = lies(dir.pfad("neu.orb"));
     ASSERT_EQ(bytes.size(), 37340u);
     EXPECT_EQ(bytes[15], '\x01');
@@ -187,7 +189,7 @@ TEST(PlanDateiBefehle, CancelledSaveDialogSavesNothing)
     Fenster f;
     f->menue().Planspeichern1->trigger();
     EXPECT_EQ(f.dialoge->filter.size(), 1);
-    EXPECT_TRUE(f->dateiname().isEmpty());
+    EXPECT_TRUE(f->sitzung().dateiname().empty());
     EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
 }
 
@@ -196,17 +198,17 @@ TEST(PlanDateiBefehle, FailedLoadKeepsFileNameModelAndShowsTheMessage)
     TestOrdner dir;
     Fenster f;
     f->menue().Neu1->trigger();
-    f->plan().zelle(1, 1, 1).erste.lehrer = "Ab";
+    f->sitzung().plan().zelle(1, 1, 1).erste.lehrer = "Ab";
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("a.orb")));
     f->menue().Planspeichernunter1->trigger();
-    ASSERT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("a.orb")));
+    ASSERT_EQ(f->sitzung().dateiname(), dir.pfad("a.orb"));
 
     std::ofstream(dir.pfad("kurz.orb"), std::ios::binary) << std::string(37339, 'x');
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("kurz.orb")));
     f->menue().Planladen1->trigger();
     EXPECT_EQ(f.dialoge->fehler_texte, QStringList{"Versuch hinter dem Dateiende zu lesen"});
-    EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("a.orb")));
-    EXPECT_EQ(f->plan().zelle(1, 1, 1).erste.lehrer, "Ab");
+    EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("a.orb"));
+    EXPECT_EQ(f->sitzung().plan().zelle(1, 1, 1).erste.lehrer, "Ab");
 
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("fehlt.orb")));
     f->menue().Planladen1->trigger();
@@ -229,9 +231,9 @@ TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("p.orb")));
     f->menue().Planladen1->trigger();
     EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
-    EXPECT_FALSE(f->kein_plan());
-    EXPECT_EQ(f->plan().zelle(1, 1, 1).erste.lehrer, "Ma");
-    EXPECT_EQ(f->dateiname(), QString::fromStdString(dir.pfad("p.orb")));
+    EXPECT_FALSE(f->sitzung().kein_plan());
+    EXPECT_EQ(f->sitzung().plan().zelle(1, 1, 1).erste.lehrer, "Ma");
+    EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("p.orb"));
 }
 
 TEST(PlanDateiBefehle, LongFileNamesAreKeptWhole)
@@ -242,7 +244,7 @@ TEST(PlanDateiBefehle, LongFileNamesAreKeptWhole)
     f.dialoge->dateien.push_back(QString::fromStdString(name));
     f->menue().Planspeichernunter1->trigger();
     EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
-    EXPECT_EQ(f->dateiname(), QString::fromStdString(name));
+    EXPECT_EQ(f->sitzung().dateiname(), name);
     EXPECT_EQ(lies(name).size(), 37340u);
 }
 
@@ -250,14 +252,14 @@ TEST(Fehlerbehandlung, AConversionErrorWhilePaintingIsShownOnceAndTheProgramGoes
 {
     Fenster f;
     f->menue().Neu1->trigger();
-    f->plan().klasse(1).klasse = "1a";
-    f->plan().klasse(1).wochenstunden = "x";
+    f->sitzung().plan().klasse(1).klasse = "1a";
+    f->sitzung().plan().klasse(1).wochenstunden = "x";
     QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 112));
     EXPECT_EQ(f.dialoge->fehler_texte, QStringList{"'x' ist kein gültiger Integerwert"});
-    f->plan().klasse(1).wochenstunden = "22";
+    f->sitzung().plan().klasse(1).wochenstunden = "22";
     QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 187));
     EXPECT_EQ(f.dialoge->fehler_texte.size(), 1);
-    EXPECT_EQ(f->auswahl().akt_stunde, 2);
+    EXPECT_EQ(f->sitzung().auswahl().akt_stunde, 2);
 }
 
 TEST(PlanDateiBefehle, APlanOfArbitraryBytesLoadsDrawsAndEditsWithoutHarm)

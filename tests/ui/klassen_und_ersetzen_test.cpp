@@ -29,9 +29,10 @@ protected:
     {
         vorher = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(ordner.pfad("")));
+        sitzung = std::make_unique<Sitzung>();
         auto d = std::make_unique<TestDialoge>();
         dialoge = d.get();
-        fenster = std::make_unique<Hauptfenster>(std::move(d));
+        fenster = std::make_unique<Hauptfenster>(*sitzung, std::move(d));
         fenster->menue().Neu1->trigger();
     }
     void TearDown() override
@@ -44,10 +45,11 @@ protected:
         QTest::mouseClick(fenster->bild(1), Qt::LeftButton, {}, QPoint(50 * klasse + 12, 75 * stunde + 37));
     }
     std::string lies(const std::string& name) { return ::lies(ordner.pfad(name)); }
-    plantyp& plan() { return fenster->plan(); }
+    plantyp& plan() { return fenster->sitzung().plan(); }
 
     TestOrdner ordner;
     QString vorher;
+    std::unique_ptr<Sitzung> sitzung;
     TestDialoge* dialoge = nullptr;
     std::unique_ptr<Hauptfenster> fenster;
 };
@@ -68,7 +70,7 @@ bool hat_farbe(const QImage& bild, QRect bereich, QRgb farbe)
 TEST_F(ImOrdner, FreshInstallationPlansWithoutMessageAndMarksCodesPurple)
 {
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty()) << dialoge->fehler_texte.join(";").toStdString();
-    EXPECT_EQ(fenster->lehrerliste().anzahl(), 0);
+    EXPECT_EQ(fenster->sitzung().lehrerliste().anzahl(), 0);
     klick(2, 3);
     fenster->planSeite()->edit(1)->setText("Xy");
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());

@@ -24,9 +24,10 @@ class Bearbeitung : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        sitzung = std::make_unique<Sitzung>();
         auto d = std::make_unique<TestDialoge>();
         dialoge = d.get();
-        fenster = std::make_unique<Hauptfenster>(std::move(d));
+        fenster = std::make_unique<Hauptfenster>(*sitzung, std::move(d));
         fenster->show();
         fenster->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
@@ -53,8 +54,8 @@ protected:
         for (QChar ch : text)
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
-    int stunde() const { return fenster->auswahl().akt_stunde; }
-    int klasse() const { return fenster->auswahl().akt_klasse; }
+    int stunde() const { return fenster->sitzung().auswahl().akt_stunde; }
+    int klasse() const { return fenster->sitzung().auswahl().akt_klasse; }
     QWidget* fokus() const { return QApplication::focusWidget(); }
     void popup_waehlen(int eintrag)
     {
@@ -64,6 +65,7 @@ protected:
         popup->hide();
     }
 
+    std::unique_ptr<Sitzung> sitzung;
     TestDialoge* dialoge = nullptr;
     std::unique_ptr<Hauptfenster> fenster;
 };
@@ -78,7 +80,7 @@ TEST_F(Bearbeitung, ClicksBeforeNewDoNothingWhileDayTabsDrawAnEmptyGrid)
     EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::leer);
     EXPECT_EQ(grid()->bild().pixel(50, 100), qRgb(255, 255, 255));
     fenster->tabControl1()->setCurrentIndex(2);
-    EXPECT_EQ(fenster->auswahl().akt_tag, 3);
+    EXPECT_EQ(fenster->sitzung().auswahl().akt_tag, 3);
     EXPECT_EQ(grid()->bild().pixel(50, 100), qRgb(0, 0, 0)); // grid line of column 1
     klick(2, 3);
     EXPECT_EQ(stunde(), 0);
@@ -88,13 +90,13 @@ TEST_F(Bearbeitung, CornerClicksCycleTheDaysWithTheTabFollowing)
 {
     neu();
     fenster->tabControl1()->setCurrentIndex(5);
-    ASSERT_EQ(fenster->auswahl().akt_tag, 6);
+    ASSERT_EQ(fenster->sitzung().auswahl().akt_tag, 6);
     klick(0, 0);
-    EXPECT_EQ(fenster->auswahl().akt_tag, 1);
+    EXPECT_EQ(fenster->sitzung().auswahl().akt_tag, 1);
     EXPECT_EQ(fenster->tabControl1()->currentIndex(), 0);
     EXPECT_EQ(fenster->statuszeile(0), "Mo");
     klick(0, 0, Qt::RightButton);
-    EXPECT_EQ(fenster->auswahl().akt_tag, 6);
+    EXPECT_EQ(fenster->sitzung().auswahl().akt_tag, 6);
     EXPECT_EQ(fenster->tabControl1()->currentIndex(), 5);
     EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::leer);
 }
@@ -102,7 +104,7 @@ TEST_F(Bearbeitung, CornerClicksCycleTheDaysWithTheTabFollowing)
 TEST_F(Bearbeitung, SelectionShowsTheMatchingPageAndStatusTexts)
 {
     neu();
-    fenster->plan().klasse(1).klasse = "1a";
+    fenster->sitzung().plan().klasse(1).klasse = "1a";
     klick(3, 1);
     EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::plan);
     EXPECT_EQ(fenster->statuszeile(0), "Mo");
@@ -129,31 +131,31 @@ TEST_F(Bearbeitung, TypedTextGoesIntoTheCellCutToTwoTypedCharacters)
     edit(1)->setFocus();
     QTest::keyClicks(edit(1), "Mxy");
     EXPECT_EQ(edit(1)->text(), "Mx");
-    EXPECT_EQ(fenster->plan().zelle(1, 2, 2).erste.lehrer, "Mx");
+    EXPECT_EQ(fenster->sitzung().plan().zelle(1, 2, 2).erste.lehrer, "Mx");
     // A longer code from a file is shown whole and stays whole.
-    fenster->plan().zelle(1, 3, 2).erste.fach = "DEUT";
+    fenster->sitzung().plan().zelle(1, 3, 2).erste.fach = "DEUT";
     klick(3, 2);
     EXPECT_EQ(edit(2)->text(), "DEUT");
-    EXPECT_EQ(fenster->plan().zelle(1, 3, 2).erste.fach, "DEUT");
+    EXPECT_EQ(fenster->sitzung().plan().zelle(1, 3, 2).erste.fach, "DEUT");
     // Umlauts are stored as Windows-1252, characters it lacks as '?'.
     edit(3)->setFocus();
     edit(3)->selectAll();
     tippe(edit(3), "Fö");
-    EXPECT_EQ(fenster->plan().zelle(1, 3, 2).erste.raum, "F\xF6");
+    EXPECT_EQ(fenster->sitzung().plan().zelle(1, 3, 2).erste.raum, "F\xF6");
     edit(3)->selectAll();
     tippe(edit(3), "Ж");
-    EXPECT_EQ(fenster->plan().zelle(1, 3, 2).erste.raum, "?");
+    EXPECT_EQ(fenster->sitzung().plan().zelle(1, 3, 2).erste.raum, "?");
 }
 
 TEST_F(Bearbeitung, TypingASecondTeacherMakesTheCellDoubleAtOnce)
 {
     neu();
     klick(1, 1);
-    ASSERT_FALSE(fenster->plan().zelle(1, 1, 1).ist_doppelt());
+    ASSERT_FALSE(fenster->sitzung().plan().zelle(1, 1, 1).ist_doppelt());
     edit(4)->setFocus();
     QTest::keyClicks(edit(4), "ab");
-    EXPECT_TRUE(fenster->plan().zelle(1, 1, 1).ist_doppelt());
-    EXPECT_EQ(fenster->plan().zelle(1, 1, 1).zweite.lehrer, "ab");
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 1, 1).ist_doppelt());
+    EXPECT_EQ(fenster->sitzung().plan().zelle(1, 1, 1).zweite.lehrer, "ab");
 }
 
 TEST_F(Bearbeitung, WithAllCheckBoxesClearedTabReachesTheAdvanceButtonAndReturnsToEdit1)
@@ -182,7 +184,7 @@ TEST_F(Bearbeitung, WithOnlyCheckBox3TabAdvancesOneLessonAtATimeInEdit3)
         QTest::keyClicks(edit(3), "R" + QString::number(l));
         QTest::keyClick(fokus(), Qt::Key_Tab);
         EXPECT_EQ(stunde(), l + 1);
-        EXPECT_EQ(fenster->plan().zelle(1, l, 2).erste.raum.str(), (QStringLiteral("R") + QString::number(l)).toStdString());
+        EXPECT_EQ(fenster->sitzung().plan().zelle(1, l, 2).erste.raum.str(), (QStringLiteral("R") + QString::number(l)).toStdString());
     }
     EXPECT_EQ(fokus(), edit(3));
 }
@@ -222,15 +224,15 @@ TEST_F(Bearbeitung, TheLastCellIsLessonNineOfClass19)
 TEST_F(Bearbeitung, CopyButtonWritesTheCellIntoTheNextLesson)
 {
     neu();
-    zellentyp& z = fenster->plan().zelle(1, 4, 2);
+    zellentyp& z = fenster->sitzung().plan().zelle(1, 4, 2);
     z.erste.lehrer = "Mü";
     z.erste.fach = "DE";
     z.zweite.raum = "12";
-    fenster->plan().zelle(1, 5, 2).erste.setze_verzichtbar('v');
+    fenster->sitzung().plan().zelle(1, 5, 2).erste.setze_verzichtbar('v');
     klick(4, 2);
     QTest::mouseClick(fenster->planSeite()->speedButton1(), Qt::LeftButton);
     EXPECT_EQ(stunde(), 5);
-    const zellentyp& neu = fenster->plan().zelle(1, 5, 2);
+    const zellentyp& neu = fenster->sitzung().plan().zelle(1, 5, 2);
     EXPECT_EQ(neu.erste.lehrer, "Mü");
     EXPECT_EQ(neu.erste.fach, "DE");
     EXPECT_EQ(neu.zweite.raum, "12");
@@ -242,23 +244,23 @@ TEST_F(Bearbeitung, PopupCommandsActOnTheHalfUnderTheMouse)
     neu();
     klick(2, 2, Qt::RightButton, true); // right half of a single cell
     popup_waehlen(0);
-    EXPECT_TRUE(fenster->plan().zelle(1, 2, 2).erste.ist_verzichtbar());
-    EXPECT_FALSE(fenster->plan().zelle(1, 2, 2).zweite.ist_verzichtbar());
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 2).erste.ist_verzichtbar());
+    EXPECT_FALSE(fenster->sitzung().plan().zelle(1, 2, 2).zweite.ist_verzichtbar());
 
-    fenster->plan().zelle(1, 3, 2).zweite.lehrer = "Ba";
+    fenster->sitzung().plan().zelle(1, 3, 2).zweite.lehrer = "Ba";
     klick(3, 2, Qt::RightButton, true); // right half of a double cell
     popup_waehlen(0);
-    EXPECT_TRUE(fenster->plan().zelle(1, 3, 2).zweite.ist_verzichtbar());
-    EXPECT_FALSE(fenster->plan().zelle(1, 3, 2).erste.ist_verzichtbar());
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 3, 2).zweite.ist_verzichtbar());
+    EXPECT_FALSE(fenster->sitzung().plan().zelle(1, 3, 2).erste.ist_verzichtbar());
     klick(3, 2, Qt::RightButton, true);
     popup_waehlen(1);
-    EXPECT_FALSE(fenster->plan().zelle(1, 3, 2).zweite.ist_verzichtbar());
+    EXPECT_FALSE(fenster->sitzung().plan().zelle(1, 3, 2).zweite.ist_verzichtbar());
 }
 
 TEST_F(Bearbeitung, ClearingACellKeepsTheFlagsLengthBytes)
 {
     neu();
-    zellentyp& z = fenster->plan().zelle(1, 6, 4);
+    zellentyp& z = fenster->sitzung().plan().zelle(1, 6, 4);
     z.erste.lehrer = "Ab";
     z.zweite.fach = "MA";
     z.erste.setze_verzichtbar('v');
@@ -278,15 +280,15 @@ TEST_F(Bearbeitung, ClearingACellKeepsTheFlagsLengthBytes)
 TEST_F(Bearbeitung, ShortcutsMarkTheSelectedCellOnTheHalfOfTheFocusedField)
 {
     neu();
-    fenster->plan().zelle(1, 2, 3).zweite.lehrer = "Ba";
+    fenster->sitzung().plan().zelle(1, 2, 3).zweite.lehrer = "Ba";
     klick(2, 3);
     QTest::mouseClick(edit(5), Qt::LeftButton);
     QTest::keyClick(edit(5), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(fenster->plan().zelle(1, 2, 3).zweite.ist_verzichtbar());
-    EXPECT_FALSE(fenster->plan().zelle(1, 2, 3).erste.ist_verzichtbar());
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).zweite.ist_verzichtbar());
+    EXPECT_FALSE(fenster->sitzung().plan().zelle(1, 2, 3).erste.ist_verzichtbar());
     QTest::mouseClick(edit(1), Qt::LeftButton);
     QTest::keyClick(edit(1), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(fenster->plan().zelle(1, 2, 3).erste.ist_verzichtbar());
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).erste.ist_verzichtbar());
     QTest::keyClick(edit(1), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(fenster->plan().zelle(1, 2, 3).ist_leer());
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).ist_leer());
 }
