@@ -24,6 +24,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -67,7 +68,7 @@ void Hauptfenster::baue_fenster()
     for (QAction* a : {menue_.Gesamtplan1, menue_.Klassenplan1, menue_.Klassenplanquer1, menue_.Lehrerplan1,
                        menue_.Raumplan1, menue_.Uebersichtsplan1, menue_.Uebersichtsplan161,
                        menue_.VertretungsplanDrucken1, menue_.Druckereinrichtung1, menue_.Lehrerdatei1,
-                       menue_.Vertretungsplan1, menue_.Fcherbezeichnungen1, menue_.Rau1})
+                       menue_.Fcherbezeichnungen1, menue_.Rau1})
         a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
@@ -135,6 +136,7 @@ void Hauptfenster::baue_fenster()
     tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
+    form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, this);
 
     resize(797, 600);
 }
@@ -151,6 +153,8 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
+    connect(menue_.Vertretungsplan1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Vertretungsplan1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
 

@@ -28,6 +28,7 @@ class PlanAnsicht;
 class PlanSeite;
 class Seitenansichten;
 class StundenSeite;
+class VertretungsplanFenster;
 
 // The main window: shows the state of the run (the Sitzung it is given) in
 // the grid, the editing pages, the side views, the status bar and the menus,
@@ -51,6 +52,8 @@ public:
     void ExportUVDtxt1Click();
     // --- Extras
     void Lehrerersetzen1Click();
+    // --- substitution planning (hauptfenster_vertretung.cpp)
+    void Vertretungsplan1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -104,6 +107,7 @@ public:
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
     LehrerErsetzenDialog* form7() const { return form7_; }
+    VertretungsplanFenster* form5() const { return form5_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -172,6 +176,7 @@ private:
     QAction* lschen1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
     LehrerErsetzenDialog* form7_ = nullptr;
+    VertretungsplanFenster* form5_ = nullptr;
 };
 
 } // namespace orbela
