@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "canvas/qt_text_1252.h"
-#include "core/lehrer_im_plan.h"
 #include "core/vorschlaege.h"
 #include "core/vtp_datei.h"
+#include "print/druckauswahl.h"
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
 #include "ui/lehrerwahl_dialog.h"
@@ -255,7 +255,8 @@ void VertretungsplanFenster::BitBtn2Click() { vertreter_setzen(vertreter_entfael
 
 void VertretungsplanFenster::Neu1Click()
 {
-    form6_->fuellen(lehrer_im_plan(sitzung_.plan()));
+    // The same list as for printing teacher plans: sorted, each code once.
+    form6_->fuellen(auswahl_lehrer(sitzung_.plan()));
     if (!dialoge_.modal(*form6_))
         return;
     vp_.alle_leeren();

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/lehrer_im_plan.h"
 #include "core/vtp_datei.h"
 #include "test_ordner.h"
 #include "vertretung_schule.h"
@@ -171,15 +170,4 @@ TEST_F(Vertretungen, FailedOpenChangesNothingAndFailedSaveKeepsTheOldFile)
         EXPECT_EQ(lies(dir.pfad("alt.vtp")), alt);
     }
     ::chmod(dir.pfad("").c_str(), 0777);
-}
-
-TEST(LehrerImPlan, SortedWithoutRegardToCaseAndEachOnce)
-{
-    auto plan = neuer_plan();
-    const char* codes[] = {"M\xFC", "ab", "Zi", "AB", "ab", "Mu", "ab"};
-    for (int k = 1; k <= 7; ++k)
-        plan->belegung(1 + k % 6, 1 + k % 9, k).lehrer = codes[k - 1];
-    const std::vector<std::string> erwartet = {"AB", "ab", "Mu", "M\xFC", "Zi"};
-    EXPECT_EQ(lehrer_im_plan(*plan), erwartet);
-    EXPECT_TRUE(lehrer_im_plan(*neuer_plan()).empty());
 }
