@@ -29,6 +29,7 @@ class PlanAnsicht;
 class PlanSeite;
 class Seitenansichten;
 class StundenSeite;
+class VertretungsplanFenster;
 
 // The main window: shows the state of the run (the Sitzung it is given) in
 // the grid, the editing pages, the side views, the status bar and the menus,
@@ -53,6 +54,8 @@ public:
     void Lehrerdatei1Click();
     // --- Extras
     void Lehrerersetzen1Click();
+    // --- substitution planning (hauptfenster_vertretung.cpp)
+    void Vertretungsplan1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -108,6 +111,7 @@ public:
     LehrerErsetzenDialog* form7() const { return form7_; }
     // The print and name-table commands and where print jobs go.
     DruckBefehle& druck() { return *druck_; }
+    VertretungsplanFenster* form5() const { return form5_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -177,6 +181,7 @@ private:
     std::unique_ptr<PlanAnsicht> ansicht_;
     LehrerErsetzenDialog* form7_ = nullptr;
     std::unique_ptr<DruckBefehle> druck_;
+    VertretungsplanFenster* form5_ = nullptr;
 };
 
 } // namespace orbela
