@@ -177,6 +177,8 @@ TEST_F(Bearbeitung, WithOnlyCheckBox3TabAdvancesOneLessonAtATimeInEdit3)
     neu();
     for (int n = 1; n <= 6; ++n)
         haken_setzen(n, n == 3);
+    for (int l = 2; l <= 3; ++l)
+        fenster->sitzung().plan().zelle(1, l, 2).erste.raum = "xx"; // typed over
     klick(1, 2);
     QTest::mouseClick(edit(3), Qt::LeftButton);
     for (int l = 1; l <= 3; ++l) {
@@ -215,7 +217,7 @@ TEST_F(Bearbeitung, TheLastCellIsLessonNineOfClass19)
     klick(9, 19);
     ASSERT_EQ(stunde(), 9);
     ASSERT_EQ(klasse(), 19);
-    fenster->planSeite()->bitBtn2()->setFocus();
+    fenster->planSeite()->bitBtn2()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(stunde(), 9);
     EXPECT_EQ(klasse(), 19);
     EXPECT_EQ(fokus(), edit(1));
@@ -291,4 +293,32 @@ TEST_F(Bearbeitung, ShortcutsMarkTheSelectedCellOnTheHalfOfTheFocusedField)
     EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).erste.ist_verzichtbar());
     QTest::keyClick(edit(1), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).ist_leer());
+}
+
+TEST_F(Bearbeitung, TheAdvanceButtonActsOnlyOnTabOrClickAndAnErrorCannotRetriggerIt)
+{
+    neu();
+    fenster->sitzung().plan().klasse(2).klasse = "2a";
+    klick(3, 2);
+    fenster->sitzung().plan().klasse(2).wochenstunden = "x"; // the statistics fail on every redraw
+    QTest::mouseClick(edit(6), Qt::LeftButton);
+    QTest::keyClick(edit(6), Qt::Key_Tab);
+    EXPECT_EQ(dialoge->fehler_texte, QStringList{"'x' ist kein gültiger Integerwert"});
+    const int stand = stunde();
+    EXPECT_EQ(fokus(), edit(1)); // left before the work, so the box closing cannot bring it back
+    // The window becoming active again, a popup closing or a program focus
+    // change do not act.
+    FokusKnopf* knopf = fenster->planSeite()->bitBtn2();
+    for (Qt::FocusReason grund : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::OtherFocusReason}) {
+        QFocusEvent ereignis(QEvent::FocusIn, grund);
+        QApplication::sendEvent(knopf, &ereignis);
+        EXPECT_EQ(stunde(), stand) << grund;
+    }
+    EXPECT_EQ(dialoge->fehler_texte.size(), 1);
+    fenster->sitzung().plan().klasse(2).wochenstunden = "22";
+    for (Qt::FocusReason grund : {Qt::BacktabFocusReason, Qt::MouseFocusReason}) {
+        QFocusEvent ereignis(QEvent::FocusIn, grund);
+        QApplication::sendEvent(knopf, &ereignis);
+    }
+    EXPECT_EQ(stunde(), stand + 2);
 }
