@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest/QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "test_dialoge.h"
@@ -13,7 +14,9 @@
 #include "ui/codefeld.h"
 #include "ui/fokus_knopf.h"
 #include "ui/hauptfenster.h"
+#include "ui/klassen_seite.h"
 #include "ui/plan_seite.h"
+#include "ui/stunden_seite.h"
 
 using namespace orbela;
 
@@ -321,4 +324,51 @@ TEST_F(Bearbeitung, TheAdvanceButtonActsOnlyOnTabOrClickAndAnErrorCannotRetrigge
         QApplication::sendEvent(knopf, &ereignis);
     }
     EXPECT_EQ(stunde(), stand + 2);
+}
+
+TEST_F(Bearbeitung, TheTypingLimitBindsTypedCharactersButNeverATextTheProgramShows)
+{
+    neu();
+    plantyp& p = fenster->sitzung().plan();
+    zellentyp& z = p.zelle(1, 2, 3);
+    klassentyp& k = p.klasse(3);
+    stundentyp& s = p.zeit(2);
+    const struct {
+        int stunde, klasse;
+        QLineEdit* feld;
+        std::string lang, nach_tippen; // shown; then shortened below the limit and typed "xy"
+        std::function<std::string()> modell;
+    } faelle[] = {
+        {2, 3, edit(1), "DEUT", "Dx", [&] { return z.erste.lehrer.str(); }},
+        {2, 3, edit(2), "DEUT", "Dx", [&] { return z.erste.fach.str(); }},
+        {2, 3, edit(3), "DEUT", "Dx", [&] { return z.erste.raum.str(); }},
+        {2, 3, edit(4), "DEUT", "Dx", [&] { return z.zweite.lehrer.str(); }},
+        {2, 3, edit(5), "DEUT", "Dx", [&] { return z.zweite.fach.str(); }},
+        {2, 3, edit(6), "DEUT", "Dx", [&] { return z.zweite.raum.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit7, "DEUT", "Dx", [&] { return k.klasse.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit8, "DEUT", "Dx", [&] { return k.klassenlehrer.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit9, "DEUT", "Dx", [&] { return k.klassenraum.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit12, "1234", "1x", [&] { return k.wochenstunden.str(); }},
+        {2, 0, fenster->stundenSeite()->edit10, "08.00 Uhr", "08.0x", [&] { return s.beginn.str(); }},
+        {2, 0, fenster->stundenSeite()->edit11, "08.00 Uhr", "08.0x", [&] { return s.ende.str(); }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.feld->objectName().toStdString());
+        z.erste.lehrer = z.erste.fach = z.erste.raum = z.zweite.lehrer = z.zweite.fach = z.zweite.raum = "DEUT";
+        k.klasse = k.klassenlehrer = k.klassenraum = "DEUT";
+        k.wochenstunden = "1234";
+        s.beginn = s.ende = "08.00 Uhr";
+        klick(f.stunde, f.klasse);
+        ASSERT_EQ(f.feld->text().toStdString(), f.lang);
+        QTest::mouseClick(f.feld, Qt::LeftButton);
+        QTest::keyClick(f.feld, Qt::Key_End);
+        QTest::keyClicks(f.feld, "xy");
+        EXPECT_EQ(f.feld->text().toStdString(), f.lang);
+        EXPECT_EQ(f.modell(), f.lang);
+        for (std::size_t i = 0; i <= f.lang.size() - f.nach_tippen.size(); ++i)
+            QTest::keyClick(f.feld, Qt::Key_Backspace);
+        QTest::keyClicks(f.feld, "xy");
+        EXPECT_EQ(f.feld->text().toStdString(), f.nach_tippen);
+        EXPECT_EQ(f.modell(), f.nach_tippen);
+    }
 }
