@@ -93,7 +93,6 @@ CodeFeld* code_feld(QWidget* eltern, const char* name, const QString& hinweis, i
     e->setObjectName(QString::fromUtf8(name));
     e->setGeometry(lage);
     e->setToolTip(hinweis);
-    e->setPlaceholderText(hinweis);
     return e;
 }
 
