@@ -373,3 +373,28 @@ TEST_F(Bearbeitung, TheFieldsLimitTypedCharactersButNeverATextTheProgramShowsAnd
         EXPECT_EQ(f.modell(), f.nach_tippen);
     }
 }
+
+TEST_F(Bearbeitung, ShortcutsActOnlyWhilePagePlanShowsTheSelectedCell)
+{
+    neu();
+    dialoge->dialog_handler = [](QDialog&) { return true; }; // "Lehrer ersetzen" with empty codes
+    const std::function<void()> verbergen[] = {
+        [&] { fenster->tabControl1()->setCurrentIndex(1); },
+        [&] { fenster->menue().Lehrerersetzen1->trigger(); },
+        [&] { fenster->menue().Raumnutzung1->trigger(); },
+    };
+    for (const auto& aktion : verbergen) {
+        fenster->tabControl1()->setCurrentIndex(0);
+        for (int tag = 1; tag <= 2; ++tag)
+            fenster->sitzung().plan().zelle(tag, 2, 3).erste.lehrer = "Ab";
+        klick(2, 3);
+        aktion();
+        ASSERT_NE(fenster->seite(), Hauptfenster::Seite::plan);
+        QTest::keyClick(fenster.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        for (int tag = 1; tag <= 2; ++tag)
+            EXPECT_FALSE(fenster->sitzung().plan().zelle(tag, 2, 3).erste.ist_verzichtbar());
+        QTest::keyClick(fenster.get(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        for (int tag = 1; tag <= 2; ++tag)
+            EXPECT_EQ(fenster->sitzung().plan().zelle(tag, 2, 3).erste.lehrer, "Ab");
+    }
+}
