@@ -145,7 +145,6 @@ private:
     static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
-    void lehrerliste_neu_laden();
     void lehrerliste_nach_planladen();
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
