@@ -262,7 +262,9 @@ void Hauptfenster::tastenkuerzel_anlegen()
         addAction(tastatur);
         connect(tastatur, &QAction::triggered, this, [this, h = handler] {
             ausfuehren([this, h] {
-                if (!sitzung_.auswahl().ist_zelle())
+                // Only while page "Plan" shows the selected cell: after a day
+                // change or a full redraw no cell is highlighted.
+                if (seite() != Seite::plan || !sitzung_.auswahl().ist_zelle())
                     return;
                 bool rechts = false;
                 for (int n = 4; n <= 6; ++n)

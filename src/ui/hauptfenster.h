@@ -22,6 +22,7 @@ class QTabBar;
 namespace orbela {
 
 class BildWidget;
+class CodeFeld;
 class DruckBefehle;
 class KlassenSeite;
 class LehrerErsetzenDialog;
@@ -142,7 +143,8 @@ private:
     void setze_zellen_felder(int stunde, int klasse);
     void zeige_zellenstatus(int stunde, int klasse);
     void zur_naechsten_stunde();
-    void fokus_auf_erstes_feld();
+    // Focuses the first edit field that is a Tab stop (edit1 if none is).
+    CodeFeld* fokus_auf_erstes_feld();
     void zellenfeld_geaendert(int n);
     void klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLineEdit& edit, bool zeichnen);
     void zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLineEdit& edit);
@@ -151,7 +153,6 @@ private:
     static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
-    void lehrerliste_neu_laden();
     void lehrerliste_nach_planladen();
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
