@@ -49,6 +49,9 @@ public:
     void Planspeichernunter1Click();
     void Info1Click();
     void ExportUVDtxt1Click();
+    // Loads the plan file at `pfad` exactly as "Laden..." does when that file
+    // is chosen, errors shown by the general handler (the plan given at start).
+    void plan_oeffnen(const std::string& pfad);
     // --- Extras
     void Lehrerersetzen1Click();
     void Programmende1Click();
@@ -145,6 +148,8 @@ private:
     void neu_zeichnen();
     void lehrerliste_neu_laden();
     void lehrerliste_nach_planladen();
+    // The load step of "Laden..." once the file is chosen.
+    void plan_laden(const std::string& pfad);
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
     void option_umschalten(QAction* eintrag, bool& option);
