@@ -53,6 +53,9 @@ public:
     void Info1Click();
     void ExportUVDtxt1Click();
     void Lehrerdatei1Click();
+    // Loads the plan file at `pfad` exactly as "Laden..." does when that file
+    // is chosen, errors shown by the general handler (the plan given at start).
+    void plan_oeffnen(const std::string& pfad);
     // --- Extras
     void Lehrerersetzen1Click();
     // --- substitution planning (hauptfenster_vertretung.cpp)
@@ -154,6 +157,8 @@ private:
     void tabstopp_setzen(int n);
     void neu_zeichnen();
     void lehrerliste_nach_planladen();
+    // The load step of "Laden..." once the file is chosen.
+    void plan_laden(const std::string& pfad);
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
     void option_umschalten(QAction* eintrag, bool& option);
