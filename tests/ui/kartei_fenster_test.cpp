@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <cstring>
 #include <filesystem>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,6 +22,7 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/druckausgabe.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/kartei_drucken.h"
@@ -294,7 +296,13 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
 
         ASSERT_TRUE(h.menue().Lehrerdatei1->isEnabled());
-        antworten.dialog_handler = [](QDialog& dlg) {
+        h.druck().ausgabe().nur_pdf(true);
+        int ausdruck = 0;
+        antworten.dialog_handler = [&](QDialog& dlg) {
+            if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
+                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4}[ausdruck]);
+                return true;
+            }
             auto& f = dynamic_cast<KarteiFenster&>(dlg);
             f.show();
             klick(f.SpeedButton4);
@@ -302,11 +310,20 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.CheckBox1, {8, 12});
             f.Edit(7)->setText("Xy");
             klick(f.Image1, {25, 35}); // Monday, lesson 2
+            for (ausdruck = 0; ausdruck < 4; ++ausdruck)
+                klick(f.SpeedButton6);
             klick(f.BitBtn1);
             return true;
         };
         h.menue().Lehrerdatei1->trigger();
-        EXPECT_TRUE(antworten.fehler_texte.isEmpty());
+        EXPECT_TRUE(antworten.fehler_texte.isEmpty()) << antworten.fehler_texte.join(";").toStdString();
+        EXPECT_EQ(antworten.hinweise,
+                  (QStringList{"Gespeichert als Ausdrucke/Adressliste.pdf",
+                               "Gespeichert als Ausdrucke/Adressliste Lehrer.pdf",
+                               "Gespeichert als Ausdrucke/Geburtstagskalender.pdf",
+                               "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
+        for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
+            EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
         EXPECT_FALSE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
         EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(255, 0, 0)));
         EXPECT_EQ(h.seite(), Hauptfenster::Seite::leer);
