@@ -313,6 +313,7 @@ void KarteiFenster::baue_fenster()
     connect(SpeedButton6, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton6Click));
     connect(BitBtn1, &QPushButton::clicked, this, &KarteiFenster::BitBtn1Click);
 
+    panel_anpassen();
     zeichne_raster();
 }
 
@@ -367,7 +368,16 @@ void KarteiFenster::zeichne_raster()
 
 void KarteiFenster::panel_anpassen()
 {
-    Panel1->setVisible(!CheckBox1->isChecked());
+    const bool verdeckt = !CheckBox1->isChecked();
+    Panel1->setVisible(verdeckt);
+    // Covered fields take no focus, so Tab never lands in a field one cannot
+    // see; their values stay.
+    for (const Feld& f : felder) {
+        if (f.y >= Panel1->y()) {
+            QWidget* w = f.nr > 0 ? static_cast<QWidget*>(Edit(f.nr)) : f.nr == 0 ? ComboBox1 : ComboBox2;
+            w->setEnabled(!verdeckt);
+        }
+    }
 }
 
 void KarteiFenster::SpeedButton1Click()

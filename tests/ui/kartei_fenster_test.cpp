@@ -184,6 +184,7 @@ TEST_F(KarteiFensterTest, UncheckingTeacherHidesButKeepsTheTeacherValues)
         f.Edit(5)->setText("26");
         klick(f.CheckBox1, {8, 12});
         EXPECT_TRUE(f.Panel1->isVisible());
+        EXPECT_FALSE(f.Edit(7)->isEnabled()); // no Tab into hidden fields
         EXPECT_EQ(text(f.Edit(7)), "Ad");
         // By keyboard the block follows when the focus leaves the box.
         f.activateWindow();
