@@ -191,7 +191,7 @@ void KarteiFenster::baue_fenster()
     auto* statistik_rahmen = new QGroupBox(QStringLiteral("Sonstige Angaben (Statistik-Kürzel verwenden)"), this);
     statistik_rahmen->setGeometry(424, 289, 289, 192);
     auto* gesperrt_label = new QLabel(QStringLiteral("gesperrte Stunden:"), this);
-    gesperrt_label->move(264, 304);
+    gesperrt_label->move(264, 307); // clear of the frame line drawn under the title
 
     auto beschriften = [&](const Feld& f, QWidget* feld) {
         auto* label = new QLabel(QString::fromUtf8(f.text), this);
