@@ -25,6 +25,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -67,7 +68,7 @@ void Hauptfenster::baue_fenster()
 
     menue_ = baue_hauptmenue(*menuBar());
     // Commands whose windows are not part of this version yet.
-    for (QAction* a : {menue_.VertretungsplanDrucken1, menue_.Lehrerdatei1, menue_.Vertretungsplan1})
+    for (QAction* a : {menue_.VertretungsplanDrucken1})
         a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
@@ -135,6 +136,7 @@ void Hauptfenster::baue_fenster()
     tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
+    form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, this);
 
     resize(797, 600);
 }
@@ -149,8 +151,12 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
     connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
+    connect(menue_.Lehrerdatei1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
+    connect(menue_.Vertretungsplan1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Vertretungsplan1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
@@ -256,7 +262,9 @@ void Hauptfenster::tastenkuerzel_anlegen()
         addAction(tastatur);
         connect(tastatur, &QAction::triggered, this, [this, h = handler] {
             ausfuehren([this, h] {
-                if (!sitzung_.auswahl().ist_zelle())
+                // Only while page "Plan" shows the selected cell: after a day
+                // change or a full redraw no cell is highlighted.
+                if (seite() != Seite::plan || !sitzung_.auswahl().ist_zelle())
                     return;
                 bool rechts = false;
                 for (int n = 4; n <= 6; ++n)
