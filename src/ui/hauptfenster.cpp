@@ -24,7 +24,6 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
-#include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -136,7 +135,6 @@ void Hauptfenster::baue_fenster()
     tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
-    form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, this);
 
     resize(797, 600);
 }

@@ -107,6 +107,7 @@ public:
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
     LehrerErsetzenDialog* form7() const { return form7_; }
+    // Created when first opened; it keeps its plan for the rest of the run.
     VertretungsplanFenster* form5() const { return form5_; }
 
 protected:

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "core/vtp_datei.h"
+#include "print/aufzeichnungs_druckauftrag.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "ui/bild_widget.h"
@@ -37,7 +38,13 @@ protected:
             lehrer(c);
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
-        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge);
+        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
+                                       const std::function<void(Druckauftrag&)>& druck) {
+            auftraege.push_back(std::make_unique<AufzeichnungsDruckauftrag>(800, 1100));
+            druckthemen << ausdruck + " " + thema;
+            druck(*auftraege.back());
+        };
+        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
         waehle_lehrer("Ab");
     }
 
@@ -91,6 +98,8 @@ protected:
 
     Sitzung sitzung{"/nonexistent/"};
     TestDialoge dialoge;
+    std::vector<std::unique_ptr<AufzeichnungsDruckauftrag>> auftraege;
+    QStringList druckthemen;
     std::unique_ptr<VertretungsplanFenster> fenster;
 };
 
@@ -202,6 +211,19 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     EXPECT_TRUE(zeigt_farbe(2, 2, gruen));
 }
 
+TEST_F(VertretungsFenster, PrintsTheSheetOfThePlanInMemory)
+{
+    klick_stunde(1, 1);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    fenster->menuepunkt("drucken1")->trigger();
+    ASSERT_EQ(auftraege.size(), 1u);
+    EXPECT_EQ(druckthemen, QStringList{"Vertretungsplan Ab"});
+    const AufzeichnungsCanvas& seite = auftraege[0]->seite();
+    ASSERT_NE(seite.letzter_text_bei(103, 135), nullptr);
+    EXPECT_EQ(seite.letzter_text_bei(103, 135)->text, "entf\xE4llt");
+    EXPECT_EQ(seite.letzter_text_bei(15, 1050)->text, "Vertretungsplan: Ab");
+}
+
 TEST(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
 {
     TestOrdner dir;
@@ -214,14 +236,14 @@ TEST(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
     sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
     sitzung.plan().klasse(1).klasse = "1a";
 
-    VertretungsplanFenster* fenster = haupt.form5();
+    VertretungsplanFenster* fenster = nullptr;
     int geoeffnet = 0;
     dialoge.dialog_handler = [&](QDialog& dlg) {
-        if (&dlg != fenster) { // "Lehrerwahl"
-            auto& wahl = dynamic_cast<LehrerwahlDialog&>(dlg);
-            wahl.ListBox1->setCurrentRow(0);
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
+            wahl->ListBox1->setCurrentRow(0);
             return true;
         }
+        fenster = dynamic_cast<VertretungsplanFenster*>(&dlg);
         ++geoeffnet;
         if (geoeffnet == 1) {
             fenster->Neu1Click();
@@ -231,9 +253,11 @@ TEST(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
         return false;
     };
     haupt.menue().Vertretungsplan1->trigger();
+    ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->plan().eintrag(3, 4).vertreter, "XX");
     haupt.menue().Vertretungsplan1->trigger();
     EXPECT_EQ(geoeffnet, 2);
+    EXPECT_EQ(fenster, haupt.form5());
     EXPECT_TRUE(fenster->plan().eintrag(3, 4).vertreter.empty());
     EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
     EXPECT_EQ(fenster->plan().wahl_tag, 3);
