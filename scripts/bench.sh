@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks and runs them: medians of
-# ten repetitions of a keystroke round and a full redraw of the grid.
+# ten repetitions of a keystroke round and a full redraw of the grid, and the
+# time per printed page of every printout of the demo school written as PDF.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"

@@ -22,6 +22,8 @@ class QTabBar;
 namespace orbela {
 
 class BildWidget;
+class CodeFeld;
+class DruckBefehle;
 class KlassenSeite;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
@@ -50,10 +52,15 @@ public:
     void Planspeichernunter1Click();
     void Info1Click();
     void ExportUVDtxt1Click();
+    void Lehrerdatei1Click();
+    // Loads the plan file at `pfad` exactly as "Laden..." does when that file
+    // is chosen, errors shown by the general handler (the plan given at start).
+    void plan_oeffnen(const std::string& pfad);
     // --- Extras
     void Lehrerersetzen1Click();
     // --- substitution planning (hauptfenster_vertretung.cpp)
     void Vertretungsplan1Click();
+    void VertretungsplanDrucken1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -107,6 +114,8 @@ public:
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
     LehrerErsetzenDialog* form7() const { return form7_; }
+    // The print and name-table commands and where print jobs go.
+    DruckBefehle& druck() { return *druck_; }
     // Created when first opened; it keeps its plan for the rest of the run.
     VertretungsplanFenster* form5() const { return form5_; }
 
@@ -139,7 +148,8 @@ private:
     void setze_zellen_felder(int stunde, int klasse);
     void zeige_zellenstatus(int stunde, int klasse);
     void zur_naechsten_stunde();
-    void fokus_auf_erstes_feld();
+    // Focuses the first edit field that is a Tab stop (edit1 if none is).
+    CodeFeld* fokus_auf_erstes_feld();
     void zellenfeld_geaendert(int n);
     void klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLineEdit& edit, bool zeichnen);
     void zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLineEdit& edit);
@@ -148,8 +158,9 @@ private:
     static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
-    void lehrerliste_neu_laden();
     void lehrerliste_nach_planladen();
+    // The load step of "Laden..." once the file is chosen.
+    void plan_laden(const std::string& pfad);
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
     void option_umschalten(QAction* eintrag, bool& option);
@@ -177,6 +188,7 @@ private:
     QAction* lschen1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
     LehrerErsetzenDialog* form7_ = nullptr;
+    std::unique_ptr<DruckBefehle> druck_;
     VertretungsplanFenster* form5_ = nullptr;
 };
 

@@ -1,7 +1,13 @@
-// The main window's commands of the substitution planning.
+// The main window's commands of the substitution planning: the window and
+// the sheets printed straight from the timetable.
 
-#include "ui/druckausgabe.h"
+#include "canvas/qt_text_1252.h"
+#include "print/druckauswahl.h"
+#include "print/vertretung_ausdrucke.h"
+#include "ui/druckauswahl_dialog.h"
+#include "ui/druckdatum.h"
 #include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/vertretungsplan_fenster.h"
 
 namespace orbela {
@@ -11,8 +17,7 @@ void Hauptfenster::Vertretungsplan1Click()
     if (form5_ == nullptr) {
         const auto druckstart = [this](const QString& ausdruck, const QString& thema,
                                        const std::function<void(Druckauftrag&)>& druck) {
-            Druckausgabe ausgabe(sitzung_.programmpfad());
-            druck(*ausgabe.auftrag(ausdruck, thema));
+            druck_->drucke(ausdruck, thema, druck);
         };
         form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
     }
@@ -20,6 +25,23 @@ void Hauptfenster::Vertretungsplan1Click()
     // dialogs does not.
     form5_->FormActivate();
     dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::VertretungsplanDrucken1Click()
+{
+    const std::vector<std::string> lehrer = auswahl_lehrer(sitzung_.plan());
+    DruckauswahlDialog& form4 = druck_->form4();
+    form4.fuellen(lehrer);
+    if (!dialoge_->modal(form4))
+        return;
+    const bool mit_vorschlaegen = dialoge_->frage(QStringLiteral("Mit Vorschlägen drucken?"));
+    const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
+    for (int p : form4.gewaehlt()) {
+        const std::string& code = lehrer[static_cast<std::size_t>(p)];
+        druck_->drucke(QStringLiteral("Vertretungsplan"), qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
+            drucke_vertretungsplan(auftrag, daten, sitzung_.lehrerliste(), code, mit_vorschlaegen);
+        });
+    }
 }
 
 } // namespace orbela

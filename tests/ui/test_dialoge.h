@@ -42,7 +42,8 @@ private:
         filter << f;
         if (dateien.empty())
             return std::nullopt;
-        auto d = dateien.front();
+        std::optional<QString> d;
+        d.swap(dateien.front());
         dateien.pop_front();
         return d;
     }

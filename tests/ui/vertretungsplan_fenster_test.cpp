@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,10 +11,14 @@
 
 #include "core/vtp_datei.h"
 #include "print/aufzeichnungs_druckauftrag.h"
+#include "pdf_werkzeug.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "ui/bild_widget.h"
+#include "ui/druckausgabe.h"
+#include "ui/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/lehrerwahl_dialog.h"
 #include "ui/vertretungsplan_fenster.h"
 #include "vertretung_schule.h"
@@ -224,21 +229,42 @@ TEST_F(VertretungsFenster, PrintsTheSheetOfThePlanInMemory)
     EXPECT_EQ(seite.letzter_text_bei(15, 1050)->text, "Vertretungsplan: Ab");
 }
 
-TEST(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
-{
-    TestOrdner dir;
-    Sitzung sitzung(dir.pfad("") + "/");
-    auto d = std::make_unique<TestDialoge>();
-    TestDialoge& dialoge = *d;
-    Hauptfenster haupt(sitzung, std::move(d));
-    ASSERT_TRUE(haupt.menue().Vertretungsplan1->isEnabled());
-    haupt.menue().Neu1->trigger();
-    sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
-    sitzung.plan().klasse(1).klasse = "1a";
+namespace {
 
+// The main window over a plan where Ab gives 1a on Wednesday, lesson 4, and
+// Cd teaches 1a the lesson before; printing only to PDF files.
+class VertretungAusDemHauptmenue : public ::testing::Test {
+protected:
+    VertretungAusDemHauptmenue()
+    {
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        haupt = std::make_unique<Hauptfenster>(sitzung, std::move(d));
+        haupt->druck().ausgabe().nur_pdf(true);
+        haupt->menue().Neu1->trigger();
+        sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
+        sitzung.plan().zelle(3, 3, 1).erste.lehrer = "Cd";
+        sitzung.plan().klasse(1).klasse = "1a";
+        lehrereintrag e{};
+        e.kuerzel = "Cd";
+        sitzung.lehrerliste().eintraege.push_back(e);
+    }
+    QString pdf(const QString& name) const { return QString::fromStdString(ordner.pfad("Ausdrucke/" + name.toStdString())); }
+
+    TestOrdner ordner;
+    Sitzung sitzung{ordner.pfad("") + "/"};
+    TestDialoge* dialoge = nullptr;
+    std::unique_ptr<Hauptfenster> haupt;
+};
+
+} // namespace
+
+TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
+{
+    ASSERT_TRUE(haupt->menue().Vertretungsplan1->isEnabled());
     VertretungsplanFenster* fenster = nullptr;
     int geoeffnet = 0;
-    dialoge.dialog_handler = [&](QDialog& dlg) {
+    dialoge->dialog_handler = [&](QDialog& dlg) {
         if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
             wahl->ListBox1->setCurrentRow(0);
             return true;
@@ -249,17 +275,44 @@ TEST(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
             fenster->Neu1Click();
             QTest::mouseClick(fenster->image1(), Qt::LeftButton, {}, QPoint(130, 90));
             QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+            fenster->menuepunkt("drucken1")->trigger();
         }
         return false;
     };
-    haupt.menue().Vertretungsplan1->trigger();
+    haupt->menue().Vertretungsplan1->trigger();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->plan().eintrag(3, 4).vertreter, "XX");
-    haupt.menue().Vertretungsplan1->trigger();
+    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Ab.pdf")).contains("entfällt"));
+    haupt->menue().Vertretungsplan1->trigger();
     EXPECT_EQ(geoeffnet, 2);
-    EXPECT_EQ(fenster, haupt.form5());
+    EXPECT_EQ(fenster, haupt->form5());
     EXPECT_TRUE(fenster->plan().eintrag(3, 4).vertreter.empty());
     EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
     EXPECT_EQ(fenster->plan().wahl_tag, 3);
-    EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
+{
+    const auto waehle = [&](bool ok) {
+        dialoge->dialog_handler = [ok](QDialog& d) {
+            auto& w = dynamic_cast<DruckauswahlDialog&>(d);
+            w.Button1Click();
+            return ok;
+        };
+    };
+    waehle(false);
+    haupt->menue().VertretungsplanDrucken1->trigger();
+    EXPECT_TRUE(dialoge->fragen.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf("Vertretungsplan Ab.pdf")));
+
+    waehle(true);
+    dialoge->antworten = {true};
+    haupt->menue().VertretungsplanDrucken1->trigger();
+    EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
+    const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
+    EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
+    EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
+    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
