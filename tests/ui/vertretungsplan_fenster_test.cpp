@@ -28,7 +28,8 @@ using namespace orbela;
 namespace {
 
 // Ab is absent; Mo/1 in 1a (Ko teaches the lesson after and 1a too), a joint
-// lesson Di/2 of 1a and 1b. Dv gives a dispensable lesson Mo/1, Te a fixed one.
+// lesson Di/2 of 1a and 1b. Dv and K give a dispensable lesson Mo/1, Te a
+// fixed one.
 class VertretungsFenster : public ::testing::Test, public VertretungsSchule {
 protected:
     void SetUp() override
@@ -39,7 +40,8 @@ protected:
         unterricht(1, 2, 1, "Ko");
         unterricht(1, 1, 2, "Dv", "MA", "R2", true);
         unterricht(1, 1, 3, "Te");
-        for (const char* c : {"Ab", "Ko", "Dv", "Te", "Fr"})
+        unterricht(1, 1, 4, "K", "MA", "R4", true);
+        for (const char* c : {"Ab", "Ko", "Dv", "Te", "Fr", "K"})
             lehrer(c);
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
@@ -127,8 +129,8 @@ TEST_F(VertretungsFenster, ClicksSelectOnlyLessonsToCover)
     EXPECT_EQ(fenster->feld(2)->text(), "1a");
     EXPECT_EQ(fenster->feld(3)->text(), "MA");
     EXPECT_EQ(zeilen(1), QStringList{"Ko"});
-    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr"}));
-    EXPECT_EQ(zeilen(4), (QStringList{"Ab-", "Ko", "Dv*", "Te-", "Fr"}));
+    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"}));
+    EXPECT_EQ(zeilen(4), (QStringList{"Ab-", "Ko", "Dv*", "Te-", "Fr", "K*"}));
     EXPECT_TRUE(zeigt_farbe(1, 1, rot)); // the selection mark
 
     // A lesson not given leaves selection and lists alone.
@@ -161,7 +163,9 @@ TEST_F(VertretungsFenster, AssigningShowsTheSubstituteGreenOrRed)
     EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
     QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
     EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
-    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr"})); // the lists stay
+    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"})); // the lists stay
+    doppelklick(3, "K*"); // the mark never becomes part of a short code
+    EXPECT_EQ(eintrag(1, 1).vertreter, "K");
     QTest::mouseClick(fenster->SpeedButton1, Qt::LeftButton);
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
     EXPECT_EQ(fenster->feld(5)->text(), "");
@@ -178,7 +182,7 @@ TEST_F(VertretungsFenster, NewPlanAsksForTheTeacherListedOnceInOrder)
     QStringList codes;
     for (int i = 0; i < fenster->form6()->ListBox1->count(); ++i)
         codes << fenster->form6()->ListBox1->item(i)->text();
-    EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "Ko", "Te"}));
+    EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "K", "Ko", "Te"}));
 
     waehle_lehrer(""); // OK without a line: entries cleared, caption kept
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
