@@ -25,7 +25,6 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
-#include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -67,9 +66,6 @@ void Hauptfenster::baue_fenster()
     setFont(schrift);
 
     menue_ = baue_hauptmenue(*menuBar());
-    // Commands whose windows are not part of this version yet.
-    for (QAction* a : {menue_.VertretungsplanDrucken1})
-        a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
     setCentralWidget(zentrum);
@@ -136,7 +132,6 @@ void Hauptfenster::baue_fenster()
     tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
-    form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, this);
 
     resize(797, 600);
 }
@@ -157,6 +152,8 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
     connect(menue_.Vertretungsplan1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Vertretungsplan1Click(); }); });
+    connect(menue_.VertretungsplanDrucken1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { VertretungsplanDrucken1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {

@@ -60,6 +60,7 @@ public:
     void Lehrerersetzen1Click();
     // --- substitution planning (hauptfenster_vertretung.cpp)
     void Vertretungsplan1Click();
+    void VertretungsplanDrucken1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -115,6 +116,7 @@ public:
     LehrerErsetzenDialog* form7() const { return form7_; }
     // The print and name-table commands and where print jobs go.
     DruckBefehle& druck() { return *druck_; }
+    // Created when first opened; it keeps its plan for the rest of the run.
     VertretungsplanFenster* form5() const { return form5_; }
 
 protected:

@@ -15,6 +15,8 @@
 #include "core/vorschlaege.h"
 #include "core/vtp_datei.h"
 #include "print/druckauswahl.h"
+#include "print/vertretung_ausdrucke.h"
+#include "ui/druckdatum.h"
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
 #include "ui/lehrerwahl_dialog.h"
@@ -41,10 +43,12 @@ void liste_fuellen(QListWidget& liste, const std::vector<std::string>& texte)
 
 } // namespace
 
-VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, QWidget* parent)
+VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart,
+                                               QWidget* parent)
     : QDialog(parent)
     , sitzung_(sitzung)
     , dialoge_(dialoge)
+    , druckstart_(std::move(druckstart))
 {
     // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
@@ -143,6 +147,7 @@ void VertretungsplanFenster::verbinde_signale()
     verbinde("Neu1", &VertretungsplanFenster::Neu1Click);
     verbinde("oeffnen2", &VertretungsplanFenster::oeffnen2Click);
     verbinde("speichern1", &VertretungsplanFenster::speichern1Click);
+    verbinde("drucken1", &VertretungsplanFenster::drucken1Click);
     verbinde("Ende1", &VertretungsplanFenster::Ende1Click);
 
     connect(image1_, &BildWidget::mausGedrueckt, this,
@@ -284,6 +289,14 @@ void VertretungsplanFenster::speichern1Click()
     if (!name)
         return;
     speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
+}
+
+void VertretungsplanFenster::drucken1Click()
+{
+    // Also without an absent teacher: an empty week.
+    const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
+    druckstart_(QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
+                [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); });
 }
 
 void VertretungsplanFenster::Ende1Click()

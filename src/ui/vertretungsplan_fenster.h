@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
+#include "print/druckauftrag.h"
 #include "ui/dialoge.h"
 
 class QAction;
@@ -27,7 +29,12 @@ class LehrerwahlDialog;
 class VertretungsplanFenster : public QDialog {
     Q_OBJECT
 public:
-    VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, QWidget* parent = nullptr);
+    // Runs one printout on a new job named after the printout and its
+    // subject (the printer, or a PDF file without one).
+    using Druckstart = std::function<void(const QString& ausdruck, const QString& thema,
+                                          const std::function<void(Druckauftrag&)>& druck)>;
+
+    VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart, QWidget* parent = nullptr);
     ~VertretungsplanFenster() override;
 
     // Opening from the main menu: discards the substitutes of the last
@@ -46,6 +53,7 @@ public:
     void Neu1Click();
     void oeffnen2Click();
     void speichern1Click();
+    void drucken1Click();
     void Ende1Click();
 
     // Rebuilds the entries for the absent teacher and redraws the grid.
@@ -76,6 +84,7 @@ private:
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
+    Druckstart druckstart_;
     Vertretungsplan vp_;
     BildWidget* image1_ = nullptr;
     std::array<QLabel*, 4> felder_{};       // Label2..Label5

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,10 +10,15 @@
 #include <cstdlib>
 
 #include "core/vtp_datei.h"
+#include "print/aufzeichnungs_druckauftrag.h"
+#include "pdf_werkzeug.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "ui/bild_widget.h"
+#include "ui/druckausgabe.h"
+#include "ui/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/lehrerwahl_dialog.h"
 #include "ui/vertretungsplan_fenster.h"
 #include "vertretung_schule.h"
@@ -22,7 +28,8 @@ using namespace orbela;
 namespace {
 
 // Ab is absent; Mo/1 in 1a (Ko teaches the lesson after and 1a too), a joint
-// lesson Di/2 of 1a and 1b. Dv gives a dispensable lesson Mo/1, Te a fixed one.
+// lesson Di/2 of 1a and 1b. Dv and K give a dispensable lesson Mo/1, Te a
+// fixed one.
 class VertretungsFenster : public ::testing::Test, public VertretungsSchule {
 protected:
     void SetUp() override
@@ -33,11 +40,18 @@ protected:
         unterricht(1, 2, 1, "Ko");
         unterricht(1, 1, 2, "Dv", "MA", "R2", true);
         unterricht(1, 1, 3, "Te");
-        for (const char* c : {"Ab", "Ko", "Dv", "Te", "Fr"})
+        unterricht(1, 1, 4, "K", "MA", "R4", true);
+        for (const char* c : {"Ab", "Ko", "Dv", "Te", "Fr", "K"})
             lehrer(c);
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
-        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge);
+        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
+                                       const std::function<void(Druckauftrag&)>& druck) {
+            auftraege.push_back(std::make_unique<AufzeichnungsDruckauftrag>(800, 1100));
+            druckthemen << ausdruck + " " + thema;
+            druck(*auftraege.back());
+        };
+        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
         waehle_lehrer("Ab");
     }
 
@@ -91,6 +105,8 @@ protected:
 
     Sitzung sitzung{"/nonexistent/"};
     TestDialoge dialoge;
+    std::vector<std::unique_ptr<AufzeichnungsDruckauftrag>> auftraege;
+    QStringList druckthemen;
     std::unique_ptr<VertretungsplanFenster> fenster;
 };
 
@@ -113,8 +129,8 @@ TEST_F(VertretungsFenster, ClicksSelectOnlyLessonsToCover)
     EXPECT_EQ(fenster->feld(2)->text(), "1a");
     EXPECT_EQ(fenster->feld(3)->text(), "MA");
     EXPECT_EQ(zeilen(1), QStringList{"Ko"});
-    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr"}));
-    EXPECT_EQ(zeilen(4), (QStringList{"Ab-", "Ko", "Dv*", "Te-", "Fr"}));
+    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"}));
+    EXPECT_EQ(zeilen(4), (QStringList{"Ab-", "Ko", "Dv*", "Te-", "Fr", "K*"}));
     EXPECT_TRUE(zeigt_farbe(1, 1, rot)); // the selection mark
 
     // A lesson not given leaves selection and lists alone.
@@ -147,7 +163,9 @@ TEST_F(VertretungsFenster, AssigningShowsTheSubstituteGreenOrRed)
     EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
     QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
     EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
-    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr"})); // the lists stay
+    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"})); // the lists stay
+    doppelklick(3, "K*"); // the mark never becomes part of a short code
+    EXPECT_EQ(eintrag(1, 1).vertreter, "K");
     QTest::mouseClick(fenster->SpeedButton1, Qt::LeftButton);
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
     EXPECT_EQ(fenster->feld(5)->text(), "");
@@ -164,7 +182,7 @@ TEST_F(VertretungsFenster, NewPlanAsksForTheTeacherListedOnceInOrder)
     QStringList codes;
     for (int i = 0; i < fenster->form6()->ListBox1->count(); ++i)
         codes << fenster->form6()->ListBox1->item(i)->text();
-    EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "Ko", "Te"}));
+    EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "K", "Ko", "Te"}));
 
     waehle_lehrer(""); // OK without a line: entries cleared, caption kept
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
@@ -202,40 +220,103 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     EXPECT_TRUE(zeigt_farbe(2, 2, gruen));
 }
 
-TEST(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
+TEST_F(VertretungsFenster, PrintsTheSheetOfThePlanInMemory)
 {
-    TestOrdner dir;
-    Sitzung sitzung(dir.pfad("") + "/");
-    auto d = std::make_unique<TestDialoge>();
-    TestDialoge& dialoge = *d;
-    Hauptfenster haupt(sitzung, std::move(d));
-    ASSERT_TRUE(haupt.menue().Vertretungsplan1->isEnabled());
-    haupt.menue().Neu1->trigger();
-    sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
-    sitzung.plan().klasse(1).klasse = "1a";
+    klick_stunde(1, 1);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    fenster->menuepunkt("drucken1")->trigger();
+    ASSERT_EQ(auftraege.size(), 1u);
+    EXPECT_EQ(druckthemen, QStringList{"Vertretungsplan Ab"});
+    const AufzeichnungsCanvas& seite = auftraege[0]->seite();
+    ASSERT_NE(seite.letzter_text_bei(103, 135), nullptr);
+    EXPECT_EQ(seite.letzter_text_bei(103, 135)->text, "entf\xE4llt");
+    EXPECT_EQ(seite.letzter_text_bei(15, 1050)->text, "Vertretungsplan: Ab");
+}
 
-    VertretungsplanFenster* fenster = haupt.form5();
+namespace {
+
+// The main window over a plan where Ab gives 1a on Wednesday, lesson 4, and
+// Cd teaches 1a the lesson before; printing only to PDF files.
+class VertretungAusDemHauptmenue : public ::testing::Test {
+protected:
+    VertretungAusDemHauptmenue()
+    {
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        haupt = std::make_unique<Hauptfenster>(sitzung, std::move(d));
+        haupt->druck().ausgabe().nur_pdf(true);
+        haupt->menue().Neu1->trigger();
+        sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
+        sitzung.plan().zelle(3, 3, 1).erste.lehrer = "Cd";
+        sitzung.plan().klasse(1).klasse = "1a";
+        lehrereintrag e{};
+        e.kuerzel = "Cd";
+        sitzung.lehrerliste().eintraege.push_back(e);
+    }
+    QString pdf(const QString& name) const { return QString::fromStdString(ordner.pfad("Ausdrucke/" + name.toStdString())); }
+
+    TestOrdner ordner;
+    Sitzung sitzung{ordner.pfad("") + "/"};
+    TestDialoge* dialoge = nullptr;
+    std::unique_ptr<Hauptfenster> haupt;
+};
+
+} // namespace
+
+TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
+{
+    ASSERT_TRUE(haupt->menue().Vertretungsplan1->isEnabled());
+    VertretungsplanFenster* fenster = nullptr;
     int geoeffnet = 0;
-    dialoge.dialog_handler = [&](QDialog& dlg) {
-        if (&dlg != fenster) { // "Lehrerwahl"
-            auto& wahl = dynamic_cast<LehrerwahlDialog&>(dlg);
-            wahl.ListBox1->setCurrentRow(0);
+    dialoge->dialog_handler = [&](QDialog& dlg) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
+            wahl->ListBox1->setCurrentRow(0);
             return true;
         }
+        fenster = dynamic_cast<VertretungsplanFenster*>(&dlg);
         ++geoeffnet;
         if (geoeffnet == 1) {
             fenster->Neu1Click();
             QTest::mouseClick(fenster->image1(), Qt::LeftButton, {}, QPoint(130, 90));
             QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+            fenster->menuepunkt("drucken1")->trigger();
         }
         return false;
     };
-    haupt.menue().Vertretungsplan1->trigger();
+    haupt->menue().Vertretungsplan1->trigger();
+    ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->plan().eintrag(3, 4).vertreter, "XX");
-    haupt.menue().Vertretungsplan1->trigger();
+    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Ab.pdf")).contains("entfällt"));
+    haupt->menue().Vertretungsplan1->trigger();
     EXPECT_EQ(geoeffnet, 2);
+    EXPECT_EQ(fenster, haupt->form5());
     EXPECT_TRUE(fenster->plan().eintrag(3, 4).vertreter.empty());
     EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
     EXPECT_EQ(fenster->plan().wahl_tag, 3);
-    EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
+{
+    const auto waehle = [&](bool ok) {
+        dialoge->dialog_handler = [ok](QDialog& d) {
+            auto& w = dynamic_cast<DruckauswahlDialog&>(d);
+            w.Button1Click();
+            return ok;
+        };
+    };
+    waehle(false);
+    haupt->menue().VertretungsplanDrucken1->trigger();
+    EXPECT_TRUE(dialoge->fragen.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf("Vertretungsplan Ab.pdf")));
+
+    waehle(true);
+    dialoge->antworten = {true};
+    haupt->menue().VertretungsplanDrucken1->trigger();
+    EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
+    const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
+    EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
+    EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
+    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
