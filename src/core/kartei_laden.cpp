@@ -16,14 +16,23 @@ void kartei_beim_start_lesen(lehrertyp& kartei, const std::string& programmpfad)
         kartei.lies_lehrer(programmpfad + lehrer_datei);
 }
 
-void lehrerliste_fuer_neuen_plan_laden(lehrertyp& kartei, Lehrerliste& liste,
-                                       const std::string& programmpfad)
+bool kartei_fuer_neuen_plan_lesen(lehrertyp& kartei, const std::string& programmpfad)
 {
     if (!datei_vorhanden(programmpfad + kartei_datei) && datei_vorhanden(programmpfad + lehrdat_datei)) {
         lade_lehrdat(kartei, programmpfad + lehrdat_datei);
         speichere_kartei(kartei, programmpfad + kartei_datei);
     }
-    lehrerliste_nach_plan_laden(kartei, liste, programmpfad);
+    if (!datei_vorhanden(programmpfad + kartei_datei))
+        return false;
+    lade_kartei(kartei, programmpfad + kartei_datei);
+    return true;
+}
+
+void lehrerliste_fuer_neuen_plan_laden(lehrertyp& kartei, Lehrerliste& liste,
+                                       const std::string& programmpfad)
+{
+    kartei_fuer_neuen_plan_lesen(kartei, programmpfad);
+    alle_lehrer(kartei, liste);
 }
 
 void lehrerliste_nach_plan_laden(lehrertyp& kartei, Lehrerliste& liste,

@@ -17,6 +17,12 @@ inline constexpr const char* lehrer_datei = "lehrer.int";
 // them (a fresh installation) leaves the index empty without an error.
 void kartei_beim_start_lesen(lehrertyp& kartei, const std::string& programmpfad);
 
+// The cards a new plan reads: converts the older teacher file into the card
+// file once, if there is no card file yet, then reads the card file into
+// `kartei`. Without a card file nothing is read or written and the result is
+// false: the index as it is then serves.
+bool kartei_fuer_neuen_plan_lesen(lehrertyp& kartei, const std::string& programmpfad);
+
 // For a new plan: converts the older teacher file into the card file once,
 // if there is no card file yet, then reloads the index from the card file and
 // rebuilds the teacher list. Without either file nothing is converted or

@@ -4,37 +4,78 @@
 
 namespace orbela {
 
-namespace {
-
-// Rejects an edit that makes the text longer than the limit and longer
-// than it was. setText() bypasses validators, so loaded texts stay whole.
+// Rejects a typed edit that makes the text longer than the limit and longer
+// than it was. Any text the program sets is accepted: a rejected program
+// text would make the field stop checking later edits altogether.
 class TippLaenge : public QValidator {
 public:
-    TippLaenge(CodeFeld* feld)
+    explicit TippLaenge(CodeFeld* feld)
         : QValidator(feld)
-        , max_(feld->maxGetippt())
+        , feld_(feld)
     {
-        connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) { laenge_ = t.size(); });
     }
     State validate(QString& eingabe, int&) const override
     {
-        if (eingabe.size() > max_ && eingabe.size() > laenge_)
+        if (!feld_->tippt_) {
+            feld_->programmtext_ = eingabe;
+            return Acceptable;
+        }
+        if (eingabe.size() > feld_->max_getippt_ && eingabe.size() > feld_->vorher_.size()
+            && eingabe != feld_->programmtext_)
             return Invalid;
         return Acceptable;
     }
 
 private:
-    int max_;
-    qsizetype laenge_ = 0;
+    CodeFeld* feld_;
 };
-
-} // namespace
 
 CodeFeld::CodeFeld(int max_getippt, QWidget* parent)
     : QLineEdit(parent)
     , max_getippt_(max_getippt)
 {
     setValidator(new TippLaenge(this));
+}
+
+template <typename Basis>
+void CodeFeld::als_eingabe(Basis&& basis)
+{
+    if (tippt_) {
+        basis();
+        return;
+    }
+    vorher_ = text();
+    tippt_ = true;
+    struct Ende {
+        bool& tippt;
+        ~Ende() { tippt = false; }
+    } ende{tippt_};
+    basis();
+}
+
+void CodeFeld::keyPressEvent(QKeyEvent* event)
+{
+    als_eingabe([&] { QLineEdit::keyPressEvent(event); });
+}
+
+void CodeFeld::inputMethodEvent(QInputMethodEvent* event)
+{
+    als_eingabe([&] { QLineEdit::inputMethodEvent(event); });
+}
+
+void CodeFeld::contextMenuEvent(QContextMenuEvent* event)
+{
+    als_eingabe([&] { QLineEdit::contextMenuEvent(event); }); // "Einfügen" of the menu
+}
+
+void CodeFeld::mouseReleaseEvent(QMouseEvent* event)
+{
+    als_eingabe([&] { QLineEdit::mouseReleaseEvent(event); }); // pasting the selection with the middle button
+}
+
+void CodeFeld::dropEvent(QDropEvent* event)
+{
+    als_eingabe([&] { QLineEdit::dropEvent(event); });
 }
 
 QFont feld_schrift()
@@ -52,7 +93,6 @@ CodeFeld* code_feld(QWidget* eltern, const char* name, const QString& hinweis, i
     e->setObjectName(QString::fromUtf8(name));
     e->setGeometry(lage);
     e->setToolTip(hinweis);
-    e->setPlaceholderText(hinweis);
     return e;
 }
 

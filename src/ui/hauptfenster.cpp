@@ -18,12 +18,14 @@
 #include "core/kartei_laden.h"
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/fokus_knopf.h"
 #include "ui/klassen_seite.h"
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -42,6 +44,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, Q
     AnsichtsHost& host = *this;
     ansicht_ = std::make_unique<PlanAnsicht>(sitzung_.plan(), sitzung_.optionen(), sitzung_.lehrerliste(), flaechen,
                                              host);
+    druck_ = std::make_unique<DruckBefehle>(sitzung_, *dialoge_, this,
+                                            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
 
     verbinde_signale();
     // The card index is read at start; a file that cannot be read is
@@ -64,10 +68,7 @@ void Hauptfenster::baue_fenster()
 
     menue_ = baue_hauptmenue(*menuBar());
     // Commands whose windows are not part of this version yet.
-    for (QAction* a : {menue_.Gesamtplan1, menue_.Klassenplan1, menue_.Klassenplanquer1, menue_.Lehrerplan1,
-                       menue_.Raumplan1, menue_.Uebersichtsplan1, menue_.Uebersichtsplan161,
-                       menue_.VertretungsplanDrucken1, menue_.Druckereinrichtung1, menue_.Lehrerdatei1,
-                       menue_.Vertretungsplan1, menue_.Fcherbezeichnungen1, menue_.Rau1})
+    for (QAction* a : {menue_.VertretungsplanDrucken1})
         a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
@@ -135,6 +136,7 @@ void Hauptfenster::baue_fenster()
     tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
+    form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, this);
 
     resize(797, 600);
 }
@@ -149,10 +151,30 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
     connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
+    connect(menue_.Lehrerdatei1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
+    connect(menue_.Vertretungsplan1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Vertretungsplan1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
+    const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
+        {menue_.Gesamtplan1, &DruckBefehle::drucken1Click},
+        {menue_.Klassenplan1, &DruckBefehle::Klassenplan1Click},
+        {menue_.Klassenplanquer1, &DruckBefehle::Klassenplanquer1Click},
+        {menue_.Lehrerplan1, &DruckBefehle::Lehrerplan1Click},
+        {menue_.Raumplan1, &DruckBefehle::Raumplan1Click},
+        {menue_.Uebersichtsplan1, &DruckBefehle::bersichtsplan1Click},
+        {menue_.Uebersichtsplan161, &DruckBefehle::bersichtsplan161Click},
+        {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
+        {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
+        {menue_.Rau1, &DruckBefehle::Rau1Click},
+    };
+    for (const auto& [eintrag, befehl] : druckbefehle) {
+        connect(eintrag, &QAction::triggered, this,
+                [this, befehl = befehl] { ausfuehren([&] { (druck_.get()->*befehl)(); }); });
+    }
 
     const std::array<std::pair<QAction*, bool*>, 11> optionen = {{
         {menue_.Lehrereinsatz1, &sitzung_.optionen().doppelter_lehrereinsatz},
@@ -240,7 +262,9 @@ void Hauptfenster::tastenkuerzel_anlegen()
         addAction(tastatur);
         connect(tastatur, &QAction::triggered, this, [this, h = handler] {
             ausfuehren([this, h] {
-                if (!sitzung_.auswahl().ist_zelle())
+                // Only while page "Plan" shows the selected cell: after a day
+                // change or a full redraw no cell is highlighted.
+                if (seite() != Seite::plan || !sitzung_.auswahl().ist_zelle())
                     return;
                 bool rechts = false;
                 for (int n = 4; n <= 6; ++n)

@@ -22,12 +22,15 @@ class QTabBar;
 namespace orbela {
 
 class BildWidget;
+class CodeFeld;
+class DruckBefehle;
 class KlassenSeite;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
 class PlanSeite;
 class Seitenansichten;
 class StundenSeite;
+class VertretungsplanFenster;
 
 // The main window: shows the state of the run (the Sitzung it is given) in
 // the grid, the editing pages, the side views, the status bar and the menus,
@@ -49,11 +52,14 @@ public:
     void Planspeichernunter1Click();
     void Info1Click();
     void ExportUVDtxt1Click();
+    void Lehrerdatei1Click();
     // Loads the plan file at `pfad` exactly as "Laden..." does when that file
     // is chosen, errors shown by the general handler (the plan given at start).
     void plan_oeffnen(const std::string& pfad);
     // --- Extras
     void Lehrerersetzen1Click();
+    // --- substitution planning (hauptfenster_vertretung.cpp)
+    void Vertretungsplan1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -107,6 +113,9 @@ public:
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
     LehrerErsetzenDialog* form7() const { return form7_; }
+    // The print and name-table commands and where print jobs go.
+    DruckBefehle& druck() { return *druck_; }
+    VertretungsplanFenster* form5() const { return form5_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -137,7 +146,8 @@ private:
     void setze_zellen_felder(int stunde, int klasse);
     void zeige_zellenstatus(int stunde, int klasse);
     void zur_naechsten_stunde();
-    void fokus_auf_erstes_feld();
+    // Focuses the first edit field that is a Tab stop (edit1 if none is).
+    CodeFeld* fokus_auf_erstes_feld();
     void zellenfeld_geaendert(int n);
     void klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLineEdit& edit, bool zeichnen);
     void zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLineEdit& edit);
@@ -146,7 +156,6 @@ private:
     static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
-    void lehrerliste_neu_laden();
     void lehrerliste_nach_planladen();
     // The load step of "Laden..." once the file is chosen.
     void plan_laden(const std::string& pfad);
@@ -177,6 +186,8 @@ private:
     QAction* lschen1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
     LehrerErsetzenDialog* form7_ = nullptr;
+    std::unique_ptr<DruckBefehle> druck_;
+    VertretungsplanFenster* form5_ = nullptr;
 };
 
 } // namespace orbela

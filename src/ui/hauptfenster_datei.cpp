@@ -25,9 +25,21 @@ std::string dateipfad(const QString& name)
 
 void Hauptfenster::Neu1Click()
 {
+    // Everything that can fail is prepared aside: a failed "Neu" leaves the
+    // plan, its file name and the screen as they were, so a following
+    // "Speichern" cannot write an empty plan over the open one.
+    const auto plan = std::make_unique<plantyp>();
+    Lehrerliste liste;
+    init_plan(*plan, liste);
+    lehrertyp kartei;
+    const bool karten_gelesen = kartei_fuer_neuen_plan_lesen(kartei, sitzung_.programmpfad());
+    alle_lehrer(karten_gelesen ? kartei : sitzung_.kartei(), liste);
+
+    if (karten_gelesen)
+        sitzung_.kartei() = std::move(kartei);
+    sitzung_.plan() = *plan;
+    sitzung_.lehrerliste() = std::move(liste);
     sitzung_.setze_kein_plan(false);
-    init_plan(sitzung_.plan(), sitzung_.lehrerliste());
-    lehrerliste_neu_laden();
     sitzung_.setze_dateiname({});
     ansicht_->leere_felder();
     neu_zeichnen();
@@ -72,8 +84,9 @@ void Hauptfenster::Planspeichernunter1Click()
     const std::optional<QString> name = dialoge_->datei_speichern(plan_filter, QStringLiteral("orb"));
     if (!name)
         return;
+    // The name is taken over only once the plan is saved under it.
+    speichere_plan(dateipfad(*name), sitzung_.plan());
     sitzung_.setze_dateiname(dateipfad(*name));
-    speichere_plan(sitzung_.dateiname(), sitzung_.plan());
 }
 
 void Hauptfenster::Info1Click()
@@ -91,11 +104,6 @@ void Hauptfenster::ExportUVDtxt1Click()
     } wartecursor;
     exportiere_uvd(sitzung_.programmpfad(), sitzung_.plan(),
                    [this](std::string_view kuerzel) { return lehrerkuerzel(sitzung_.kartei(), kuerzel); });
-}
-
-void Hauptfenster::lehrerliste_neu_laden()
-{
-    lehrerliste_fuer_neuen_plan_laden(sitzung_.kartei(), sitzung_.lehrerliste(), sitzung_.programmpfad());
 }
 
 void Hauptfenster::lehrerliste_nach_planladen()

@@ -206,7 +206,7 @@ void Hauptfenster::zur_naechsten_stunde()
     ansicht_->feld(a.akt_tag, a.akt_stunde, true, a.akt_klasse);
 }
 
-void Hauptfenster::fokus_auf_erstes_feld()
+CodeFeld* Hauptfenster::fokus_auf_erstes_feld()
 {
     CodeFeld* ziel = planSeite_->edit(1);
     for (int n = 1; n <= 6; ++n) {
@@ -216,6 +216,7 @@ void Hauptfenster::fokus_auf_erstes_feld()
         }
     }
     ziel->setFocus(Qt::TabFocusReason);
+    return ziel;
 }
 
 void Hauptfenster::BitBtn2Enter()
@@ -225,10 +226,13 @@ void Hauptfenster::BitBtn2Enter()
         planSeite_->edit(1)->setFocus();
         return;
     }
+    // The focus leaves the button first: an error shown below must not find
+    // it there when the window becomes active again.
+    CodeFeld* ziel = fokus_auf_erstes_feld();
     zur_naechsten_stunde();
     setze_zellen_felder(sitzung_.auswahl().akt_stunde, sitzung_.auswahl().akt_klasse);
     zeige_zellenstatus(sitzung_.auswahl().akt_stunde, sitzung_.auswahl().akt_klasse);
-    fokus_auf_erstes_feld();
+    ziel->selectAll(); // typing replaces the code, as after Tab
 }
 
 void Hauptfenster::SpeedButton1Click()

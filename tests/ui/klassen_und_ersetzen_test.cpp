@@ -190,3 +190,33 @@ TEST_F(ImOrdner, ExportWritesUvdTxtAndAlwaysRestoresTheCursor)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(lies("uvd.txt"), text);
 }
+
+TEST_F(ImOrdner, AFailedNewOrSaveAsLeavesPlanFileNameAndScreenAsTheyWere)
+{
+    plan().zelle(1, 2, 3).erste.lehrer = "Ab";
+    dialoge->dateien.push_back(QString::fromStdString(ordner.pfad("a.orb")));
+    fenster->menue().Planspeichernunter1->trigger();
+    ASSERT_EQ(fenster->sitzung().dateiname(), ordner.pfad("a.orb"));
+    klick(2, 3);
+
+    // A card file that cannot be read, an old teacher file that cannot be converted.
+    for (const char* kaputt : {"adresslehrdat.int", "lehrdat.int"}) {
+        SCOPED_TRACE(kaputt);
+        std::filesystem::create_directory(ordner.pfad(kaputt));
+        fenster->menue().Neu1->trigger();
+        EXPECT_EQ(dialoge->fehler_texte.size(), 1);
+        dialoge->fehler_texte.clear();
+        EXPECT_EQ(fenster->sitzung().dateiname(), ordner.pfad("a.orb"));
+        EXPECT_EQ(plan().zelle(1, 2, 3).erste.lehrer, "Ab");
+        EXPECT_EQ(fenster->seite(), Hauptfenster::Seite::plan);
+        EXPECT_EQ(fenster->planSeite()->edit(1)->text(), "Ab");
+        std::filesystem::remove(ordner.pfad(kaputt));
+    }
+
+    dialoge->dateien.push_back(QString::fromStdString(ordner.pfad("fehlt/b.orb")));
+    fenster->menue().Planspeichernunter1->trigger();
+    EXPECT_EQ(dialoge->fehler_texte.size(), 1);
+    EXPECT_EQ(fenster->sitzung().dateiname(), ordner.pfad("a.orb"));
+    fenster->menue().Planspeichern1->trigger();
+    EXPECT_EQ(lies("a.orb").substr(680 + 2 * 34, 3), std::string("\x02" "Ab", 3));
+}

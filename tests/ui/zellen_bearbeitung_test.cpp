@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest/QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "test_dialoge.h"
@@ -13,7 +14,9 @@
 #include "ui/codefeld.h"
 #include "ui/fokus_knopf.h"
 #include "ui/hauptfenster.h"
+#include "ui/klassen_seite.h"
 #include "ui/plan_seite.h"
+#include "ui/stunden_seite.h"
 
 using namespace orbela;
 
@@ -177,6 +180,8 @@ TEST_F(Bearbeitung, WithOnlyCheckBox3TabAdvancesOneLessonAtATimeInEdit3)
     neu();
     for (int n = 1; n <= 6; ++n)
         haken_setzen(n, n == 3);
+    for (int l = 2; l <= 3; ++l)
+        fenster->sitzung().plan().zelle(1, l, 2).erste.raum = "xx"; // typed over
     klick(1, 2);
     QTest::mouseClick(edit(3), Qt::LeftButton);
     for (int l = 1; l <= 3; ++l) {
@@ -215,7 +220,7 @@ TEST_F(Bearbeitung, TheLastCellIsLessonNineOfClass19)
     klick(9, 19);
     ASSERT_EQ(stunde(), 9);
     ASSERT_EQ(klasse(), 19);
-    fenster->planSeite()->bitBtn2()->setFocus();
+    fenster->planSeite()->bitBtn2()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(stunde(), 9);
     EXPECT_EQ(klasse(), 19);
     EXPECT_EQ(fokus(), edit(1));
@@ -291,4 +296,105 @@ TEST_F(Bearbeitung, ShortcutsMarkTheSelectedCellOnTheHalfOfTheFocusedField)
     EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).erste.ist_verzichtbar());
     QTest::keyClick(edit(1), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 2, 3).ist_leer());
+}
+
+TEST_F(Bearbeitung, TheAdvanceButtonActsOnlyOnTabOrClickAndAnErrorCannotRetriggerIt)
+{
+    neu();
+    fenster->sitzung().plan().klasse(2).klasse = "2a";
+    klick(3, 2);
+    fenster->sitzung().plan().klasse(2).wochenstunden = "x"; // the statistics fail on every redraw
+    QTest::mouseClick(edit(6), Qt::LeftButton);
+    QTest::keyClick(edit(6), Qt::Key_Tab);
+    EXPECT_EQ(dialoge->fehler_texte, QStringList{"'x' ist kein gültiger Integerwert"});
+    const int stand = stunde();
+    EXPECT_EQ(fokus(), edit(1)); // left before the work, so the box closing cannot bring it back
+    // The window becoming active again, a popup closing or a program focus
+    // change do not act.
+    FokusKnopf* knopf = fenster->planSeite()->bitBtn2();
+    for (Qt::FocusReason grund : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::OtherFocusReason}) {
+        QFocusEvent ereignis(QEvent::FocusIn, grund);
+        QApplication::sendEvent(knopf, &ereignis);
+        EXPECT_EQ(stunde(), stand) << grund;
+    }
+    EXPECT_EQ(dialoge->fehler_texte.size(), 1);
+    fenster->sitzung().plan().klasse(2).wochenstunden = "22";
+    for (Qt::FocusReason grund : {Qt::BacktabFocusReason, Qt::MouseFocusReason}) {
+        QFocusEvent ereignis(QEvent::FocusIn, grund);
+        QApplication::sendEvent(knopf, &ereignis);
+    }
+    EXPECT_EQ(stunde(), stand + 2);
+}
+
+TEST_F(Bearbeitung, TheFieldsLimitTypedCharactersButNeverATextTheProgramShowsAndHaveNoHints)
+{
+    neu();
+    plantyp& p = fenster->sitzung().plan();
+    zellentyp& z = p.zelle(1, 2, 3);
+    klassentyp& k = p.klasse(3);
+    stundentyp& s = p.zeit(2);
+    const struct {
+        int stunde, klasse;
+        QLineEdit* feld;
+        std::string lang, nach_tippen; // shown; then shortened below the limit and typed "xy"
+        std::function<std::string()> modell;
+    } faelle[] = {
+        {2, 3, edit(1), "DEUT", "Dx", [&] { return z.erste.lehrer.str(); }},
+        {2, 3, edit(2), "DEUT", "Dx", [&] { return z.erste.fach.str(); }},
+        {2, 3, edit(3), "DEUT", "Dx", [&] { return z.erste.raum.str(); }},
+        {2, 3, edit(4), "DEUT", "Dx", [&] { return z.zweite.lehrer.str(); }},
+        {2, 3, edit(5), "DEUT", "Dx", [&] { return z.zweite.fach.str(); }},
+        {2, 3, edit(6), "DEUT", "Dx", [&] { return z.zweite.raum.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit7, "DEUT", "Dx", [&] { return k.klasse.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit8, "DEUT", "Dx", [&] { return k.klassenlehrer.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit9, "DEUT", "Dx", [&] { return k.klassenraum.str(); }},
+        {0, 3, fenster->klassenSeite()->Edit12, "1234", "1x", [&] { return k.wochenstunden.str(); }},
+        {2, 0, fenster->stundenSeite()->edit10, "08.00 Uhr", "08.0x", [&] { return s.beginn.str(); }},
+        {2, 0, fenster->stundenSeite()->edit11, "08.00 Uhr", "08.0x", [&] { return s.ende.str(); }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.feld->objectName().toStdString());
+        EXPECT_TRUE(f.feld->placeholderText().isEmpty()); // no clipped grey hints
+        z.erste.lehrer = z.erste.fach = z.erste.raum = z.zweite.lehrer = z.zweite.fach = z.zweite.raum = "DEUT";
+        k.klasse = k.klassenlehrer = k.klassenraum = "DEUT";
+        k.wochenstunden = "1234";
+        s.beginn = s.ende = "08.00 Uhr";
+        klick(f.stunde, f.klasse);
+        ASSERT_EQ(f.feld->text().toStdString(), f.lang);
+        QTest::mouseClick(f.feld, Qt::LeftButton);
+        QTest::keyClick(f.feld, Qt::Key_End);
+        QTest::keyClicks(f.feld, "xy");
+        EXPECT_EQ(f.feld->text().toStdString(), f.lang);
+        EXPECT_EQ(f.modell(), f.lang);
+        for (std::size_t i = 0; i <= f.lang.size() - f.nach_tippen.size(); ++i)
+            QTest::keyClick(f.feld, Qt::Key_Backspace);
+        QTest::keyClicks(f.feld, "xy");
+        EXPECT_EQ(f.feld->text().toStdString(), f.nach_tippen);
+        EXPECT_EQ(f.modell(), f.nach_tippen);
+    }
+}
+
+TEST_F(Bearbeitung, ShortcutsActOnlyWhilePagePlanShowsTheSelectedCell)
+{
+    neu();
+    dialoge->dialog_handler = [](QDialog&) { return true; }; // "Lehrer ersetzen" with empty codes
+    const std::function<void()> verbergen[] = {
+        [&] { fenster->tabControl1()->setCurrentIndex(1); },
+        [&] { fenster->menue().Lehrerersetzen1->trigger(); },
+        [&] { fenster->menue().Raumnutzung1->trigger(); },
+    };
+    for (const auto& aktion : verbergen) {
+        fenster->tabControl1()->setCurrentIndex(0);
+        for (int tag = 1; tag <= 2; ++tag)
+            fenster->sitzung().plan().zelle(tag, 2, 3).erste.lehrer = "Ab";
+        klick(2, 3);
+        aktion();
+        ASSERT_NE(fenster->seite(), Hauptfenster::Seite::plan);
+        QTest::keyClick(fenster.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        for (int tag = 1; tag <= 2; ++tag)
+            EXPECT_FALSE(fenster->sitzung().plan().zelle(tag, 2, 3).erste.ist_verzichtbar());
+        QTest::keyClick(fenster.get(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        for (int tag = 1; tag <= 2; ++tag)
+            EXPECT_EQ(fenster->sitzung().plan().zelle(tag, 2, 3).erste.lehrer, "Ab");
+    }
 }
