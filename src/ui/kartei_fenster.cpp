@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,7 +116,10 @@ enum class Bild { liste, neu, loeschen, drucken };
 // plus, a card with a red cross, a printer.
 QIcon knopfbild(Bild bild)
 {
-    QPixmap pixmap(24, 24);
+    // Drawn at the screen's device pixel ratio, so they stay sharp when scaled.
+    const qreal verhaeltnis = qApp->devicePixelRatio();
+    QPixmap pixmap(QSize(24, 24) * verhaeltnis);
+    pixmap.setDevicePixelRatio(verhaeltnis);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,12 +1,14 @@
 // Every picture is drawn at the screen's device pixel ratio. The ctest run
 // "bildschaerfe_2x" repeats these tests with QT_SCALE_FACTOR=2.
 
+#include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "test_dialoge.h"
 #include "ui/bild_widget.h"
 #include "ui/hauptfenster.h"
+#include "ui/kartei_fenster.h"
 #include "views/plan_ansicht.h"
 
 using namespace orbela;
@@ -46,6 +48,7 @@ struct Fenster {
     Sitzung sitzung;
     std::unique_ptr<TestDialoge> dialoge = std::make_unique<TestDialoge>();
     Hauptfenster fenster{sitzung, std::move(dialoge)};
+    TestDialoge waechter;
 };
 
 } // namespace
@@ -66,6 +69,17 @@ TEST(Bildschaerfe, EveryImageHasTheRatioOfItsScreen)
         EXPECT_EQ(b->bild().size(), b->size() * v) << n;
     }
     EXPECT_EQ(f.fenster.bild(1)->size(), QSize(1000, 750));
+
+    // The card window's own button pictures (24 x 24) as well.
+    KarteiFenster kartei(f.sitzung, f.waechter);
+    int knoepfe = 0;
+    for (const QToolButton* k : kartei.findChildren<QToolButton*>()) {
+        if (k->iconSize() != QSize(24, 24))
+            continue;
+        ++knoepfe;
+        EXPECT_EQ(k->icon().availableSizes(), QList<QSize>{QSize(24, 24) * v}) << k->objectName().toStdString();
+    }
+    EXPECT_GE(knoepfe, 4);
 }
 
 TEST(Bildschaerfe, AtRatioTwoTheGridHasTwiceThePixelsAndItsTextTwiceTheSize)
