@@ -16,6 +16,25 @@ bool bytes_kleiner(const std::string& a, const std::string& b)
     });
 }
 
+// The alphabetical key of a code: upper case, letters with umlauts and
+// accents sorted with their base letter ("Öz" between "Ob" and "Pa").
+std::string sortierschluessel(std::string_view code)
+{
+    // Base letters of the Windows-1252 capitals 0xC0..0xDF.
+    static constexpr std::string_view basis[32] = {"A", "A", "A", "A", "A",  "A", "AE", "C", "E", "E", "E",
+                                                   "E", "I", "I", "I", "I",  "D", "N",  "O", "O", "O", "O",
+                                                   "O", "",  "O", "U", "U",  "U", "U",  "Y", "TH", "SS"};
+    std::string schluessel;
+    for (char ch : grossbuchstaben_1252(code)) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= 0xC0 && b != 0xD7 && b <= 0xDF)
+            schluessel += basis[b - 0xC0];
+        else
+            schluessel += ch;
+    }
+    return schluessel;
+}
+
 template <typename Feld>
 std::vector<std::string> codes(const plantyp& plan, Feld feld)
 {
@@ -76,17 +95,24 @@ std::vector<std::string> auswahl_raeume(const plantyp& plan)
 
 void sortieren_ohne_doppelte(std::vector<std::string>& codes)
 {
-    std::vector<std::pair<std::string, std::string>> schluessel;
-    schluessel.reserve(codes.size());
+    struct Eintrag {
+        std::string alphabetisch;
+        std::string gross;
+        std::string code;
+    };
+    std::vector<Eintrag> eintraege;
+    eintraege.reserve(codes.size());
     for (std::string& c : codes)
-        schluessel.emplace_back(grossbuchstaben_1252(c), std::move(c));
-    std::sort(schluessel.begin(), schluessel.end(), [](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return bytes_kleiner(a.first, b.first);
-        return bytes_kleiner(a.second, b.second);
+        eintraege.push_back({sortierschluessel(c), grossbuchstaben_1252(c), std::move(c)});
+    std::sort(eintraege.begin(), eintraege.end(), [](const Eintrag& a, const Eintrag& b) {
+        if (a.alphabetisch != b.alphabetisch)
+            return bytes_kleiner(a.alphabetisch, b.alphabetisch);
+        if (a.gross != b.gross)
+            return bytes_kleiner(a.gross, b.gross);
+        return bytes_kleiner(a.code, b.code);
     });
     codes.clear();
-    for (auto& [gross, code] : schluessel) {
+    for (auto& [alphabetisch, gross, code] : eintraege) {
         if (codes.empty() || codes.back() != code)
             codes.push_back(std::move(code));
     }

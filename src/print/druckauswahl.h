@@ -24,9 +24,10 @@ int klasse_an_position(const plantyp& plan, int p);
 std::vector<std::string> auswahl_lehrer(const plantyp& plan);
 std::vector<std::string> auswahl_raeume(const plantyp& plan);
 
-// Sorts ignoring upper and lower case; codes equal but for case keep their
-// exact byte order, so that exact duplicates end up next to each other and
-// are removed ("Tu" and "TU" stay two entries).
+// Sorts alphabetically ignoring upper and lower case, a letter with umlaut or
+// accent as its base letter ("Äx" between "Ab" and "Az"); codes equal but for
+// case keep their exact byte order, so that exact duplicates end up next to
+// each other and are removed ("Tu" and "TU" stay two entries).
 void sortieren_ohne_doppelte(std::vector<std::string>& codes);
 
 } // namespace orbela

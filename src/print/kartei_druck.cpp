@@ -1,5 +1,8 @@
 #include "print/kartei_druck.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/geburtstage.h"
 #include "print/listenzeilen.h"
 #include "print/text_kuerzen.h"
@@ -75,13 +78,19 @@ void drucke_geburtstagskalender(Druckauftrag& auftrag, const lehrertyp& kartei)
         seite.linie(bx, by + 30, bx + 200, by + 30);
         schrift(seite, wert_punkte, true);
         seite.text(bx + 70, by + 5, monatsnamen[m - 1]);
-        schrift(seite, wert_punkte, false);
+        // Eleven lines of 15 units fit into a box. A longer month closes up
+        // its lines, in a smaller font, rather than writing into the box
+        // below or off the page.
+        const std::vector<int> karten = geburtstage_im_monat(kartei, m);
+        const int anzahl = static_cast<int>(karten.size());
+        const int abstand = anzahl > 11 ? 150 / (anzahl - 1) : 15;
+        schrift(seite, anzahl > 11 ? std::max(4, wert_punkte * abstand / 15) : wert_punkte, false);
 
         int k = 0;
-        for (const int nr : geburtstage_im_monat(kartei, m)) {
-            ++k;
+        for (const int nr : karten) {
             const kartentyp& karte = kartei.karte_nr(nr);
-            const int y = by + 25 + 15 * k;
+            const int y = by + 40 + abstand * k;
+            ++k;
             // The widths are page units, measured in the printer's pixels.
             Canvas& c = seite.canvas();
             seite.text(bx + 5, y, auf_breite_gekuerzt(c, karte.geburtsdatum.view().substr(0, 2), seite.x(30)));

@@ -23,7 +23,9 @@ void drucke_feld(Druckseite& seite, int x1, int y1, int x2, int y2, std::string_
 void drucke_adressliste(Druckauftrag& auftrag, const lehrertyp& kartei, bool nur_lehrer);
 
 // "Geburtstagskalender": one page of twelve month boxes listing day and
-// surname of every card born in the month ("DD.MM..." birth dates only).
+// surname of every card born in the month ("DD.MM..." birth dates only). A
+// month of more than eleven birthdays is set closer in a smaller font so that
+// it stays inside its box.
 void drucke_geburtstagskalender(Druckauftrag& auftrag, const lehrertyp& kartei);
 
 // "Karte drucken": one card on one page; the teacher boxes only for a

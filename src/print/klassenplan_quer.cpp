@@ -33,6 +33,17 @@ struct Klassenbezug {
     }
 };
 
+// Names written out can be longer than their cell; a name is cut to what
+// fits before `bis_x`, so that it never runs into the neighbouring half or
+// day and both stay readable.
+void text_bis(Druckseite& s, int x, int y, int bis_x, std::string text)
+{
+    const int platz = s.x(bis_x) - s.x(x);
+    while (!text.empty() && s.canvas().text_breite(text) > platz)
+        text.pop_back();
+    s.text(x, y, text);
+}
+
 } // namespace
 
 void drucke_klassenplan_2(Druckauftrag& auftrag, const Druckdaten& daten, int klasse, const Langnamen& namen)
@@ -78,10 +89,11 @@ void drucke_klassenplan_2(Druckauftrag& auftrag, const Druckdaten& daten, int kl
                     const bool eigen = bezug.vom_klassenlehrer(*b);
                     if (eigen && bezug.unterlegen)
                         s.unterlegen(druckfarben::klassenlehrer, l + 1, y + 1, l + 74, y + 24);
-                    s.text(8, l + 4, y + 4, bezug.fach(*b));
+                    s.schriftgroesse(8);
+                    text_bis(s, l + 4, y + 4, l + 74, bezug.fach(*b));
                     if (!eigen)
-                        s.text(l + 4, y + 29, bezug.lehrer(*b));
-                    s.text(l + 4, y + 54, raumbezeichnung(namen.raeume, b->raum.view()));
+                        text_bis(s, l + 4, y + 29, l + 74, bezug.lehrer(*b));
+                    text_bis(s, l + 4, y + 54, l + 74, raumbezeichnung(namen.raeume, b->raum.view()));
                 }
                 s.linie(x + 75, y, x + 75, y + 75);
             } else {
@@ -89,11 +101,12 @@ void drucke_klassenplan_2(Druckauftrag& auftrag, const Druckdaten& daten, int kl
                 const bool eigen = bezug.vom_klassenlehrer(b);
                 if (eigen && bezug.unterlegen)
                     s.unterlegen(druckfarben::klassenlehrer, x + 1, y + 1, x + 149, y + 24);
-                s.text(12, x + 15, y + 1, bezug.fach(b));
+                s.schriftgroesse(12);
+                text_bis(s, x + 15, y + 1, x + 149, bezug.fach(b));
                 s.schriftgroesse(10);
                 if (!eigen)
-                    s.text(x + 15, y + 28, bezug.lehrer(b));
-                s.text(x + 15, y + 53, raumbezeichnung(namen.raeume, b.raum.view()));
+                    text_bis(s, x + 15, y + 28, x + 149, bezug.lehrer(b));
+                text_bis(s, x + 15, y + 53, x + 149, raumbezeichnung(namen.raeume, b.raum.view()));
             }
         }
     }
@@ -102,7 +115,7 @@ void drucke_klassenplan_2(Druckauftrag& auftrag, const Druckdaten& daten, int kl
     s.text(12, 15, 15, k.klasse.view());
     s.schriftgroesse(8);
     if (!k.klassenlehrer.empty())
-        s.text(4, 53, namen.lehrername(k.klassenlehrer.view()));
+        text_bis(s, 4, 53, 99, namen.lehrername(k.klassenlehrer.view()));
     s.text(104, 53, raumbezeichnung(namen.raeume, k.klassenraum.view()));
     s.beenden();
 }

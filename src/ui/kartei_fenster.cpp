@@ -191,7 +191,7 @@ void KarteiFenster::baue_fenster()
     auto* statistik_rahmen = new QGroupBox(QStringLiteral("Sonstige Angaben (Statistik-Kürzel verwenden)"), this);
     statistik_rahmen->setGeometry(424, 289, 289, 192);
     auto* gesperrt_label = new QLabel(QStringLiteral("gesperrte Stunden:"), this);
-    gesperrt_label->move(264, 304);
+    gesperrt_label->move(264, 307); // clear of the frame line drawn under the title
 
     auto beschriften = [&](const Feld& f, QWidget* feld) {
         auto* label = new QLabel(QString::fromUtf8(f.text), this);
@@ -313,6 +313,7 @@ void KarteiFenster::baue_fenster()
     connect(SpeedButton6, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton6Click));
     connect(BitBtn1, &QPushButton::clicked, this, &KarteiFenster::BitBtn1Click);
 
+    panel_anpassen();
     zeichne_raster();
 }
 
@@ -367,7 +368,16 @@ void KarteiFenster::zeichne_raster()
 
 void KarteiFenster::panel_anpassen()
 {
-    Panel1->setVisible(!CheckBox1->isChecked());
+    const bool verdeckt = !CheckBox1->isChecked();
+    Panel1->setVisible(verdeckt);
+    // Covered fields take no focus, so Tab never lands in a field one cannot
+    // see; their values stay.
+    for (const Feld& f : felder) {
+        if (f.y >= Panel1->y()) {
+            QWidget* w = f.nr > 0 ? static_cast<QWidget*>(Edit(f.nr)) : f.nr == 0 ? ComboBox1 : ComboBox2;
+            w->setEnabled(!verdeckt);
+        }
+    }
 }
 
 void KarteiFenster::SpeedButton1Click()

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "print/aufzeichnungs_druckauftrag.h"
 #include "print/kartei_druck.h"
@@ -126,4 +127,30 @@ TEST_F(KarteiDruck, CardShowsTeacherBoxesOnlyForATeacher)
         EXPECT_EQ(a.seite().letzter_text_bei(55, 59)->text, "Berg");
         EXPECT_EQ(a.seite().letzter_text_bei(55, 309) != nullptr, lehrer);
     }
+}
+
+TEST_F(KarteiDruck, CalendarKeepsAFullMonthInsideItsBox)
+{
+    for (int i = 0; i < 16; ++i) {
+        char name[8], datum[12];
+        std::snprintf(name, sizeof name, "%d", 100 + i);
+        std::snprintf(datum, sizeof datum, "%02d.01.1970", i + 1);
+        karte(name, datum);
+    }
+    karte("Februar", "01.02.1970");
+    drucke_geburtstagskalender(auftrag, kartei);
+
+    std::vector<const AufzeichnungsCanvas::Operation*> januar;
+    for (const auto* op : auftrag.seite().texte()) {
+        if (op->x1 == 85)
+            januar.push_back(op);
+    }
+    ASSERT_EQ(januar.size(), 16u);
+    EXPECT_EQ(januar.front()->y1, 170);
+    EXPECT_EQ(januar.front()->text, "100");
+    EXPECT_LE(januar.back()->y1, 130 + 190);
+    EXPECT_LT(januar.back()->schrift.groesse, 10);
+    // An ordinary month keeps lines of 15 units in the full size.
+    EXPECT_EQ(text_bei(335, 170), "Februar");
+    EXPECT_EQ(auftrag.seite().letzter_text_bei(335, 170)->schrift.groesse, 10);
 }

@@ -85,7 +85,7 @@ TEST_F(Klassenplan, LandscapeWritesNamesOutAndUnderlaysTheClassTeacher)
 {
     klasse(2, "1b", "Ab", "r1");
     faecher.zeilen = {{"de", "Deutsch"}, {"Ma", ""}};
-    raeume.zeilen = {{"R1", "Klassenraum 1b"}};
+    raeume.zeilen = {{"R1", "Raum 1b"}};
     setze(1, 1, 2, "Ab", "De", "r1"); // class teacher: yellow band, no name
     setze(1, 2, 2, "Cd", "Ma", "Tu"); // other teacher named; code without name
     setze(1, 3, 2, "Cd", "");         // teacher without subject
@@ -98,7 +98,7 @@ TEST_F(Klassenplan, LandscapeWritesNamesOutAndUnderlaysTheClassTeacher)
     EXPECT_EQ(text_bei(915, 15), "Samstag");
     EXPECT_EQ(text_bei(165, 76), "Deutsch");
     EXPECT_EQ(text_bei(165, 103), "");
-    EXPECT_EQ(text_bei(165, 128), "Klassenraum 1b");
+    EXPECT_EQ(text_bei(165, 128), "Raum 1b");
     EXPECT_EQ(text_bei(165, 178), "Cordes");
     EXPECT_EQ(groesse_bei(165, 178), 10);
     EXPECT_EQ(text_bei(165, 151), "Ma");
@@ -111,7 +111,7 @@ TEST_F(Klassenplan, LandscapeWritesNamesOutAndUnderlaysTheClassTeacher)
     EXPECT_TRUE(linie_da(225, 300, 225, 375));
     EXPECT_EQ(unterlagen(), (std::vector<std::string>{"151,76,299,99 255,255,0", "226,301,299,324 255,255,0"}));
     EXPECT_EQ(text_bei(4, 53), "Abel");
-    EXPECT_EQ(text_bei(104, 53), "Klassenraum 1b");
+    EXPECT_EQ(text_bei(104, 53), "Raum 1b");
     EXPECT_TRUE(seite().texte_bei(500, 320).empty()); // no title, no date line
     const auto texte = seite().texte();
     EXPECT_TRUE(std::none_of(texte.begin(), texte.end(), [](const Op* o) { return o->text.starts_with("Stand"); }));
@@ -120,6 +120,18 @@ TEST_F(Klassenplan, LandscapeWritesNamesOutAndUnderlaysTheClassTeacher)
     quer(2);
     EXPECT_TRUE(unterlagen(1).empty());
     EXPECT_EQ(text_bei(165, 103, 1), "");
+}
+
+TEST_F(Klassenplan, LandscapeCutsNamesToTheirCell)
+{
+    raeume.zeilen = {{"R1", "Klassenraum im Neubau"}};
+    setze(1, 1, 1, "Ab", "Ma", "R1");
+    setze(1, 2, 1, "Ab", "Ma", "R1", "Cd", "Ku", "R1");
+    quer(1);
+    // The recording canvas writes 6 pixels per character, one pixel a unit.
+    EXPECT_EQ(text_bei(165, 128), "Klassenraum im Neubau");  // 126 of 134
+    EXPECT_EQ(text_bei(154, 204), "Klassenraum");            // 66 of 70
+    EXPECT_EQ(text_bei(229, 204), "Klassenraum");
 }
 
 TEST_F(Klassenplan, LandscapeWithoutClassTeacherMarksNoLessonAndEmptyCellsNameNobody)

@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include "../test_ordner.h"
-#include "../testhilfe.h"
 #include "pdf_werkzeug.h"
 #include "print/druckseite.h"
 #include "ui/druckausgabe.h"
@@ -30,14 +29,4 @@ TEST(Druckausgabe, WithoutAPrinterEachJobIsANewPdfInAusdrucke)
     }
     EXPECT_EQ(QDir(ausdrucke).entryList(QDir::Files, QDir::Name).size(), erwartet.size());
     EXPECT_EQ(pdf_seiten(ausdrucke + QStringLiteral("/Klassenplan 1a (2).pdf")), 1);
-}
-
-TEST(Druckausgabe, AFolderThatCannotBeMadeIsAnError)
-{
-    TestOrdner ordner;
-    schreibe(ordner.pfad("Ausdrucke"), "eine Datei, kein Ordner");
-    Druckausgabe ausgabe(ordner.pfad("") + "/");
-    ausgabe.nur_pdf(true);
-    EXPECT_EQ(fehlertext([&] { ausgabe.auftrag("Gesamtplan", "Mo"); }),
-              "Der Ordner \"" + ordner.pfad("Ausdrucke") + "\" kann nicht angelegt werden.");
 }

@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <cstring>
 #include <filesystem>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,6 +22,7 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/druckausgabe.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/kartei_drucken.h"
@@ -182,7 +184,18 @@ TEST_F(KarteiFensterTest, UncheckingTeacherHidesButKeepsTheTeacherValues)
         f.Edit(5)->setText("26");
         klick(f.CheckBox1, {8, 12});
         EXPECT_TRUE(f.Panel1->isVisible());
+        EXPECT_FALSE(f.Edit(7)->isEnabled()); // no Tab into hidden fields
         EXPECT_EQ(text(f.Edit(7)), "Ad");
+        // By keyboard the block follows when the focus leaves the box.
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.CheckBox1->setFocus();
+        QTest::keyClick(f.CheckBox1, Qt::Key_Space);
+        EXPECT_TRUE(f.CheckBox1->isChecked());
+        EXPECT_TRUE(f.Panel1->isVisible());
+        f.Edit(1)->setFocus();
+        EXPECT_FALSE(f.Panel1->isVisible());
+        klick(f.CheckBox1, {8, 12});
         klick(f.BitBtn1);
     });
     EXPECT_EQ(sitzung.kartei().karte_nr(1).ist_lehrer, 0);
@@ -284,7 +297,13 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
 
         ASSERT_TRUE(h.menue().Lehrerdatei1->isEnabled());
-        antworten.dialog_handler = [](QDialog& dlg) {
+        h.druck().ausgabe().nur_pdf(true);
+        int ausdruck = 0;
+        antworten.dialog_handler = [&](QDialog& dlg) {
+            if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
+                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4}[ausdruck]);
+                return true;
+            }
             auto& f = dynamic_cast<KarteiFenster&>(dlg);
             f.show();
             klick(f.SpeedButton4);
@@ -292,11 +311,20 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.CheckBox1, {8, 12});
             f.Edit(7)->setText("Xy");
             klick(f.Image1, {25, 35}); // Monday, lesson 2
+            for (ausdruck = 0; ausdruck < 4; ++ausdruck)
+                klick(f.SpeedButton6);
             klick(f.BitBtn1);
             return true;
         };
         h.menue().Lehrerdatei1->trigger();
-        EXPECT_TRUE(antworten.fehler_texte.isEmpty());
+        EXPECT_TRUE(antworten.fehler_texte.isEmpty()) << antworten.fehler_texte.join(";").toStdString();
+        EXPECT_EQ(antworten.hinweise,
+                  (QStringList{"Gespeichert als Ausdrucke/Adressliste.pdf",
+                               "Gespeichert als Ausdrucke/Adressliste Lehrer.pdf",
+                               "Gespeichert als Ausdrucke/Geburtstagskalender.pdf",
+                               "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
+        for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
+            EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
         EXPECT_FALSE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
         EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(255, 0, 0)));
         EXPECT_EQ(h.seite(), Hauptfenster::Seite::leer);
