@@ -70,3 +70,17 @@ schreibe("uvd_export", "beispielschule", plan + kartei)
 # Options all on, three cells (day, lesson, class), the plan, the teacher list.
 schreibe("zeichnen", "beispielschule",
          bytes([0x3F, 1, 2, 3, 3, 0, 5, 5, 4, 0]) + plan + b"".join(listeneintrag(k) for k in karten))
+
+
+def vertretung(kuerzel):
+    return bytes(3) * 3 + feld(kuerzel, 3)
+
+
+# A substitution file for "Ba" (a substitute, "##" and "XX"), the plan and
+# four teachers of the list.
+vtp = b"".join(vertretung({0: b"Ho", 10: b"##", 19: b"XX"}.get(i, b"")) for i in range(54))
+vtp += bytes(9) + feld(b"Ba", 3)
+assert len(vtp) == 660
+lehrer_karten = [k for k in karten if text(k, "kuerzel")][:4]
+schreibe("vertretung", "beispielschule", vtp + plan + b"".join(listeneintrag(k) for k in lehrer_karten))
+schreibe("vertretung", "zu_kurz", vtp[:659])

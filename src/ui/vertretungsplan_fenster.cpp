@@ -293,6 +293,8 @@ void VertretungsplanFenster::speichern1Click()
 
 void VertretungsplanFenster::drucken1Click()
 {
+    if (!druckstart_)
+        return;
     // Also without an absent teacher: an empty week.
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
     druckstart_(QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),

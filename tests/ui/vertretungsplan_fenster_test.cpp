@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "core/vtp_datei.h"
-#include "print/aufzeichnungs_druckauftrag.h"
 #include "pdf_werkzeug.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
@@ -45,13 +44,7 @@ protected:
             lehrer(c);
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
-        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
-                                       const std::function<void(Druckauftrag&)>& druck) {
-            auftraege.push_back(std::make_unique<AufzeichnungsDruckauftrag>(800, 1100));
-            druckthemen << ausdruck + " " + thema;
-            druck(*auftraege.back());
-        };
-        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
+        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, nullptr);
         waehle_lehrer("Ab");
     }
 
@@ -105,8 +98,6 @@ protected:
 
     Sitzung sitzung{"/nonexistent/"};
     TestDialoge dialoge;
-    std::vector<std::unique_ptr<AufzeichnungsDruckauftrag>> auftraege;
-    QStringList druckthemen;
     std::unique_ptr<VertretungsplanFenster> fenster;
 };
 
@@ -218,19 +209,6 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     EXPECT_EQ(eintrag(2, 2).vertreter, "##");
     EXPECT_EQ(eintrag(2, 2).klasse, "1a");
     EXPECT_TRUE(zeigt_farbe(2, 2, gruen));
-}
-
-TEST_F(VertretungsFenster, PrintsTheSheetOfThePlanInMemory)
-{
-    klick_stunde(1, 1);
-    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
-    fenster->menuepunkt("drucken1")->trigger();
-    ASSERT_EQ(auftraege.size(), 1u);
-    EXPECT_EQ(druckthemen, QStringList{"Vertretungsplan Ab"});
-    const AufzeichnungsCanvas& seite = auftraege[0]->seite();
-    ASSERT_NE(seite.letzter_text_bei(103, 135), nullptr);
-    EXPECT_EQ(seite.letzter_text_bei(103, 135)->text, "entf\xE4llt");
-    EXPECT_EQ(seite.letzter_text_bei(15, 1050)->text, "Vertretungsplan: Ab");
 }
 
 namespace {
