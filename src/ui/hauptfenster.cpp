@@ -1,6 +1,7 @@
 #include "ui/hauptfenster.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -366,6 +367,17 @@ void Hauptfenster::FormResize()
 void Hauptfenster::Programmende1Click()
 {
     close();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* event)
+{
+    bool schliessen = false;
+    geschuetzt(*dialoge_, [&] { schliessen = aenderungen_sichern(); });
+    bilder_auffrischen();
+    if (schliessen)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Hauptfenster::neu_zeichnen()

@@ -108,6 +108,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Closing the window (close box or "Programmende") asks first while the
+    // plan has unsaved changes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // AnsichtsHost
@@ -145,6 +148,9 @@ private:
     static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
+    // While the plan has unsaved changes: asks whether to save them, and
+    // saves on "Ja". True when the command may go on.
+    bool aenderungen_sichern();
     void lehrerliste_nach_planladen();
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
