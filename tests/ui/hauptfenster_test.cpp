@@ -1,4 +1,9 @@
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -8,6 +13,7 @@
 #include <QtTest/QTest>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -288,4 +294,73 @@ TEST(PlanDateiBefehle, APlanOfArbitraryBytesLoadsDrawsAndEditsWithoutHarm)
         f->menue().Planspeichernunter1->trigger();
         EXPECT_EQ(lies(dir.pfad("zurueck.orb")).size(), 37340u);
     }
+}
+
+namespace {
+
+// Runs `tun` on the next modal window other than `ausser` once it shows.
+void beim_naechsten_modalen(std::function<void(QWidget*)> tun, QWidget* ausser = nullptr)
+{
+    auto* uhr = new QTimer(qApp);
+    QObject::connect(uhr, &QTimer::timeout, uhr, [uhr, tun, ausser] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || w == ausser || !w->isVisible())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        tun(w);
+    });
+    uhr->start(5);
+}
+
+QStringList knopftexte(QWidget* w)
+{
+    QStringList texte;
+    for (auto* b : w->findChildren<QPushButton*>()) {
+        if (b->isVisible())
+            texte << b->text().remove('&');
+    }
+    texte.sort();
+    return texte;
+}
+
+} // namespace
+
+TEST(Dialoge, TheSaveDialogItsQuestionBeforeReplacingAndOurQuestionsSpeakGerman)
+{
+    TestOrdner dir;
+    schreibe(dir.pfad("da.orb"), "x");
+    QWidget eltern;
+    QtDialoge dialoge(&eltern);
+    QString titel, frage;
+    QStringList knoepfe, frage_knoepfe;
+    beim_naechsten_modalen([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        titel = dialog->windowTitle();
+        knoepfe = knopftexte(dialog);
+        beim_naechsten_modalen(
+            [&](QWidget* box) {
+                frage = qobject_cast<QMessageBox*>(box)->text();
+                frage_knoepfe = knopftexte(box);
+                qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+            },
+            dialog);
+        dialog->selectFile(QString::fromStdString(dir.pfad("da.orb")));
+        QMetaObject::invokeMethod(dialog, "accept"); // asks before replacing; "Nein" keeps it open
+        dialog->reject();
+    });
+    EXPECT_FALSE(dialoge.datei_speichern(QStringLiteral("Orbela (*.orb)"), QStringLiteral("orb")));
+    EXPECT_EQ(titel, "Speichern unter");
+    EXPECT_EQ(knoepfe, (QStringList{"Abbrechen", "Speichern"}));
+    EXPECT_TRUE(frage.contains("existiert bereits")) << frage.toStdString();
+    EXPECT_EQ(frage_knoepfe, (QStringList{"Ja", "Nein"}));
+
+    // The program's own three-way question names its buttons itself.
+    beim_naechsten_modalen([&](QWidget* box) {
+        knoepfe = knopftexte(box);
+        qobject_cast<QMessageBox*>(box)->escapeButton()->click();
+    });
+    EXPECT_EQ(dialoge.frage_mit_abbrechen(QStringLiteral("?")), Antwort::abbrechen);
+    EXPECT_EQ(knoepfe, (QStringList{"Abbrechen", "Ja", "Nein"}));
 }
