@@ -8,8 +8,8 @@ namespace orbela {
 
 void richte_anwendung_ein(QApplication& app)
 {
+    // No display name: on X11 Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Orbela"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbela"));
     // The program speaks German whatever the system's language. Without the
     // translation file Qt's dialogs stay English; the program's own message
     // boxes name their buttons themselves.

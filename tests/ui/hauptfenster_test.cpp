@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +25,8 @@
 #include "testhilfe.h"
 #include "ui/bild_widget.h"
 #include "ui/hauptfenster.h"
+#include "ui/info_fenster.h"
+#include "ui/lehrer_ersetzen_dialog.h"
 
 using namespace orbela;
 
@@ -363,4 +367,87 @@ TEST(Dialoge, TheSaveDialogItsQuestionBeforeReplacingAndOurQuestionsSpeakGerman)
     });
     EXPECT_EQ(dialoge.frage_mit_abbrechen(QStringLiteral("?")), Antwort::abbrechen);
     EXPECT_EQ(knoepfe, (QStringList{"Abbrechen", "Ja", "Nein"}));
+}
+
+namespace {
+
+// What the X server holds for a window: its title (_NET_WM_NAME, as the
+// desktop shows it) and the middle of its place on the screen.
+struct AufDemSchirm {
+    QString titel;
+    QPoint mitte;
+};
+
+QString ausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+AufDemSchirm auf_dem_schirm(const QWidget& w)
+{
+    const QString id = QString::number(w.winId());
+    AufDemSchirm a;
+    const QString name = ausgabe(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME"});
+    a.titel = name.section('"', 1, -2);
+    const QString info = ausgabe(QStringLiteral("xwininfo"), {"-id", id});
+    const auto wert = [&](const char* feld) {
+        const qsizetype i = info.indexOf(QString::fromUtf8(feld));
+        return info.mid(i + qstrlen(feld)).section('\n', 0, 0).trimmed().toInt();
+    };
+    a.mitte = QPoint(wert("Absolute upper-left X:") + wert("Width:") / 2,
+                     wert("Absolute upper-left Y:") + wert("Height:") / 2);
+    return a;
+}
+
+} // namespace
+
+// Runs itself a second time on a virtual X server of its own, where the
+// window system's view of the windows can be read.
+TEST(Fenstersystem, ShowsTheTitlesExactlyAsGiven)
+{
+    if (qEnvironmentVariableIsSet("ORBELA_AUF_X11")) {
+        Sitzung sitzung;
+        Hauptfenster fenster(sitzung, std::make_unique<TestDialoge>());
+        InfoFenster info(&fenster);
+        fenster.show();
+        fenster.form7()->show();
+        info.show();
+        const std::pair<QWidget*, const char*> fenster_titel[] = {
+            {&fenster, "Orbela V2.2"}, {fenster.form7(), "Lehrer ersetzen"}, {&info, "Info"}};
+        for (const auto& [w, titel] : fenster_titel) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+            const AufDemSchirm a = auf_dem_schirm(*w);
+            EXPECT_EQ(a.titel, titel);
+        }
+        return;
+    }
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
+        GTEST_SKIP() << "Xvfb, xprop or xwininfo missing (packages xvfb, x11-utils): titles on X11 not checked";
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    QString anzeige;
+    while (anzeige.isEmpty() && server.waitForReadyRead(10000))
+        anzeige = QString::fromUtf8(server.readAllStandardOutput()).trimmed();
+    ASSERT_FALSE(anzeige.isEmpty()) << "Xvfb did not start";
+
+    QProcess kind;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("ORBELA_AUF_X11"), QStringLiteral("1"));
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    umgebung.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + anzeige);
+    kind.setProcessEnvironment(umgebung);
+    kind.setProcessChannelMode(QProcess::MergedChannels);
+    kind.start(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--gtest_filter=Fenstersystem.ShowsTheTitlesExactlyAsGiven")});
+    kind.waitForFinished(60000);
+    const QString bericht = QString::fromUtf8(kind.readAll());
+    EXPECT_EQ(kind.exitCode(), 0) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("[  PASSED  ] 1 test")) << bericht.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
 }
