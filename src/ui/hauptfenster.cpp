@@ -25,6 +25,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/zentrieren.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -138,6 +139,7 @@ void Hauptfenster::baue_fenster()
     form7_ = new LehrerErsetzenDialog(this);
 
     resize(797, 600);
+    auf_bildschirm_zentrieren(*this);
 }
 
 void Hauptfenster::verbinde_signale()

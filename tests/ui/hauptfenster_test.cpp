@@ -406,7 +406,7 @@ AufDemSchirm auf_dem_schirm(const QWidget& w)
 
 // Runs itself a second time on a virtual X server of its own, where the
 // window system's view of the windows can be read.
-TEST(Fenstersystem, ShowsTheTitlesExactlyAsGiven)
+TEST(Fenstersystem, ShowsTheTitlesExactlyAsGivenAndTheWindowsCentred)
 {
     if (qEnvironmentVariableIsSet("ORBELA_AUF_X11")) {
         Sitzung sitzung;
@@ -421,6 +421,7 @@ TEST(Fenstersystem, ShowsTheTitlesExactlyAsGiven)
             ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
             const AufDemSchirm a = auf_dem_schirm(*w);
             EXPECT_EQ(a.titel, titel);
+            EXPECT_LE((a.mitte - QPoint(640, 512)).manhattanLength(), 2) << titel;
         }
         return;
     }
@@ -443,7 +444,7 @@ TEST(Fenstersystem, ShowsTheTitlesExactlyAsGiven)
     kind.setProcessEnvironment(umgebung);
     kind.setProcessChannelMode(QProcess::MergedChannels);
     kind.start(QCoreApplication::applicationFilePath(),
-               {QStringLiteral("--gtest_filter=Fenstersystem.ShowsTheTitlesExactlyAsGiven")});
+               {QStringLiteral("--gtest_filter=Fenstersystem.ShowsTheTitlesExactlyAsGivenAndTheWindowsCentred")});
     kind.waitForFinished(60000);
     const QString bericht = QString::fromUtf8(kind.readAll());
     EXPECT_EQ(kind.exitCode(), 0) << bericht.toStdString();
