@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <array>
 #include <memory>
@@ -172,17 +171,3 @@ void BM_Neuaufbau(benchmark::State& state)
 BENCHMARK(BM_Tastendruck)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastendruckOhneSeitenansichten)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Neuaufbau)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    // Fonts need a GUI application; no display is needed for that.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "core/sitzung.h"
 #include "ui/anwendung.h"
@@ -6,10 +7,17 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // takes Qt's own options out of argv
     orbela::richte_anwendung_ein(app);
+    // The one argument the program takes: a plan file to load at start.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        std::fputs("Aufruf: orbela [PLAN.orb]\n", stderr);
+        return 2;
+    }
     orbela::Sitzung sitzung;
     orbela::Hauptfenster fenster(sitzung);
     fenster.show();
+    if (argc == 2)
+        fenster.plan_oeffnen(argv[1]);
     return QApplication::exec();
 }

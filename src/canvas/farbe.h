@@ -18,6 +18,7 @@ inline constexpr Farbe weiss{255, 255, 255};
 inline constexpr Farbe rot{255, 0, 0};
 inline constexpr Farbe gelb{255, 255, 0};
 inline constexpr Farbe gruen{0, 255, 0};
+inline constexpr Farbe aqua{0, 255, 255};
 inline constexpr Farbe lila{128, 0, 128};
 } // namespace farben
 

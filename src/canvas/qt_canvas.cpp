@@ -48,10 +48,15 @@ void QtCanvas::abschliessen()
     painter_font_ = nullptr;
 }
 
+bool QtCanvas::beginnen()
+{
+    painter();
+    return painter_.isActive();
+}
+
 QPainter& QtCanvas::painter()
 {
-    if (!painter_.isActive()) {
-        painter_.begin(&geraet_);
+    if (!painter_.isActive() && painter_.begin(&geraet_)) {
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         painter_font_ = nullptr;

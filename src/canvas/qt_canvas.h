@@ -33,6 +33,9 @@ public:
     void text(int x, int y, std::string_view text_1252) override;
     int text_breite(std::string_view text_1252) override;
 
+    // Opens the painter now rather than at the first drawing operation; on a
+    // printer this starts the job. False when the device refuses.
+    bool beginnen();
     // Ends the painter so the device's pixels are complete.
     void abschliessen();
 

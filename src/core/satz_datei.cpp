@@ -29,6 +29,17 @@ void lies_saetze(const std::string& dateiname, std::size_t satzlaenge,
     }
 }
 
+std::string lies_dateianfang(const std::string& dateiname, std::size_t anzahl)
+{
+    if (dateiname.empty())
+        throw Fehler::aus_errno(ENOENT);
+    Lesedatei datei(dateiname);
+    std::string bytes(anzahl, '\0');
+    if (datei.lies(reinterpret_cast<unsigned char*>(bytes.data()), anzahl) < anzahl)
+        throw Fehler::dateiende();
+    return bytes;
+}
+
 bool datei_vorhanden(const std::string& dateiname)
 {
     if (dateiname.empty())

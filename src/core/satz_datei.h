@@ -18,6 +18,11 @@ void lies_saetze(const std::string& dateiname, std::size_t satzlaenge,
                  const std::function<void(std::span<const unsigned char>)>& je_satz,
                  std::size_t hoechstens = SIZE_MAX);
 
+// The first `anzahl` bytes of the file. A file that cannot be opened or read
+// throws Fehler for its error number, one that is shorter throws
+// "Versuch hinter dem Dateiende zu lesen".
+std::string lies_dateianfang(const std::string& dateiname, std::size_t anzahl);
+
 // Whether a file of that name exists. Only a name that plainly is not there
 // counts as missing; anything else (a folder we may not look into, a file we
 // may not read) counts as present, so that reading it reports the real error.

@@ -111,4 +111,41 @@ std::string text_1252_aus_utf8(std::string_view utf8)
     return aus;
 }
 
+namespace {
+unsigned char gross_1252(unsigned char b)
+{
+    if (b >= 'a' && b <= 'z')
+        return static_cast<unsigned char>(b - 0x20);
+    // à..þ except ÷ have their capitals 0x20 below; š, œ, ž, ÿ live in 0x80..0x9F.
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7)
+        return static_cast<unsigned char>(b - 0x20);
+    switch (b) {
+    case 0x9A: return 0x8A;
+    case 0x9C: return 0x8C;
+    case 0x9E: return 0x8E;
+    case 0xFF: return 0x9F;
+    default: return b;
+    }
+}
+} // namespace
+
+std::string grossbuchstaben_1252(std::string_view text)
+{
+    std::string gross(text);
+    for (char& ch : gross)
+        ch = static_cast<char>(gross_1252(static_cast<unsigned char>(ch)));
+    return gross;
+}
+
+bool gleich_ohne_gross_klein(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (gross_1252(static_cast<unsigned char>(a[i])) != gross_1252(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
 } // namespace orbela

@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "core/beschriftung.h"
+#include "core/fehler.h"
 #include "core/sichere_datei.h"
+#include "core/text_1252.h"
 
 namespace orbela {
 
@@ -46,6 +49,49 @@ std::string in_grossbuchstaben(std::string_view text)
             ch = static_cast<char>(ch - 'a' + 'A');
     }
     return gross;
+}
+
+// Characters that would end a field or a line early: quotes inside values
+// are not escaped, so these shift the columns of the statistics program.
+bool sprengt_spalten(std::string_view wert)
+{
+    return wert.find_first_of("\";\r\n") != std::string_view::npos;
+}
+
+// Refuses a plan whose exported fields would shift the columns, naming the
+// first such field in the order of days, lessons and class columns.
+void pruefe_felder(const plantyp& plan, const Statistikkuerzel& statistikkuerzel)
+{
+    for (int tag = 1; tag <= anzahl_tage; ++tag) {
+        for (int stunde = 1; stunde <= anzahl_stunden; ++stunde) {
+            for (int e = 1; e <= belegungen_je_stunde; ++e) {
+                const belegungtyp& b = plan.belegung(tag, stunde, e);
+                // Only occupancies with both codes are written.
+                if (b.lehrer.empty() || b.fach.empty())
+                    continue;
+                const int klasse = klasse_der_belegung(e);
+                const std::string_view name = plan.klasse(klasse).klasse.view();
+                std::string feld;
+                if (sprengt_spalten(name)) {
+                    feld = "der Klassenname";
+                } else if (sprengt_spalten(b.fach.view())) {
+                    feld = "das Fach „" + utf8_aus_1252(b.fach.view()) + "“";
+                } else {
+                    const std::string kuerzel = statistikkuerzel ? statistikkuerzel(b.lehrer.view()) : std::string();
+                    if (!sprengt_spalten(kuerzel))
+                        continue;
+                    feld = "das Statistikkürzel „" + utf8_aus_1252(kuerzel) + "“ des Lehrers „"
+                           + utf8_aus_1252(b.lehrer.view()) + "“";
+                }
+                const std::string klassenname = name.empty() ? "(Spalte " + std::to_string(klasse) + ")"
+                                                              : utf8_aus_1252(name);
+                throw Fehler(std::string(tagname(tag)) + ", " + std::to_string(stunde) + ". Stunde, Klasse "
+                             + klassenname + ": " + feld
+                             + " enthält \", ; oder einen Zeilenumbruch, die die Spalten von uvd.txt "
+                               "verschieben würden. uvd.txt wurde nicht geschrieben.");
+            }
+        }
+    }
 }
 
 std::string zitiert(std::string_view wert)
@@ -99,10 +145,14 @@ public:
         zeile(kopfzeile);
         // Groups are found occupancy by occupancy and, within one, in the
         // order of their first lesson; this decides the order of the lines.
+        // A group without teacher or subject writes nothing, and the lessons
+        // it would mark done could only join such groups; so it is not even
+        // collected.
         for (int e = 1; e <= belegungen_je_stunde; ++e) {
             for (int tag = 1; tag <= anzahl_tage; ++tag) {
                 for (int stunde = 1; stunde <= anzahl_stunden; ++stunde) {
-                    if (!erledigt_.gesetzt(tag, stunde, e))
+                    const belegungtyp& start = plan_.belegung(tag, stunde, e);
+                    if (!erledigt_.gesetzt(tag, stunde, e) && !start.lehrer.empty() && !start.fach.empty())
                         schreibe(sammle_gruppe(tag, stunde, e));
                 }
             }
@@ -203,6 +253,7 @@ private:
 
 std::string uvd_inhalt(const plantyp& plan, const Statistikkuerzel& statistikkuerzel)
 {
+    pruefe_felder(plan, statistikkuerzel);
     return UvdExport(plan, statistikkuerzel).erzeugen();
 }
 

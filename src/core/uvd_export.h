@@ -20,12 +20,14 @@ using Statistikkuerzel = std::function<std::string(std::string_view kuerzel)>;
 inline constexpr std::string_view uvd_dateiname = "uvd.txt";
 
 // The whole file content: Windows-1252, every line ending in CR LF, the
-// header line first.
+// header line first. A class name, subject or statistics code that is
+// written and holds a '"', ';', CR or LF would shift the columns; such a
+// plan is refused with Fehler naming day, lesson and class of the first.
 std::string uvd_inhalt(const plantyp& plan, const Statistikkuerzel& statistikkuerzel);
 
 // Writes the content as `programmpfad` + "uvd.txt". The file is replaced
-// only when complete: a failed export throws Fehler and leaves the previous
-// file as it was.
+// only when complete: a failed or refused export throws Fehler and leaves
+// the previous file as it was.
 void exportiere_uvd(const std::string& programmpfad, const plantyp& plan,
                     const Statistikkuerzel& statistikkuerzel);
 

@@ -2,14 +2,30 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace orbela {
 
+namespace {
+
+QImage leeres_bild(int breite, int hoehe, qreal verhaeltnis)
+{
+    QImage bild(static_cast<int>(std::ceil(breite * verhaeltnis)), static_cast<int>(std::ceil(hoehe * verhaeltnis)),
+                QImage::Format_RGB32);
+    bild.setDevicePixelRatio(verhaeltnis);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+} // namespace
+
 BildWidget::BildWidget(int breite, int hoehe, QWidget* parent)
     : QWidget(parent)
-    , bild_(breite, hoehe, QImage::Format_RGB32)
+    , breite_(breite)
+    , hoehe_(hoehe)
+    , bild_(leeres_bild(breite, hoehe, devicePixelRatioF()))
 {
-    bild_.fill(Qt::white);
+    // The canvas keeps drawing into bild_, whatever bitmap it holds.
     canvas_ = std::make_unique<QtCanvas>(bild_, 96);
     setFixedSize(breite, hoehe);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,10 +38,26 @@ const QImage& BildWidget::bild()
     return bild_;
 }
 
+void BildWidget::setze_pixelverhaeltnis(qreal verhaeltnis)
+{
+    if (verhaeltnis == bild_.devicePixelRatio())
+        return;
+    QImage neu = leeres_bild(breite_, hoehe_, verhaeltnis);
+    {
+        QPainter p(&neu);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(0, 0, breite_, hoehe_), bild());
+    }
+    bild_ = std::move(neu);
+}
+
 void BildWidget::paintEvent(QPaintEvent* event)
 {
+    setze_pixelverhaeltnis(devicePixelRatioF());
+    const QRect r = event->rect();
+    const qreal v = pixelverhaeltnis();
     QPainter p(this);
-    p.drawImage(event->rect(), bild(), event->rect());
+    p.drawImage(QRectF(r), bild(), QRectF(r.x() * v, r.y() * v, r.width() * v, r.height() * v));
 }
 
 void BildWidget::mousePressEvent(QMouseEvent* event)

@@ -19,6 +19,7 @@
 #include "core/kartei_laden.h"
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
+#include "ui/hauptfenster_druck.h"
 #include "ui/fokus_knopf.h"
 #include "ui/klassen_seite.h"
 #include "ui/lehrer_ersetzen_dialog.h"
@@ -44,6 +45,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, Q
     AnsichtsHost& host = *this;
     ansicht_ = std::make_unique<PlanAnsicht>(sitzung_.plan(), sitzung_.optionen(), sitzung_.lehrerliste(), flaechen,
                                              host);
+    druck_ = std::make_unique<DruckBefehle>(sitzung_, *dialoge_, this,
+                                            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
 
     verbinde_signale();
     // The card index is read at start; a file that cannot be read is
@@ -65,12 +68,6 @@ void Hauptfenster::baue_fenster()
     setFont(schrift);
 
     menue_ = baue_hauptmenue(*menuBar());
-    // Commands whose windows are not part of this version yet.
-    for (QAction* a : {menue_.Gesamtplan1, menue_.Klassenplan1, menue_.Klassenplanquer1, menue_.Lehrerplan1,
-                       menue_.Raumplan1, menue_.Uebersichtsplan1, menue_.Uebersichtsplan161,
-                       menue_.VertretungsplanDrucken1, menue_.Druckereinrichtung1, menue_.Lehrerdatei1,
-                       menue_.Vertretungsplan1, menue_.Fcherbezeichnungen1, menue_.Rau1})
-        a->setEnabled(false);
 
     auto* zentrum = new QWidget(this);
     setCentralWidget(zentrum);
@@ -152,10 +149,32 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
     connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
+    connect(menue_.Lehrerdatei1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
+    connect(menue_.Vertretungsplan1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Vertretungsplan1Click(); }); });
+    connect(menue_.VertretungsplanDrucken1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { VertretungsplanDrucken1Click(); }); });
     connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
+    const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
+        {menue_.Gesamtplan1, &DruckBefehle::drucken1Click},
+        {menue_.Klassenplan1, &DruckBefehle::Klassenplan1Click},
+        {menue_.Klassenplanquer1, &DruckBefehle::Klassenplanquer1Click},
+        {menue_.Lehrerplan1, &DruckBefehle::Lehrerplan1Click},
+        {menue_.Raumplan1, &DruckBefehle::Raumplan1Click},
+        {menue_.Uebersichtsplan1, &DruckBefehle::bersichtsplan1Click},
+        {menue_.Uebersichtsplan161, &DruckBefehle::bersichtsplan161Click},
+        {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
+        {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
+        {menue_.Rau1, &DruckBefehle::Rau1Click},
+    };
+    for (const auto& [eintrag, befehl] : druckbefehle) {
+        connect(eintrag, &QAction::triggered, this,
+                [this, befehl = befehl] { ausfuehren([&] { (druck_.get()->*befehl)(); }); });
+    }
 
     const std::array<std::pair<QAction*, bool*>, 11> optionen = {{
         {menue_.Lehrereinsatz1, &sitzung_.optionen().doppelter_lehrereinsatz},

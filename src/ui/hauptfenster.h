@@ -23,12 +23,14 @@ namespace orbela {
 
 class BildWidget;
 class CodeFeld;
+class DruckBefehle;
 class KlassenSeite;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
 class PlanSeite;
 class Seitenansichten;
 class StundenSeite;
+class VertretungsplanFenster;
 
 // The main window: shows the state of the run (the Sitzung it is given) in
 // the grid, the editing pages, the side views, the status bar and the menus,
@@ -50,8 +52,15 @@ public:
     void Planspeichernunter1Click();
     void Info1Click();
     void ExportUVDtxt1Click();
+    void Lehrerdatei1Click();
+    // Loads the plan file at `pfad` exactly as "Laden..." does when that file
+    // is chosen, errors shown by the general handler (the plan given at start).
+    void plan_oeffnen(const std::string& pfad);
     // --- Extras
     void Lehrerersetzen1Click();
+    // --- substitution planning (hauptfenster_vertretung.cpp)
+    void Vertretungsplan1Click();
+    void VertretungsplanDrucken1Click();
     void Programmende1Click();
     // --- day tabs and window
     void TabControl1Change();
@@ -105,6 +114,10 @@ public:
     QMenu* popupMenu1() const { return popupMenu1_; }
     PlanAnsicht& ansicht() { return *ansicht_; }
     LehrerErsetzenDialog* form7() const { return form7_; }
+    // The print and name-table commands and where print jobs go.
+    DruckBefehle& druck() { return *druck_; }
+    // Created when first opened; it keeps its plan for the rest of the run.
+    VertretungsplanFenster* form5() const { return form5_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -152,6 +165,8 @@ private:
     // saves on "Ja". True when the command may go on.
     bool aenderungen_sichern();
     void lehrerliste_nach_planladen();
+    // The load step of "Laden..." once the file is chosen.
+    void plan_laden(const std::string& pfad);
     void verzichtbar_setzen(char zeichen);
     void zelle_neu_zeichnen(int stunde, int klasse);
     void option_umschalten(QAction* eintrag, bool& option);
@@ -179,6 +194,8 @@ private:
     QAction* lschen1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
     LehrerErsetzenDialog* form7_ = nullptr;
+    std::unique_ptr<DruckBefehle> druck_;
+    VertretungsplanFenster* form5_ = nullptr;
 };
 
 } // namespace orbela

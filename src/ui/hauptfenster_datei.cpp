@@ -75,11 +75,21 @@ void Hauptfenster::Planladen1Click()
     const std::optional<QString> name = dialoge_->datei_oeffnen(plan_filter);
     if (!name)
         return;
+    plan_laden(dateipfad(*name));
+}
+
+void Hauptfenster::plan_oeffnen(const std::string& pfad)
+{
+    ausfuehren([&] { plan_laden(pfad); });
+}
+
+void Hauptfenster::plan_laden(const std::string& pfad)
+{
     // The file name is taken over only once the plan has been read, so a
     // failed load never lets "Speichern" overwrite that file with the old plan.
-    lade_plan(dateipfad(*name), sitzung_.plan());
+    lade_plan(pfad, sitzung_.plan());
     sitzung_.setze_kein_plan(false);
-    sitzung_.setze_dateiname(dateipfad(*name));
+    sitzung_.setze_dateiname(pfad);
     sitzung_.markiere_unveraendert();
     lehrerliste_nach_planladen();
     ansicht_->leere_felder();

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest/QTest>
+#include <array>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -24,6 +25,7 @@
 #include "test_ordner.h"
 #include "testhilfe.h"
 #include "ui/bild_widget.h"
+#include "core/kartei_dateien.h"
 #include "ui/hauptfenster.h"
 #include "ui/info_fenster.h"
 #include "ui/lehrer_ersetzen_dialog.h"
@@ -244,6 +246,39 @@ TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
     EXPECT_FALSE(f->sitzung().kein_plan());
     EXPECT_EQ(f->sitzung().plan().zelle(1, 1, 1).erste.lehrer, "Ma");
     EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("p.orb"));
+}
+
+// A plan given at start loads as "Laden..." does: the plan, its file name and
+// the teacher list of the folder's cards; a bad file is reported and the
+// program runs on without a plan.
+TEST(PlanDateiBefehle, APlanGivenAtStartLoadsLikeLaden)
+{
+    TestOrdner dir;
+    lehrertyp karten;
+    karten.karte.kuerzel = "Ma";
+    karten.einfuegen();
+    speichere_kartei(karten, dir.pfad("adresslehrdat.int"));
+    schreibe(dir.pfad("p.orb"), std::string("\x02Ma", 3) + std::string(37337, '\0'));
+    schreibe(dir.pfad("kurz.orb"), std::string(37339, 'x'));
+    const std::array<std::pair<const char*, QString>, 3> faelle = {{
+        {"p.orb", {}},
+        {"kurz.orb", "Versuch hinter dem Dateiende zu lesen"},
+        {"fehlt.orb", "Datei nicht gefunden"},
+    }};
+    for (const auto& [datei, fehler] : faelle) {
+        SCOPED_TRACE(datei);
+        Sitzung sitzung(dir.pfad("") + "/");
+        auto d = std::make_unique<TestDialoge>();
+        TestDialoge& dialoge = *d;
+        Hauptfenster fenster(sitzung, std::move(d));
+        fenster.plan_oeffnen(dir.pfad(datei));
+        const bool geladen = fehler.isEmpty();
+        EXPECT_EQ(dialoge.fehler_texte, geladen ? QStringList{} : QStringList{fehler});
+        EXPECT_EQ(sitzung.kein_plan(), !geladen);
+        EXPECT_EQ(sitzung.dateiname(), geladen ? dir.pfad(datei) : "");
+        EXPECT_EQ(sitzung.plan().zelle(1, 1, 1).erste.lehrer, geladen ? "Ma" : "");
+        EXPECT_EQ(sitzung.lehrerliste().eintraege.size(), geladen ? 1u : 0u);
+    }
 }
 
 TEST(PlanDateiBefehle, LongFileNamesAreKeptWhole)

@@ -1,0 +1,77 @@
+#include "ui/druckausgabe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "core/fehler.h"
+#include "ui/dialoge.h"
+#include "ui/qt_druckauftrag.h"
+
+namespace orbela {
+
+namespace {
+const QString ausdrucke_ordner = QStringLiteral("Ausdrucke");
+}
+
+Druckausgabe::Druckausgabe(std::string programmpfad)
+    : programmpfad_(std::move(programmpfad))
+    , drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+}
+
+Druckausgabe::~Druckausgabe() = default;
+
+void Druckausgabe::einrichten(Dialoge& dialoge)
+{
+    QPrintDialog dialog(drucker_.get());
+    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialoge.modal(dialog))
+        eingerichtet_ = true;
+}
+
+bool Druckausgabe::auf_drucker() const
+{
+    if (nur_pdf_)
+        return false;
+    if (eingerichtet_)
+        return drucker_->outputFormat() == QPrinter::NativeFormat && drucker_->isValid();
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+std::unique_ptr<Druckauftrag> Druckausgabe::auftrag(const QString& ausdruck, const QString& thema)
+{
+    letzte_datei_.clear();
+    if (auf_drucker()) {
+        drucker_->setDocName(thema.isEmpty() ? ausdruck : ausdruck + u' ' + thema);
+        return std::make_unique<QtDruckauftrag>(*drucker_);
+    }
+    QString ordner = QFile::decodeName(QByteArray::fromStdString(programmpfad_)) + ausdrucke_ordner;
+    if (!nur_pdf_ && eingerichtet_ && drucker_->outputFormat() == QPrinter::PdfFormat
+        && !drucker_->outputFileName().isEmpty())
+        ordner = QFileInfo(drucker_->outputFileName()).absolutePath();
+    if (!QDir().mkpath(ordner))
+        throw Fehler("Der Ordner \"" + ordner.toStdString() + "\" kann nicht angelegt werden.");
+    letzte_datei_ = pdf_name(ordner, ausdruck, thema);
+    return QtDruckauftrag::pdf(letzte_datei_);
+}
+
+QString Druckausgabe::pdf_name(const QString& ordner, const QString& ausdruck, const QString& thema)
+{
+    QString name = thema.isEmpty() ? ausdruck : ausdruck + u' ' + thema;
+    for (QChar& ch : name) {
+        if (ch.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(ch))
+            ch = u'_';
+    }
+    const QDir dir(ordner);
+    QString datei = dir.filePath(name + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(datei); ++n)
+        datei = dir.filePath(name + QStringLiteral(" (%1).pdf").arg(n));
+    return datei;
+}
+
+} // namespace orbela

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/sitzung.h"
+#include "print/druckauftrag.h"
+
+class QWidget;
+
+namespace orbela {
+
+class Dialoge;
+class Druckausgabe;
+class DruckauswahlDialog;
+class NamenstabelleDialog;
+struct Druckdaten;
+
+// The print commands of "Datei / Drucken", the printer set-up and the two
+// name-table commands of "Extras", over the state of the run. Owns the
+// selection window, the name-table windows and where the jobs go.
+class DruckBefehle {
+public:
+    // `meldung` shows a short notice in the status bar.
+    DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, std::function<void(const QString&)> meldung);
+    ~DruckBefehle();
+
+    void drucken1Click();          // "Gesamtplan"
+    void Klassenplan1Click();      // "Klassenplan"
+    void Klassenplanquer1Click();  // "Klassenplan quer"
+    void Lehrerplan1Click();       // "Lehrerplan"
+    void Raumplan1Click();         // "Raumplan"
+    void bersichtsplan1Click();    // "Übersichtsplan"
+    void bersichtsplan161Click();  // "Übersichtsplan (1-6)"
+    void Druckereinrichtung1Click();
+    void Fcherbezeichnungen1Click();
+    void Rau1Click();
+
+    // Runs one printout on a new job named after it and its subject, and
+    // names the PDF file in the status bar when there is one. For every
+    // printout of the program, the substitution sheets included.
+    void drucke(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
+
+    Druckausgabe& ausgabe() { return *ausgabe_; }
+    DruckauswahlDialog& form4() { return *form4_; }
+    NamenstabelleDialog& form8() { return *form8_; }
+    NamenstabelleDialog& form9() { return *form9_; }
+
+private:
+    // Fills the selection window, shows it and returns the chosen list
+    // positions; none when it was not closed with OK.
+    std::vector<int> auswahl(const std::vector<std::string>& eintraege);
+    Druckdaten daten() const;
+    void namenstabelle_zeigen(NamenstabelleDialog& dialog);
+    // Prints every chosen entry, one job each, and sums up several PDF files
+    // in one notice.
+    void fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag);
+
+    Sitzung& sitzung_;
+    Dialoge& dialoge_;
+    std::function<void(const QString&)> meldung_;
+    std::unique_ptr<Druckausgabe> ausgabe_;
+    std::unique_ptr<DruckauswahlDialog> form4_;
+    std::unique_ptr<NamenstabelleDialog> form8_;
+    std::unique_ptr<NamenstabelleDialog> form9_;
+    // PDF files written by the current command, for the status bar.
+    QStringList dateien_;
+};
+
+} // namespace orbela

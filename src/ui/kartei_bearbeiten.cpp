@@ -1,0 +1,71 @@
+#include "ui/kartei_bearbeiten.h"
+
+#include "core/kartei_dateien.h"
+#include "core/kartei_laden.h"
+#include "core/satz_datei.h"
+#include "ui/geschuetzt.h"
+
+namespace orbela {
+
+namespace {
+
+// Reads the index the window starts with. With no card file and no older
+// teacher file (a new school) the index starts empty, so the first cards
+// can be written.
+void kartei_laden(Sitzung& sitzung)
+{
+    lehrertyp& kartei = sitzung.kartei();
+    const std::string karteipfad = sitzung.programmpfad() + kartei_datei;
+    const std::string lehrdatpfad = sitzung.programmpfad() + lehrdat_datei;
+    if (datei_vorhanden(karteipfad)) {
+        lade_kartei(kartei, karteipfad);
+    } else if (datei_vorhanden(lehrdatpfad)) {
+        lade_lehrdat(kartei, lehrdatpfad);
+    } else {
+        kartei.alle_loeschen();
+        kartei.erster();
+    }
+}
+
+} // namespace
+
+void kartei_bearbeiten(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, KarteiFenster::Drucken drucken)
+{
+    KarteiFenster fenster(sitzung, dialoge, eltern);
+    fenster.setze_drucken(std::move(drucken));
+
+    // A file that cannot be read ends the command here: the window is not
+    // shown and the card file is not written over with a partial index.
+    bool geladen = false;
+    geschuetzt(dialoge, [&] {
+        kartei_laden(sitzung);
+        geladen = true;
+    });
+    if (!geladen)
+        return;
+    fenster.anzeigen();
+
+    dialoge.modal(fenster);
+
+    // However the window was closed, the shown card is stored. A failed save
+    // keeps the previous file; the cards stay in memory and the user may try
+    // again, since the next load of the file would drop them.
+    const std::string karteipfad = sitzung.programmpfad() + kartei_datei;
+    fenster.sichern();
+    bool gespeichert = false;
+    geschuetzt(dialoge, [&] {
+        speichere_kartei(sitzung.kartei(), karteipfad);
+        gespeichert = true;
+    });
+    while (!gespeichert
+           && dialoge.frage(QStringLiteral("Die Lehrerkartei wurde nicht gespeichert. Ohne Speichern gehen die "
+                                           "Änderungen beim nächsten Laden verloren.\n\nNoch einmal versuchen?"))) {
+        geschuetzt(dialoge, [&] {
+            sitzung.kartei().schreibe_kartei(karteipfad);
+            gespeichert = true;
+        });
+    }
+    alle_lehrer(sitzung.kartei(), sitzung.lehrerliste());
+}
+
+} // namespace orbela

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace orbela {
+
+// "drucken": the choice of the card index printouts.
+class KarteiDruckauswahl : public QDialog {
+    Q_OBJECT
+public:
+    enum class Wahl { keine, adressliste, adressliste_lehrer, geburtstagskalender, karte };
+
+    explicit KarteiDruckauswahl(QWidget* parent = nullptr);
+
+    // What the button that closed the window asks for; `keine` after
+    // "Abbrechen" or the close box.
+    Wahl wahl() const { return wahl_; }
+
+    QPushButton* Button1 = nullptr; // "Adressliste"
+    QPushButton* Button2 = nullptr; // "Adressliste Lehrer"
+    QPushButton* Button3 = nullptr; // "Geburtstagskalender"
+    QPushButton* Button4 = nullptr; // "Karte drucken"
+    QPushButton* BitBtn1 = nullptr; // "Abbrechen"
+
+private:
+    Wahl wahl_ = Wahl::keine;
+};
+
+} // namespace orbela

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "core/sitzung.h"
+#include "ui/dialoge.h"
+#include "ui/kartei_druckauswahl.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace orbela {
+
+class BildWidget;
+
+// "Adress- und Lehrerkartei": shows and edits one card of the index at a
+// time. The controls are the editing buffer of the index's working card:
+// `anzeigen` fills them from it, `sichern` takes them back. Every button
+// stores the shown card before it acts, so nothing typed is dropped.
+class KarteiFenster : public QDialog {
+    Q_OBJECT
+public:
+    // Runs one card index printout; set by whoever can print.
+    using Drucken = std::function<void(KarteiDruckauswahl::Wahl)>;
+
+    // Edits the card index of the session; the grid follows its lesson
+    // numbering option.
+    KarteiFenster(Sitzung& sitzung, Dialoge& dialoge, QWidget* parent = nullptr);
+
+    void anzeigen();
+    void sichern();
+
+    void setze_drucken(Drucken drucken) { drucken_ = std::move(drucken); }
+
+    // Handlers.
+    void SpeedButton1Click(); // "<"
+    void SpeedButton2Click(); // name list
+    void SpeedButton3Click(); // ">"
+    void SpeedButton4Click(); // new card
+    void SpeedButton5Click(); // delete card
+    void SpeedButton6Click(); // print
+    void BitBtn1Click();      // "OK"
+    void Image1MouseDown(int x, int y);
+    void CheckBox1MouseUp();
+    void CheckBox1Exit();
+
+    // Edit1 .. Edit27.
+    QLineEdit* Edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
+    QComboBox* ComboBox1 = nullptr; // "Statistik-relevant?"
+    QComboBox* ComboBox2 = nullptr; // "Geschlecht"
+    QCheckBox* CheckBox1 = nullptr; // "Lehrer"
+    QWidget* Panel1 = nullptr;      // covers the teacher block of a non-teacher
+    BildWidget* Image1 = nullptr;   // blocked lessons
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+private:
+    void baue_fenster();
+    // sichern, then einsortieren: the shown card goes back into the index.
+    void karte_speichern();
+    void fokus_auf_nachname();
+    void zeichne_raster();
+    void panel_anpassen();
+
+    Sitzung& sitzung_;
+    lehrertyp& kartei_;
+    Dialoge& dialoge_;
+    Drucken drucken_;
+    std::array<QLineEdit*, 28> edits_{};
+};
+
+} // namespace orbela

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+
+namespace orbela {
+
+// "Lehrerwahl": picks the absent teacher from the codes of the plan. Its
+// result is OK only through the OK button.
+class LehrerwahlDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LehrerwahlDialog(QWidget* parent = nullptr);
+
+    // Empties the list and fills it with the codes (Windows-1252), in order.
+    void fuellen(const std::vector<std::string>& codes);
+    // Whether a line is selected, and its code.
+    bool hat_auswahl() const;
+    std::string gewaehlt() const;
+
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* BitBtn1 = nullptr; // Abbrechen
+    QPushButton* BitBtn2 = nullptr; // OK
+};
+
+} // namespace orbela

@@ -1,0 +1,213 @@
+#include <QAction>
+#include <QDir>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include "pdf_werkzeug.h"
+#include "test_dialoge.h"
+#include "test_ordner.h"
+#include "testhilfe.h"
+#include "ui/druckausgabe.h"
+#include "ui/druckauswahl_dialog.h"
+#include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
+#include "ui/namenstabelle_dialog.h"
+
+using namespace orbela;
+
+namespace {
+
+// The main window over a plan of three classes in a folder of its own,
+// printing only to PDF files.
+class DruckBefehleTest : public ::testing::Test {
+protected:
+    DruckBefehleTest()
+        : sitzung(ordner.pfad("") + "/")
+    {
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        fenster = std::make_unique<Hauptfenster>(sitzung, std::move(d));
+        fenster->druck().ausgabe().nur_pdf(true);
+        fenster->menue().Neu1->trigger();
+        plantyp& p = sitzung.plan();
+        const char* namen[] = {"1a", "2b", "3c"};
+        for (int c = 1; c <= 3; ++c)
+            p.klasse(c).klasse = namen[c - 1];
+        p.klasse(1).klassenlehrer = "Ab";
+        for (int d = 1; d <= 5; ++d) {
+            p.zelle(d, 1, 1).erste.lehrer = "Ab";
+            p.zelle(d, 1, 1).erste.fach = "De";
+            p.zelle(d, 1, 1).erste.raum = "TU";
+            p.zelle(d, 2, 2).erste.lehrer = "Cd";
+            p.zelle(d, 2, 2).erste.raum = "Tu";
+        }
+        p.zelle(2, 7, 3).erste.lehrer = "Qq";
+    }
+
+    // Answers the selection window by choosing the list positions given
+    // (all with -1) and pressing OK; records the entries it offered.
+    void waehle(std::vector<int> positionen, bool ok = true)
+    {
+        dialoge->dialog_handler = [this, positionen, ok](QDialog& d) {
+            auto& w = dynamic_cast<DruckauswahlDialog&>(d);
+            angeboten.clear();
+            for (int i = 0; i < w.ListBox1->count(); ++i)
+                angeboten << w.ListBox1->item(i)->text();
+            for (int p : positionen) {
+                if (p < 0)
+                    w.Button1Click();
+                else
+                    w.ListBox1->item(p)->setSelected(true);
+            }
+            return ok;
+        };
+    }
+
+    QString ausdrucke() const { return QString::fromStdString(ordner.pfad("Ausdrucke")); }
+    QStringList pdfs() const { return QDir(ausdrucke()).entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed); }
+    QString text(const QString& name) const { return pdf_text(ausdrucke() + u'/' + name); }
+
+    TestOrdner ordner;
+    Sitzung sitzung;
+    TestDialoge* dialoge = nullptr;
+    std::unique_ptr<Hauptfenster> fenster;
+    QStringList angeboten;
+};
+
+} // namespace
+
+TEST_F(DruckBefehleTest, EveryPrintoutFromTheMenuIsOnePdfPage)
+{
+    const Hauptmenue& m = fenster->menue();
+    schreibe(ordner.pfad("faecherkrz.int"), "de=Deutsch\r\n");
+    struct Fall {
+        QAction* eintrag;
+        std::vector<int> wahl;
+        QString datei;
+        QStringList texte;
+    };
+    const std::vector<Fall> faelle = {
+        {m.Gesamtplan1, {1}, "Gesamtplan Di.pdf", {"Di", "1a", "Stand:"}},
+        {m.Klassenplan1, {0}, "Klassenplan 1a.pdf", {"Klasse: 1a", "Lehrer: Ab", "Gesamtstundenzahl: 5"}},
+        {m.Klassenplanquer1, {0}, "Klassenplan quer 1a.pdf", {"Montag", "Deutsch"}},
+        {m.Lehrerplan1, {0}, "Lehrerplan Ab.pdf", {"Lehrer: Ab", "Gesamtstundenzahl: 5"}},
+        {m.Raumplan1, {0}, "Raumplan TU.pdf", {"Raum: TU", "Ab"}},
+        {m.Uebersichtsplan1, {}, "Übersichtsplan.pdf", {"Mo", "Fr", "Qq", "Stand:"}},
+        {m.Uebersichtsplan161, {}, "Übersichtsplan (1-6).pdf", {"Mo", "Fr", "Stand:"}},
+    };
+    for (const Fall& f : faelle) {
+        waehle(f.wahl);
+        f.eintrag->trigger();
+        const QString datei = ausdrucke() + u'/' + f.datei;
+        EXPECT_EQ(pdf_seiten(datei), 1) << f.datei.toStdString();
+        const QString t = pdf_text(datei);
+        for (const QString& erwartet : f.texte)
+            EXPECT_TRUE(t.contains(erwartet)) << f.datei.toStdString() << ": " << erwartet.toStdString();
+        EXPECT_EQ(fenster->statusBar()->currentMessage(), "Gespeichert als Ausdrucke/" + f.datei);
+    }
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty()) << dialoge->fehler_texte.join(", ").toStdString();
+    // "Übersichtsplan (1-6)" shows lessons 1 to 6 only.
+    EXPECT_FALSE(text("Übersichtsplan (1-6).pdf").contains("Qq"));
+}
+
+TEST_F(DruckBefehleTest, ChosenEntriesPrintInListOrderOneJobEach)
+{
+    waehle({4, 0, 2});
+    fenster->menue().Gesamtplan1->trigger();
+    EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
+    EXPECT_EQ(pdfs(), (QStringList{"Gesamtplan Mo.pdf", "Gesamtplan Mi.pdf", "Gesamtplan Fr.pdf"}));
+    EXPECT_EQ(fenster->statusBar()->currentMessage(), "3 Ausdrucke gespeichert in Ausdrucke");
+
+    waehle({-1});
+    fenster->menue().Klassenplan1->trigger();
+    EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c"}));
+    EXPECT_EQ(pdfs().mid(3), (QStringList{"Klassenplan 1a.pdf", "Klassenplan 2b.pdf", "Klassenplan 3c.pdf"}));
+
+    waehle({-1});
+    fenster->menue().Raumplan1->trigger();
+    EXPECT_EQ(angeboten, (QStringList{"TU", "Tu"}));
+    EXPECT_TRUE(text("Raumplan Tu.pdf").contains("Cd"));
+    EXPECT_FALSE(text("Raumplan Tu.pdf").contains("Ab"));
+}
+
+TEST_F(DruckBefehleTest, CancelOrNothingChosenPrintsNothing)
+{
+    waehle({0}, false);
+    fenster->menue().Lehrerplan1->trigger();
+    EXPECT_EQ(angeboten, (QStringList{"Ab", "Cd", "Qq"}));
+    waehle({}, true);
+    fenster->menue().Klassenplanquer1->trigger();
+    EXPECT_TRUE(pdfs().isEmpty());
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(DruckBefehleTest, LessonsNumberedFromZeroPrintTheSecondToSeventhLessonAsOneToSix)
+{
+    fenster->menue().Stunden081->trigger();
+    fenster->menue().Uebersichtsplan161->trigger();
+    EXPECT_TRUE(text("Übersichtsplan (1-6).pdf").contains("Qq"));
+}
+
+TEST_F(DruckBefehleTest, NameTablesSaveOnOkOnly)
+{
+    const std::string datei = ordner.pfad("raumkrz.int");
+    schreibe(datei, "TU=Turnhalle\r\nR1=Raum 1\r\n");
+    const auto aendern = [&](bool ok) {
+        dialoge->dialog_handler = [ok](QDialog& d) {
+            auto& w = dynamic_cast<NamenstabelleDialog&>(d);
+            EXPECT_EQ(w.windowTitle(), "Raumbezeichnungen");
+            w.Tabelle->item(0, 1)->setText(QStringLiteral("Sporthalle Süd"));
+            return ok;
+        };
+        fenster->menue().Rau1->trigger();
+    };
+    aendern(false);
+    EXPECT_EQ(lies(datei), "TU=Turnhalle\r\nR1=Raum 1\r\n");
+    aendern(true);
+    EXPECT_EQ(lies(datei), "TU=Sporthalle S\xFC" "d\r\nR1=Raum 1\r\n");
+
+    // A missing subject table opens empty; "OK" creates the file.
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& w = dynamic_cast<NamenstabelleDialog&>(d);
+        EXPECT_EQ(w.windowTitle(), "Fächer");
+        EXPECT_EQ(w.Tabelle->rowCount(), 0);
+        w.ZeileNeuClick();
+        w.Tabelle->item(0, 0)->setText("Ma");
+        w.Tabelle->item(0, 1)->setText("Mathematik");
+        return true;
+    };
+    fenster->menue().Fcherbezeichnungen1->trigger();
+    EXPECT_EQ(lies(ordner.pfad("faecherkrz.int")), "Ma=Mathematik\r\n");
+}
+
+TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
+{
+    NamenstabelleDialog& w = fenster->druck().form8();
+    schreibe(ordner.pfad("faecherkrz.int"), "De=Deutsch\r\nMa=Mathe\r\n");
+    w.init();
+    w.Tabelle->item(1, 0)->setText("dE");
+    w.Tabelle->item(1, 0)->setText("M=a");
+    w.Tabelle->item(1, 0)->setText("Mu");
+    EXPECT_EQ(dialoge->fehler_texte,
+              (QStringList{"Schlüssel mit der Bezeichnung \"dE\" existiert bereits",
+                           "Schlüssel darf keine Gleichheitszeichen (\"=\") enthalten"}));
+    EXPECT_EQ(w.tabelle().zeilen, (std::vector<Namenseintrag>{{"De", "Deutsch"}, {"Mu", "Mathe"}}));
+}
+
+TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported)
+{
+    QString titel;
+    dialoge->dialog_handler = [&](QDialog& d) {
+        titel = d.metaObject()->className();
+        return false;
+    };
+    fenster->menue().Druckereinrichtung1->trigger();
+    EXPECT_EQ(titel, "QPrintDialog");
+
+    schreibe(ordner.pfad("Ausdrucke"), "kein Ordner");
+    fenster->menue().Uebersichtsplan1->trigger();
+    EXPECT_EQ(dialoge->fehler_texte,
+              QStringList{QString::fromStdString("Der Ordner \"" + ordner.pfad("Ausdrucke") + "\" kann nicht angelegt werden.")});
+}

@@ -1,0 +1,322 @@
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "core/vtp_datei.h"
+#include "print/aufzeichnungs_druckauftrag.h"
+#include "pdf_werkzeug.h"
+#include "test_dialoge.h"
+#include "test_ordner.h"
+#include "ui/bild_widget.h"
+#include "ui/druckausgabe.h"
+#include "ui/druckauswahl_dialog.h"
+#include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
+#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretungsplan_fenster.h"
+#include "vertretung_schule.h"
+
+using namespace orbela;
+
+namespace {
+
+// Ab is absent; Mo/1 in 1a (Ko teaches the lesson after and 1a too), a joint
+// lesson Di/2 of 1a and 1b. Dv and K give a dispensable lesson Mo/1, Te a
+// fixed one.
+class VertretungsFenster : public ::testing::Test, public VertretungsSchule {
+protected:
+    void SetUp() override
+    {
+        unterricht(1, 1, 1, "Ab");
+        unterricht(2, 2, 1, "Ab", "DE");
+        unterricht(2, 2, 2, "Ab", "DE");
+        unterricht(1, 2, 1, "Ko");
+        unterricht(1, 1, 2, "Dv", "MA", "R2", true);
+        unterricht(1, 1, 3, "Te");
+        unterricht(1, 1, 4, "K", "MA", "R4", true);
+        for (const char* c : {"Ab", "Ko", "Dv", "Te", "Fr", "K"})
+            lehrer(c);
+        sitzung.plan() = plan;
+        sitzung.lehrerliste() = liste;
+        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
+                                       const std::function<void(Druckauftrag&)>& druck) {
+            auftraege.push_back(std::make_unique<AufzeichnungsDruckauftrag>(800, 1100));
+            druckthemen << ausdruck + " " + thema;
+            druck(*auftraege.back());
+        };
+        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
+        waehle_lehrer("Ab");
+    }
+
+    // "Neu" with the given line chosen in "Lehrerwahl" ("" = none), ended with OK.
+    void waehle_lehrer(const QString& code, bool ok = true)
+    {
+        dialoge.dialog_handler = [&](QDialog& d) {
+            auto& wahl = dynamic_cast<LehrerwahlDialog&>(d);
+            const auto zeilen = wahl.ListBox1->findItems(code, Qt::MatchExactly);
+            if (!zeilen.isEmpty())
+                wahl.ListBox1->setCurrentItem(zeilen.front());
+            QTest::mouseClick(ok ? wahl.BitBtn2 : wahl.BitBtn1, Qt::LeftButton);
+            return d.result() == QDialog::Accepted;
+        };
+        fenster->menuepunkt("Neu1")->trigger();
+    }
+    void klick(int x, int y) { QTest::mouseClick(fenster->image1(), Qt::LeftButton, {}, QPoint(x, y)); }
+    void klick_stunde(int tag, int stunde) { klick(40 * tag + 20, 20 * stunde + 10); }
+    void doppelklick(int liste, const QString& zeile)
+    {
+        QListWidget* l = fenster->liste(liste);
+        const auto treffer = l->findItems(zeile, Qt::MatchExactly);
+        ASSERT_FALSE(treffer.isEmpty()) << zeile.toStdString();
+        const QPoint p = l->visualItemRect(treffer.front()).center();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+    }
+    QStringList zeilen(int liste)
+    {
+        QStringList aus;
+        for (int i = 0; i < fenster->liste(liste)->count(); ++i)
+            aus << fenster->liste(liste)->item(i)->text();
+        return aus;
+    }
+    // Whether the cell of the grid shows a pixel clearly of that hue (texts
+    // are smoothed, so few pixels have the exact colour).
+    bool zeigt_farbe(int tag, int stunde, QRgb farbe)
+    {
+        const QImage& bild = fenster->image1()->bild();
+        const QColor f(farbe);
+        for (int y = 20 * stunde + 1; y < 20 * stunde + 20; ++y) {
+            for (int x = 40 * tag + 1; x < 40 * tag + 40; ++x) {
+                const QColor p(bild.pixel(x, y));
+                if (p != Qt::white && std::abs(p.hue() - f.hue()) < 10 && p.saturation() > 150)
+                    return true;
+            }
+        }
+        return false;
+    }
+    const vertretungtyp& eintrag(int tag, int stunde) { return fenster->plan().eintrag(tag, stunde); }
+
+    Sitzung sitzung{"/nonexistent/"};
+    TestDialoge dialoge;
+    std::vector<std::unique_ptr<AufzeichnungsDruckauftrag>> auftraege;
+    QStringList druckthemen;
+    std::unique_ptr<VertretungsplanFenster> fenster;
+};
+
+const QRgb gruen = qRgb(0, 128, 0);
+const QRgb rot = qRgb(255, 0, 0);
+
+} // namespace
+
+TEST_F(VertretungsFenster, ClicksSelectOnlyLessonsToCover)
+{
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Ab");
+    EXPECT_EQ(eintrag(1, 1).klasse, "1a");
+    for (const QPoint p : {QPoint(100, 110), QPoint(20, 30), QPoint(60, 5), QPoint(280, 30), QPoint(50, 199)})
+        klick(p.x(), p.y());
+    EXPECT_FALSE(fenster->plan().hat_auswahl());
+    EXPECT_EQ(fenster->liste(4)->count(), 0);
+
+    klick_stunde(1, 1);
+    EXPECT_EQ(fenster->plan().wahl_tag, 1);
+    EXPECT_EQ(fenster->feld(2)->text(), "1a");
+    EXPECT_EQ(fenster->feld(3)->text(), "MA");
+    EXPECT_EQ(zeilen(1), QStringList{"Ko"});
+    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"}));
+    EXPECT_EQ(zeilen(4), (QStringList{"Ab-", "Ko", "Dv*", "Te-", "Fr", "K*"}));
+    EXPECT_TRUE(zeigt_farbe(1, 1, rot)); // the selection mark
+
+    // A lesson not given leaves selection and lists alone.
+    klick_stunde(3, 3);
+    EXPECT_EQ(fenster->plan().wahl_tag, 1);
+    EXPECT_EQ(zeilen(1), QStringList{"Ko"});
+
+    // The joint lesson: nobody is optimal, Ko goes to the second list.
+    klick_stunde(2, 2);
+    EXPECT_EQ(fenster->feld(2)->text(), "1a");
+    EXPECT_TRUE(zeilen(1).isEmpty());
+    EXPECT_FALSE(zeigt_farbe(1, 1, rot)); // old mark erased
+}
+
+TEST_F(VertretungsFenster, AssigningShowsTheSubstituteGreenOrRed)
+{
+    fenster->BitBtn2->click(); // nothing selected: nothing happens
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+
+    klick_stunde(1, 1);
+    doppelklick(3, "Dv*");
+    EXPECT_EQ(eintrag(1, 1).vertreter, "Dv");
+    EXPECT_EQ(fenster->feld(5)->text(), "Dv");
+    EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
+    doppelklick(4, "Te-");
+    EXPECT_EQ(eintrag(1, 1).vertreter, "Te");
+    EXPECT_TRUE(zeigt_farbe(1, 1, rot) && !zeigt_farbe(1, 1, gruen));
+    QTest::mouseClick(fenster->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(eintrag(1, 1).vertreter, "##");
+    EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
+    EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"})); // the lists stay
+    doppelklick(3, "K*"); // the mark never becomes part of a short code
+    EXPECT_EQ(eintrag(1, 1).vertreter, "K");
+    QTest::mouseClick(fenster->SpeedButton1, Qt::LeftButton);
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    EXPECT_EQ(fenster->feld(5)->text(), "");
+    EXPECT_FALSE(zeigt_farbe(1, 1, gruen));
+}
+
+TEST_F(VertretungsFenster, NewPlanAsksForTheTeacherListedOnceInOrder)
+{
+    klick_stunde(1, 1);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+
+    waehle_lehrer("Te", false); // cancelled: nothing changes
+    EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
+    QStringList codes;
+    for (int i = 0; i < fenster->form6()->ListBox1->count(); ++i)
+        codes << fenster->form6()->ListBox1->item(i)->text();
+    EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "K", "Ko", "Te"}));
+
+    waehle_lehrer(""); // OK without a line: entries cleared, caption kept
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Ab");
+    EXPECT_FALSE(zeigt_farbe(1, 1, gruen));
+
+    waehle_lehrer("Te");
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Te");
+    EXPECT_EQ(eintrag(1, 1).klasse, "2b");
+    EXPECT_EQ(fenster->plan().wahl_tag, 1); // the selection stays
+}
+
+TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
+{
+    TestOrdner dir;
+    klick_stunde(2, 2);
+    QTest::mouseClick(fenster->BitBtn1, Qt::LeftButton);
+    dialoge.dateien = {QString::fromStdString(dir.pfad("w.vtp"))};
+    fenster->menuepunkt("speichern1")->trigger();
+    EXPECT_EQ(dialoge.filter, QStringList{"Vertretungsplan (*.vtp)"});
+    EXPECT_EQ(lies(dir.pfad("w.vtp")).size(), vtp_groesse);
+
+    waehle_lehrer("Te");
+    schreibe(dir.pfad("kurz.vtp"), std::string(659, '\0'));
+    dialoge.dateien = {QString::fromStdString(dir.pfad("kurz.vtp"))};
+    fenster->menuepunkt("oeffnen2")->trigger();
+    EXPECT_EQ(dialoge.fehler_texte, QStringList{"Versuch hinter dem Dateiende zu lesen"});
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Te");
+
+    dialoge.dateien = {QString::fromStdString(dir.pfad("w.vtp"))};
+    fenster->menuepunkt("oeffnen2")->trigger();
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Ab");
+    EXPECT_EQ(eintrag(2, 2).vertreter, "##");
+    EXPECT_EQ(eintrag(2, 2).klasse, "1a");
+    EXPECT_TRUE(zeigt_farbe(2, 2, gruen));
+}
+
+TEST_F(VertretungsFenster, PrintsTheSheetOfThePlanInMemory)
+{
+    klick_stunde(1, 1);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    fenster->menuepunkt("drucken1")->trigger();
+    ASSERT_EQ(auftraege.size(), 1u);
+    EXPECT_EQ(druckthemen, QStringList{"Vertretungsplan Ab"});
+    const AufzeichnungsCanvas& seite = auftraege[0]->seite();
+    ASSERT_NE(seite.letzter_text_bei(103, 135), nullptr);
+    EXPECT_EQ(seite.letzter_text_bei(103, 135)->text, "entf\xE4llt");
+    EXPECT_EQ(seite.letzter_text_bei(15, 1050)->text, "Vertretungsplan: Ab");
+}
+
+namespace {
+
+// The main window over a plan where Ab gives 1a on Wednesday, lesson 4, and
+// Cd teaches 1a the lesson before; printing only to PDF files.
+class VertretungAusDemHauptmenue : public ::testing::Test {
+protected:
+    VertretungAusDemHauptmenue()
+    {
+        auto d = std::make_unique<TestDialoge>();
+        dialoge = d.get();
+        haupt = std::make_unique<Hauptfenster>(sitzung, std::move(d));
+        haupt->druck().ausgabe().nur_pdf(true);
+        haupt->menue().Neu1->trigger();
+        sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
+        sitzung.plan().zelle(3, 3, 1).erste.lehrer = "Cd";
+        sitzung.plan().klasse(1).klasse = "1a";
+        lehrereintrag e{};
+        e.kuerzel = "Cd";
+        sitzung.lehrerliste().eintraege.push_back(e);
+    }
+    QString pdf(const QString& name) const { return QString::fromStdString(ordner.pfad("Ausdrucke/" + name.toStdString())); }
+
+    TestOrdner ordner;
+    Sitzung sitzung{ordner.pfad("") + "/"};
+    TestDialoge* dialoge = nullptr;
+    std::unique_ptr<Hauptfenster> haupt;
+};
+
+} // namespace
+
+TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
+{
+    ASSERT_TRUE(haupt->menue().Vertretungsplan1->isEnabled());
+    VertretungsplanFenster* fenster = nullptr;
+    int geoeffnet = 0;
+    dialoge->dialog_handler = [&](QDialog& dlg) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
+            wahl->ListBox1->setCurrentRow(0);
+            return true;
+        }
+        fenster = dynamic_cast<VertretungsplanFenster*>(&dlg);
+        ++geoeffnet;
+        if (geoeffnet == 1) {
+            fenster->Neu1Click();
+            QTest::mouseClick(fenster->image1(), Qt::LeftButton, {}, QPoint(130, 90));
+            QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+            fenster->menuepunkt("drucken1")->trigger();
+        }
+        return false;
+    };
+    haupt->menue().Vertretungsplan1->trigger();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(fenster->plan().eintrag(3, 4).vertreter, "XX");
+    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Ab.pdf")).contains("entfällt"));
+    haupt->menue().Vertretungsplan1->trigger();
+    EXPECT_EQ(geoeffnet, 2);
+    EXPECT_EQ(fenster, haupt->form5());
+    EXPECT_TRUE(fenster->plan().eintrag(3, 4).vertreter.empty());
+    EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
+    EXPECT_EQ(fenster->plan().wahl_tag, 3);
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
+{
+    const auto waehle = [&](bool ok) {
+        dialoge->dialog_handler = [ok](QDialog& d) {
+            auto& w = dynamic_cast<DruckauswahlDialog&>(d);
+            w.Button1Click();
+            return ok;
+        };
+    };
+    waehle(false);
+    haupt->menue().VertretungsplanDrucken1->trigger();
+    EXPECT_TRUE(dialoge->fragen.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf("Vertretungsplan Ab.pdf")));
+
+    waehle(true);
+    dialoge->antworten = {true};
+    haupt->menue().VertretungsplanDrucken1->trigger();
+    EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
+    const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
+    EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
+    EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
+    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
