@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "core/sitzung.h"
+#include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
 
 namespace {
@@ -37,8 +38,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbela"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbela"));
+    orbela::richte_anwendung_ein(app);
     ErstesBild erstes_bild;
     app.installEventFilter(&erstes_bild);
     orbela::Sitzung sitzung;
