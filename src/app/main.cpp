@@ -2,13 +2,13 @@
 #include <cstdio>
 
 #include "core/sitzung.h"
+#include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv); // takes Qt's own options out of argv
-    QApplication::setApplicationName(QStringLiteral("Orbela"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbela"));
+    orbela::richte_anwendung_ein(app);
     // The one argument the program takes: a plan file to load at start.
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         std::fputs("Aufruf: orbela [PLAN.orb]\n", stderr);

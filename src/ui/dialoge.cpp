@@ -20,6 +20,21 @@ bool QtDialoge::frage(const QString& text)
     return box.clickedButton() == ja;
 }
 
+Antwort QtDialoge::frage_mit_abbrechen(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, eltern_);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(ja);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+    if (box.clickedButton() == ja)
+        return Antwort::ja;
+    return box.clickedButton() == nein ? Antwort::nein : Antwort::abbrechen;
+}
+
 void QtDialoge::hinweis(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,

@@ -8,6 +8,9 @@ class QWidget;
 
 namespace orbela {
 
+// The answer to a question with "Ja", "Nein" and "Abbrechen".
+enum class Antwort { ja, nein, abbrechen };
+
 // Every modal question, notice, error box and file dialog of the program
 // goes through this interface, so tests can answer them.
 class Dialoge {
@@ -16,6 +19,8 @@ public:
 
     // A confirmation with "Ja" and "Nein"; true only on "Ja".
     virtual bool frage(const QString& text) = 0;
+    // A question with "Ja", "Nein" and "Abbrechen"; closing the box cancels.
+    virtual Antwort frage_mit_abbrechen(const QString& text) = 0;
     // A notice with "OK".
     virtual void hinweis(const QString& text) = 0;
     // The general error handler's message box.
@@ -36,6 +41,7 @@ public:
     {
     }
     bool frage(const QString& text) override;
+    Antwort frage_mit_abbrechen(const QString& text) override;
     void hinweis(const QString& text) override;
     void fehler(const QString& text) override;
     std::optional<QString> datei_oeffnen(const QString& filter) override;

@@ -1,6 +1,7 @@
 #include "ui/hauptfenster.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +26,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/zentrieren.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -134,6 +136,7 @@ void Hauptfenster::baue_fenster()
     form7_ = new LehrerErsetzenDialog(this);
 
     resize(797, 600);
+    auf_bildschirm_zentrieren(*this);
 }
 
 void Hauptfenster::verbinde_signale()
@@ -385,6 +388,17 @@ void Hauptfenster::FormResize()
 void Hauptfenster::Programmende1Click()
 {
     close();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* event)
+{
+    bool schliessen = false;
+    geschuetzt(*dialoge_, [&] { schliessen = aenderungen_sichern(); });
+    bilder_auffrischen();
+    if (schliessen)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Hauptfenster::neu_zeichnen()

@@ -121,6 +121,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Closing the window (close box or "Programmende") asks first while the
+    // plan has unsaved changes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // AnsichtsHost
@@ -158,6 +161,9 @@ private:
     static Handler zellenfeld_handler(int n);
     void tabstopp_setzen(int n);
     void neu_zeichnen();
+    // While the plan has unsaved changes: asks whether to save them, and
+    // saves on "Ja". True when the command may go on.
+    bool aenderungen_sichern();
     void lehrerliste_nach_planladen();
     // The load step of "Laden..." once the file is chosen.
     void plan_laden(const std::string& pfad);

@@ -23,8 +23,30 @@ std::string dateipfad(const QString& name)
 }
 } // namespace
 
+namespace {
+const QString plan_geaendert = QStringLiteral("Der Plan wurde geändert. Änderungen speichern?");
+} // namespace
+
+bool Hauptfenster::aenderungen_sichern()
+{
+    if (!sitzung_.geaendert())
+        return true;
+    switch (dialoge_->frage_mit_abbrechen(plan_geaendert)) {
+    case Antwort::ja:
+        Planspeichern1Click();
+        return !sitzung_.geaendert(); // not when the save dialog was cancelled
+    case Antwort::nein:
+        return true;
+    case Antwort::abbrechen:
+        break;
+    }
+    return false;
+}
+
 void Hauptfenster::Neu1Click()
 {
+    if (!aenderungen_sichern())
+        return;
     // Everything that can fail is prepared aside: a failed "Neu" leaves the
     // plan, its file name and the screen as they were, so a following
     // "Speichern" cannot write an empty plan over the open one.
@@ -41,12 +63,15 @@ void Hauptfenster::Neu1Click()
     sitzung_.lehrerliste() = std::move(liste);
     sitzung_.setze_kein_plan(false);
     sitzung_.setze_dateiname({});
+    sitzung_.markiere_unveraendert();
     ansicht_->leere_felder();
     neu_zeichnen();
 }
 
 void Hauptfenster::Planladen1Click()
 {
+    if (!aenderungen_sichern())
+        return;
     const std::optional<QString> name = dialoge_->datei_oeffnen(plan_filter);
     if (!name)
         return;
@@ -65,6 +90,7 @@ void Hauptfenster::plan_laden(const std::string& pfad)
     lade_plan(pfad, sitzung_.plan());
     sitzung_.setze_kein_plan(false);
     sitzung_.setze_dateiname(pfad);
+    sitzung_.markiere_unveraendert();
     lehrerliste_nach_planladen();
     ansicht_->leere_felder();
     neu_zeichnen();
@@ -77,6 +103,7 @@ void Hauptfenster::Planspeichern1Click()
         return;
     }
     speichere_plan(sitzung_.dateiname(), sitzung_.plan());
+    sitzung_.markiere_unveraendert();
 }
 
 void Hauptfenster::Planspeichernunter1Click()
@@ -87,6 +114,7 @@ void Hauptfenster::Planspeichernunter1Click()
     // The name is taken over only once the plan is saved under it.
     speichere_plan(dateipfad(*name), sitzung_.plan());
     sitzung_.setze_dateiname(dateipfad(*name));
+    sitzung_.markiere_unveraendert();
 }
 
 void Hauptfenster::Info1Click()

@@ -19,10 +19,14 @@ namespace orbela {
 
 namespace {
 
+// Writes the field's text into the record; true when that changed it
+// (showing a record writes its own texts back).
 template <std::size_t N>
-void uebernehmen(PString<N>& feld, const QLineEdit& edit)
+bool uebernehmen(PString<N>& feld, const QLineEdit& edit)
 {
+    const PString<N> vorher = feld;
     feld.assign(text_1252_aus_qstring(edit.text()));
+    return !(feld == vorher);
 }
 
 } // namespace
@@ -31,7 +35,8 @@ void Hauptfenster::klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLi
 {
     if (!sitzung_.auswahl().ist_klassenkopf())
         return;
-    uebernehmen(sitzung_.plan().klasse(sitzung_.auswahl().akt_klasse).*feld, edit);
+    if (uebernehmen(sitzung_.plan().klasse(sitzung_.auswahl().akt_klasse).*feld, edit))
+        sitzung_.markiere_geaendert();
     if (zeichnen)
         ansicht_->feld(sitzung_.auswahl().akt_tag, 0, true, sitzung_.auswahl().akt_klasse);
 }
@@ -40,7 +45,8 @@ void Hauptfenster::zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLine
 {
     if (!sitzung_.auswahl().ist_stundenkopf())
         return;
-    uebernehmen(sitzung_.plan().zeit(sitzung_.auswahl().akt_stunde).*feld, edit);
+    if (uebernehmen(sitzung_.plan().zeit(sitzung_.auswahl().akt_stunde).*feld, edit))
+        sitzung_.markiere_geaendert();
     ansicht_->feld(sitzung_.auswahl().akt_tag, sitzung_.auswahl().akt_stunde, true, 0);
 }
 
@@ -83,6 +89,7 @@ void Hauptfenster::BitBtn5Click()
                                         "gelöscht. Wollen Sie fortfahren?")))
         return;
     spalte_einfuegen(sitzung_.plan(), sitzung_.auswahl().akt_klasse);
+    sitzung_.markiere_geaendert();
     neu_zeichnen();
     zeige_seite(Seite::leer);
 }
@@ -94,6 +101,7 @@ void Hauptfenster::BitBtn7Click()
     if (!dialoge_->frage(QStringLiteral("Wollen Sie die Spalte wirklich löschen?")))
         return;
     spalte_loeschen(sitzung_.plan(), sitzung_.auswahl().akt_klasse);
+    sitzung_.markiere_geaendert();
     neu_zeichnen();
     zeige_seite(Seite::leer);
 }
@@ -114,6 +122,7 @@ void Hauptfenster::BitBtn6Click()
                                         "Wollen Sie fortfahren?")))
         return;
     const Fuellergebnis ergebnis = klasse_automatisch_fuellen(sitzung_.plan(), c);
+    sitzung_.markiere_geaendert();
     if (!ergebnis.neu_zeichnen())
         return;
     neu_zeichnen();
@@ -127,8 +136,10 @@ void Hauptfenster::Lehrerersetzen1Click()
 {
     if (!dialoge_->modal(*form7_))
         return;
-    lehrer_ersetzen(sitzung_.plan(), text_1252_aus_qstring(form7_->Edit1->text()),
-                    text_1252_aus_qstring(form7_->Edit2->text()));
+    if (lehrer_ersetzen(sitzung_.plan(), text_1252_aus_qstring(form7_->Edit1->text()),
+                        text_1252_aus_qstring(form7_->Edit2->text()))
+        > 0)
+        sitzung_.markiere_geaendert();
     neu_zeichnen();
     zeige_seite(Seite::leer);
 }

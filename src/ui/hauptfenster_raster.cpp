@@ -137,8 +137,12 @@ void Hauptfenster::zellenfeld_geaendert(int n)
     const Auswahl& a = sitzung_.auswahl();
     if (!a.ist_zelle())
         return;
-    zellentyp& z = sitzung_.plan().zelle(a.akt_tag, a.akt_stunde, a.akt_klasse);
-    zellenfeld(z, n).assign(text_1252_aus_qstring(planSeite_->edit(n)->text()));
+    PString<4>& feld = zellenfeld(sitzung_.plan().zelle(a.akt_tag, a.akt_stunde, a.akt_klasse), n);
+    const PString<4> vorher = feld;
+    feld.assign(text_1252_aus_qstring(planSeite_->edit(n)->text()));
+    // Showing a cell writes its own codes back: that is no change.
+    if (!(feld == vorher))
+        sitzung_.markiere_geaendert();
     ansicht_->feld(a.akt_tag, a.akt_stunde, true, a.akt_klasse);
 }
 
@@ -260,6 +264,7 @@ void Hauptfenster::verzichtbar_setzen(char zeichen)
     if (sitzung_.kein_plan() || !ziel)
         return;
     setze_verzichtbar_bei(sitzung_.plan().zelle(sitzung_.auswahl().akt_tag, ziel->stunde, ziel->klasse), maus_x_, zeichen);
+    sitzung_.markiere_geaendert();
     zelle_neu_zeichnen(ziel->stunde, ziel->klasse);
 }
 
@@ -285,6 +290,7 @@ void Hauptfenster::lschen1Click()
     if (sitzung_.kein_plan() || !ziel)
         return;
     loesche_zelle(sitzung_.plan().zelle(sitzung_.auswahl().akt_tag, ziel->stunde, ziel->klasse));
+    sitzung_.markiere_geaendert();
     zelle_neu_zeichnen(ziel->stunde, ziel->klasse);
     setze_zellen_felder(ziel->stunde, ziel->klasse);
     zeige_zellenstatus(ziel->stunde, ziel->klasse);

@@ -8,7 +8,7 @@
 namespace orbela {
 
 InfoFenster::InfoFenster(QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
 {
     setWindowTitle(QStringLiteral("Info"));
     auto* layout = new QVBoxLayout(this);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/zentrieren.h"
 
 namespace orbela {
 
 // "Info": the program's name, version and purpose.
-class InfoFenster : public QDialog {
+class InfoFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
     explicit InfoFenster(QWidget* parent = nullptr);

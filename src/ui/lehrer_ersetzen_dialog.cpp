@@ -7,7 +7,7 @@
 namespace orbela {
 
 LehrerErsetzenDialog::LehrerErsetzenDialog(QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Lehrer ersetzen"));

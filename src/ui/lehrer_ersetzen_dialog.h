@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/zentrieren.h"
 
 class QLineEdit;
 
@@ -8,7 +8,7 @@ namespace orbela {
 
 // "Lehrer ersetzen": asks for the old and the new teacher code. Created once,
 // so its fields keep their texts from one use to the next.
-class LehrerErsetzenDialog : public QDialog {
+class LehrerErsetzenDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
     explicit LehrerErsetzenDialog(QWidget* parent = nullptr);

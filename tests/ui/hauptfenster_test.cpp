@@ -1,4 +1,11 @@
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -9,6 +16,7 @@
 #include <array>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -19,6 +27,8 @@
 #include "ui/bild_widget.h"
 #include "core/kartei_dateien.h"
 #include "ui/hauptfenster.h"
+#include "ui/info_fenster.h"
+#include "ui/lehrer_ersetzen_dialog.h"
 
 using namespace orbela;
 
@@ -323,4 +333,157 @@ TEST(PlanDateiBefehle, APlanOfArbitraryBytesLoadsDrawsAndEditsWithoutHarm)
         f->menue().Planspeichernunter1->trigger();
         EXPECT_EQ(lies(dir.pfad("zurueck.orb")).size(), 37340u);
     }
+}
+
+namespace {
+
+// Runs `tun` on the next modal window other than `ausser` once it shows.
+void beim_naechsten_modalen(std::function<void(QWidget*)> tun, QWidget* ausser = nullptr)
+{
+    auto* uhr = new QTimer(qApp);
+    QObject::connect(uhr, &QTimer::timeout, uhr, [uhr, tun, ausser] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || w == ausser || !w->isVisible())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        tun(w);
+    });
+    uhr->start(5);
+}
+
+QStringList knopftexte(QWidget* w)
+{
+    QStringList texte;
+    for (auto* b : w->findChildren<QPushButton*>()) {
+        if (b->isVisible())
+            texte << b->text().remove('&');
+    }
+    texte.sort();
+    return texte;
+}
+
+} // namespace
+
+TEST(Dialoge, TheSaveDialogItsQuestionBeforeReplacingAndOurQuestionsSpeakGerman)
+{
+    TestOrdner dir;
+    schreibe(dir.pfad("da.orb"), "x");
+    QWidget eltern;
+    QtDialoge dialoge(&eltern);
+    QString titel, frage;
+    QStringList knoepfe, frage_knoepfe;
+    beim_naechsten_modalen([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        titel = dialog->windowTitle();
+        knoepfe = knopftexte(dialog);
+        beim_naechsten_modalen(
+            [&](QWidget* box) {
+                frage = qobject_cast<QMessageBox*>(box)->text();
+                frage_knoepfe = knopftexte(box);
+                qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+            },
+            dialog);
+        dialog->selectFile(QString::fromStdString(dir.pfad("da.orb")));
+        QMetaObject::invokeMethod(dialog, "accept"); // asks before replacing; "Nein" keeps it open
+        dialog->reject();
+    });
+    EXPECT_FALSE(dialoge.datei_speichern(QStringLiteral("Orbela (*.orb)"), QStringLiteral("orb")));
+    EXPECT_EQ(titel, "Speichern unter");
+    EXPECT_EQ(knoepfe, (QStringList{"Abbrechen", "Speichern"}));
+    EXPECT_TRUE(frage.contains("existiert bereits")) << frage.toStdString();
+    EXPECT_EQ(frage_knoepfe, (QStringList{"Ja", "Nein"}));
+
+    // The program's own three-way question names its buttons itself.
+    beim_naechsten_modalen([&](QWidget* box) {
+        knoepfe = knopftexte(box);
+        qobject_cast<QMessageBox*>(box)->escapeButton()->click();
+    });
+    EXPECT_EQ(dialoge.frage_mit_abbrechen(QStringLiteral("?")), Antwort::abbrechen);
+    EXPECT_EQ(knoepfe, (QStringList{"Abbrechen", "Ja", "Nein"}));
+}
+
+namespace {
+
+// What the X server holds for a window: its title (_NET_WM_NAME, as the
+// desktop shows it) and the middle of its place on the screen.
+struct AufDemSchirm {
+    QString titel;
+    QPoint mitte;
+};
+
+QString ausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+AufDemSchirm auf_dem_schirm(const QWidget& w)
+{
+    const QString id = QString::number(w.winId());
+    AufDemSchirm a;
+    const QString name = ausgabe(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME"});
+    a.titel = name.section('"', 1, -2);
+    const QString info = ausgabe(QStringLiteral("xwininfo"), {"-id", id});
+    const auto wert = [&](const char* feld) {
+        const qsizetype i = info.indexOf(QString::fromUtf8(feld));
+        return info.mid(i + qstrlen(feld)).section('\n', 0, 0).trimmed().toInt();
+    };
+    a.mitte = QPoint(wert("Absolute upper-left X:") + wert("Width:") / 2,
+                     wert("Absolute upper-left Y:") + wert("Height:") / 2);
+    return a;
+}
+
+} // namespace
+
+// Runs itself a second time on a virtual X server of its own, where the
+// window system's view of the windows can be read.
+TEST(Fenstersystem, ShowsTheTitlesExactlyAsGivenAndTheWindowsCentred)
+{
+    if (qEnvironmentVariableIsSet("ORBELA_AUF_X11")) {
+        Sitzung sitzung;
+        Hauptfenster fenster(sitzung, std::make_unique<TestDialoge>());
+        InfoFenster info(&fenster);
+        fenster.show();
+        fenster.form7()->show();
+        info.show();
+        const std::pair<QWidget*, const char*> fenster_titel[] = {
+            {&fenster, "Orbela V2.2"}, {fenster.form7(), "Lehrer ersetzen"}, {&info, "Info"}};
+        for (const auto& [w, titel] : fenster_titel) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+            const AufDemSchirm a = auf_dem_schirm(*w);
+            EXPECT_EQ(a.titel, titel);
+            EXPECT_LE((a.mitte - QPoint(640, 512)).manhattanLength(), 2) << titel;
+        }
+        return;
+    }
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
+        GTEST_SKIP() << "Xvfb, xprop or xwininfo missing (packages xvfb, x11-utils): titles on X11 not checked";
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    QString anzeige;
+    while (anzeige.isEmpty() && server.waitForReadyRead(10000))
+        anzeige = QString::fromUtf8(server.readAllStandardOutput()).trimmed();
+    ASSERT_FALSE(anzeige.isEmpty()) << "Xvfb did not start";
+
+    QProcess kind;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("ORBELA_AUF_X11"), QStringLiteral("1"));
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    umgebung.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + anzeige);
+    kind.setProcessEnvironment(umgebung);
+    kind.setProcessChannelMode(QProcess::MergedChannels);
+    kind.start(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--gtest_filter=Fenstersystem.ShowsTheTitlesExactlyAsGivenAndTheWindowsCentred")});
+    kind.waitForFinished(60000);
+    const QString bericht = QString::fromUtf8(kind.readAll());
+    EXPECT_EQ(kind.exitCode(), 0) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("[  PASSED  ] 1 test")) << bericht.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
 }

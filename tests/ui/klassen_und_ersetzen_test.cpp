@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QPushButton>
 #include <QtTest/QTest>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -219,4 +223,102 @@ TEST_F(ImOrdner, AFailedNewOrSaveAsLeavesPlanFileNameAndScreenAsTheyWere)
     EXPECT_EQ(fenster->sitzung().dateiname(), ordner.pfad("a.orb"));
     fenster->menue().Planspeichern1->trigger();
     EXPECT_EQ(lies("a.orb").substr(680 + 2 * 34, 3), std::string("\x02" "Ab", 3));
+}
+
+TEST_F(ImOrdner, EveryEditSetsTheChangedMarkAndSelectingDoesNot)
+{
+    plan().zelle(1, 2, 3).erste.lehrer = "Ab";
+    plan().klasse(1).klassenlehrer = "Ab";
+    plan().klasse(1).wochenstunden = "3";
+    dialoge->antworten = {true, true, true};
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
+        form.Edit1->setText("Ab");
+        form.Edit2->setText("Cd");
+        return true;
+    };
+    const auto popup = [&](int eintrag) {
+        klick(2, 3);
+        fenster->Image1MouseMove(3 * 50 + 12, 2 * 75 + 37);
+        fenster->popupMenu1()->actions().at(eintrag)->trigger();
+    };
+    const std::function<void()> aenderungen[] = {
+        [&] { klick(2, 3), fenster->planSeite()->edit(5)->setText("Ma"); },
+        [&] { klick(2, 3), QTest::mouseClick(fenster->planSeite()->speedButton1(), Qt::LeftButton); },
+        [&] { popup(0); },
+        [&] { popup(1); },
+        [&] { popup(3); },
+        [&] { klick(0, 3), fenster->klassenSeite()->Edit8->setText("Xy"); },
+        [&] { klick(4, 0), fenster->stundenSeite()->edit11->setText("9:30"); },
+        [&] { klick(0, 3), QTest::mouseClick(fenster->klassenSeite()->BitBtn5, Qt::LeftButton); },
+        [&] { klick(0, 3), QTest::mouseClick(fenster->klassenSeite()->BitBtn7, Qt::LeftButton); },
+        [&] { klick(0, 1), QTest::mouseClick(fenster->klassenSeite()->BitBtn6, Qt::LeftButton); },
+        [&] { fenster->menue().Lehrerersetzen1->trigger(); },
+    };
+    int n = 0;
+    for (const auto& aenderung : aenderungen) {
+        SCOPED_TRACE(n++);
+        fenster->sitzung().markiere_unveraendert();
+        for (const auto& [stunde, klasse] : {std::pair{2, 3}, {0, 3}, {4, 0}, {0, 1}})
+            klick(stunde, klasse);
+        EXPECT_FALSE(fenster->sitzung().geaendert());
+        aenderung();
+        EXPECT_TRUE(fenster->sitzung().geaendert());
+    }
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty()) << dialoge->fehler_texte.join(";").toStdString();
+}
+
+TEST_F(ImOrdner, NewLoadAndClosingAskBeforeDroppingChanges)
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const std::string gesichert = ordner.pfad("gesichert.orb");
+    const std::pair<const char*, std::function<bool()>> befehle[] = {
+        {"Neu", [&] { fenster->menue().Neu1->trigger(); return plan().zelle(1, 2, 3).erste.lehrer.empty(); }},
+        {"Laden", [&] { const int n = dialoge->geoeffnet; fenster->menue().Planladen1->trigger(); return dialoge->geoeffnet > n; }},
+        {"Programmende", [&] { fenster->menue().Programmende1->trigger(); return !fenster->isVisible(); }},
+        {"Schliessfeld", [&] { return fenster->close(); }},
+    };
+    const struct {
+        Antwort antwort;
+        bool mit_datei, weiter;
+        const char* name;
+    } antworten[] = {{Antwort::abbrechen, true, false, "Abbrechen"},
+                     {Antwort::nein, true, true, "Nein"},
+                     {Antwort::ja, true, true, "Ja"},
+                     {Antwort::ja, false, false, "Ja, Speichern abgebrochen"}};
+    for (const auto& [name, befehl] : befehle) {
+        for (const auto& a : antworten) {
+            SCOPED_TRACE(std::string(name) + ": " + a.name);
+            fenster->show();
+            fenster->sitzung().setze_dateiname({});
+            std::filesystem::remove(gesichert);
+            klick(2, 3);
+            fenster->planSeite()->edit(1)->clear();
+            fenster->planSeite()->edit(1)->setText("Ab");
+            ASSERT_TRUE(fenster->sitzung().geaendert());
+            dialoge->fragen.clear();
+            dialoge->antworten_mit_abbrechen = {a.antwort};
+            dialoge->dateien.clear();
+            if (a.mit_datei)
+                dialoge->dateien.push_back(QString::fromStdString(gesichert));
+            EXPECT_EQ(befehl(), a.weiter);
+            EXPECT_EQ(dialoge->fragen, QStringList{"Der Plan wurde geändert. Änderungen speichern?"});
+            const bool gespeichert = a.antwort == Antwort::ja && a.mit_datei;
+            EXPECT_EQ(std::filesystem::exists(gesichert), gespeichert);
+            if (!a.weiter) {
+                EXPECT_TRUE(fenster->sitzung().geaendert());
+            }
+            if (gespeichert) {
+                EXPECT_EQ(lies("gesichert.orb").substr(680 + 2 * 34, 3), std::string("\x02" "Ab", 3));
+            }
+        }
+    }
+    // Without changes nothing is asked.
+    fenster->menue().Neu1->trigger();
+    dialoge->fragen.clear();
+    fenster->menue().Planladen1->trigger();
+    fenster->menue().Neu1->trigger();
+    EXPECT_TRUE(fenster->close());
+    EXPECT_TRUE(dialoge->fragen.isEmpty());
+    QGuiApplication::setQuitOnLastWindowClosed(true);
 }

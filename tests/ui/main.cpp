@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ui/anwendung.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    orbela::richte_anwendung_ein(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,6 +12,8 @@
 class TestDialoge final : public orbela::Dialoge {
 public:
     std::deque<bool> antworten;
+    // Answers to the questions with "Abbrechen"; "Nein" when none is left.
+    std::deque<orbela::Antwort> antworten_mit_abbrechen;
     std::deque<std::optional<QString>> dateien;
     // Runs on a modal dialog instead of showing it; returns its result.
     std::function<bool(QDialog&)> dialog_handler = [](QDialog&) { return false; };
@@ -20,6 +22,7 @@ public:
     QStringList hinweise;
     QStringList fehler_texte;
     QStringList filter;
+    int geoeffnet = 0; // open dialogs shown
 
     bool frage(const QString& text) override
     {
@@ -30,9 +33,22 @@ public:
         antworten.pop_front();
         return a;
     }
+    orbela::Antwort frage_mit_abbrechen(const QString& text) override
+    {
+        fragen << text;
+        if (antworten_mit_abbrechen.empty())
+            return orbela::Antwort::nein;
+        const orbela::Antwort a = antworten_mit_abbrechen.front();
+        antworten_mit_abbrechen.pop_front();
+        return a;
+    }
     void hinweis(const QString& text) override { hinweise << text; }
     void fehler(const QString& text) override { fehler_texte << text; }
-    std::optional<QString> datei_oeffnen(const QString& f) override { return naechste_datei(f); }
+    std::optional<QString> datei_oeffnen(const QString& f) override
+    {
+        ++geoeffnet;
+        return naechste_datei(f);
+    }
     std::optional<QString> datei_speichern(const QString& f, const QString&) override { return naechste_datei(f); }
     bool modal(QDialog& dialog) override { return dialog_handler(dialog); }
 

@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace orbela {
+
+// Sets up the application before any window is created: its name and
+// Qt's own German texts (file dialogs, their questions and buttons).
+void richte_anwendung_ein(QApplication& app);
+
+} // namespace orbela
