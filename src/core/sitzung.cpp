@@ -17,11 +17,65 @@ Sitzung::Sitzung()
 {
 }
 
-void Sitzung::setze_geaendert(bool geaendert)
+void Sitzung::markiere_geaendert(const std::string& schluessel)
 {
-    if (geaendert_ == geaendert)
-        return;
-    geaendert_ = geaendert;
+    // Inside an open step every change folds into the step's first one; a
+    // change without a key of its own gets one that nothing else carries.
+    if (schritt_tiefe_ == 0 || schritt_schluessel_.empty()) {
+        std::string eigener = schluessel;
+        if (eigener.empty())
+            eigener = std::to_string(++schritt_nummer_).insert(0, 1, '#');
+        if (schritt_tiefe_ > 0)
+            schritt_schluessel_ = eigener;
+        verlauf_.aufzeichnen(*plan_, eigener);
+    } else {
+        verlauf_.aufzeichnen(*plan_, schritt_schluessel_);
+    }
+    verlauf_geaendert();
+}
+
+Sitzung::Schritt::Schritt(Sitzung& sitzung)
+    : sitzung_(sitzung)
+{
+    if (sitzung_.schritt_tiefe_++ == 0)
+        sitzung_.schritt_schluessel_.clear();
+}
+
+Sitzung::Schritt::~Schritt()
+{
+    if (--sitzung_.schritt_tiefe_ == 0)
+        sitzung_.schritt_schluessel_.clear();
+}
+
+void Sitzung::markiere_unveraendert()
+{
+    verlauf_.als_gespeichert_markieren();
+    verlauf_geaendert();
+}
+
+void Sitzung::plan_begonnen()
+{
+    verlauf_.beginnen(*plan_);
+    verlauf_geaendert();
+}
+
+bool Sitzung::rueckgaengig()
+{
+    const bool getan = verlauf_.rueckgaengig(*plan_);
+    verlauf_geaendert();
+    return getan;
+}
+
+bool Sitzung::wiederholen()
+{
+    const bool getan = verlauf_.wiederholen(*plan_);
+    verlauf_geaendert();
+    return getan;
+}
+
+void Sitzung::verlauf_geaendert()
+{
+    geaendert_ = !verlauf_.ist_gespeichert();
     if (bei_aenderung_)
         bei_aenderung_();
 }

@@ -9,6 +9,7 @@
 #include "core/lehrertyp.h"
 #include "core/optionen.h"
 #include "core/plantyp.h"
+#include "core/planverlauf.h"
 
 namespace orbela {
 
@@ -46,15 +47,45 @@ public:
     bool kein_plan() const { return kein_plan_; }
     void setze_kein_plan(bool kein_plan) { kein_plan_ = kein_plan; }
 
-    // Set by every change of the timetable, cleared when the plan is loaded,
-    // saved or made anew. The callback runs whenever the mark changes.
+    // Every change of the timetable ends with `markiere_geaendert`: it
+    // records the plan for undo and sets the changed-mark. Consecutive
+    // changes with the same non-empty key (keystrokes in one field of one
+    // cell) are one undo step.
+    void markiere_geaendert(const std::string& schluessel = {});
+    // The plan was saved: the mark clears, undo stays.
+    void markiere_unveraendert();
+    // The plan was loaded or made anew: the mark clears, the history starts
+    // empty.
+    void plan_begonnen();
+    // True while the plan differs from the state last loaded, made or saved
+    // (undoing back to it clears the mark).
     bool geaendert() const { return geaendert_; }
-    void markiere_geaendert() { setze_geaendert(true); }
-    void markiere_unveraendert() { setze_geaendert(false); }
+
+    bool kann_rueckgaengig() const { return verlauf_.kann_rueckgaengig(); }
+    bool kann_wiederholen() const { return verlauf_.kann_wiederholen(); }
+    // Put the plan one step back or forward; false when there is none.
+    bool rueckgaengig();
+    bool wiederholen();
+
+    // All changes made while a Schritt lives are one undo step: a command
+    // that writes several fields (the copy button, "autom.") is undone at
+    // once. Nested steps count as the outermost.
+    class Schritt {
+    public:
+        explicit Schritt(Sitzung& sitzung);
+        ~Schritt();
+        Schritt(const Schritt&) = delete;
+        Schritt& operator=(const Schritt&) = delete;
+
+    private:
+        Sitzung& sitzung_;
+    };
+
+    // Runs whenever the changed-mark or what undo and redo can do changes.
     void bei_aenderung(std::function<void()> rueckruf) { bei_aenderung_ = std::move(rueckruf); }
 
 private:
-    void setze_geaendert(bool geaendert);
+    void verlauf_geaendert();
 
     std::unique_ptr<plantyp> plan_;
     Auswahl auswahl_;
@@ -65,6 +96,10 @@ private:
     std::string dateiname_;
     bool kein_plan_ = true;
     bool geaendert_ = false;
+    Planverlauf verlauf_;
+    int schritt_tiefe_ = 0;
+    std::string schritt_schluessel_; // the key of the open step's first change
+    unsigned long schritt_nummer_ = 0;
     std::function<void()> bei_aenderung_;
 };
 

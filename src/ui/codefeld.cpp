@@ -1,5 +1,6 @@
 #include "ui/codefeld.h"
 
+#include <QKeyEvent>
 #include <QValidator>
 
 namespace orbela {
@@ -51,6 +52,22 @@ void CodeFeld::als_eingabe(Basis&& basis)
         ~Ende() { tippt = false; }
     } ende{tippt_};
     basis();
+}
+
+bool CodeFeld::event(QEvent* event)
+{
+    // Ctrl+Z and Ctrl+Y undo and redo the plan, not the field's own text:
+    // the field lets these shortcuts through to the window's menu.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* taste = static_cast<QKeyEvent*>(event);
+        const QKeyCombination kombination = taste->keyCombination();
+        if (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo)
+            || kombination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void CodeFeld::keyPressEvent(QKeyEvent* event)

@@ -57,7 +57,10 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, Q
         p->clear();
 }
 
-Hauptfenster::~Hauptfenster() = default;
+Hauptfenster::~Hauptfenster()
+{
+    sitzung_.bei_aenderung({});
+}
 
 void Hauptfenster::baue_fenster()
 {
@@ -151,6 +154,13 @@ void Hauptfenster::verbinde_signale()
             [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
     connect(menue_.Lehrerdatei1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
+    connect(menue_.Rueckgaengig1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Rueckgaengig1Click(); }); });
+    connect(menue_.Wiederholen1, &QAction::triggered, this,
+            [this] { ausfuehren([this] { Wiederholen1Click(); }); });
+    // The undo items follow the session's history.
+    sitzung_.bei_aenderung([this] { verlauf_menue_setzen(); });
+    verlauf_menue_setzen();
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
     connect(menue_.Vertretungsplan1, &QAction::triggered, this,

@@ -57,6 +57,8 @@ public:
     // is chosen, errors shown by the general handler (the plan given at start).
     void plan_oeffnen(const std::string& pfad);
     // --- Extras
+    void Rueckgaengig1Click();
+    void Wiederholen1Click();
     void Lehrerersetzen1Click();
     // --- substitution planning (hauptfenster_vertretung.cpp)
     void Vertretungsplan1Click();
@@ -135,9 +137,11 @@ private:
     void verbinde_signale();
     void tastenkuerzel_anlegen();
     // Runs a handler under the general error handler and shows what it drew.
+    // Whatever it changes in the plan is one undo step.
     template <typename Aktion>
     void ausfuehren(Aktion&& aktion)
     {
+        const Sitzung::Schritt schritt(sitzung_);
         geschuetzt(*dialoge_, std::forward<Aktion>(aktion));
         bilder_auffrischen();
     }
@@ -149,6 +153,10 @@ private:
     // when the text differs, exactly as when the user types it.
     void setze_feldtext(QLineEdit* feld, const QString& text, void (Hauptfenster::*handler)());
     void setze_zellen_felder(int stunde, int klasse);
+    void setze_klassen_felder(int klasse);
+    void setze_zeit_felder(int stunde);
+    void verlauf_zeigen();
+    void verlauf_menue_setzen();
     void zeige_zellenstatus(int stunde, int klasse);
     void zur_naechsten_stunde();
     // Focuses the first edit field that is a Tab stop (edit1 if none is).

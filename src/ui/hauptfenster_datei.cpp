@@ -63,7 +63,7 @@ void Hauptfenster::Neu1Click()
     sitzung_.lehrerliste() = std::move(liste);
     sitzung_.setze_kein_plan(false);
     sitzung_.setze_dateiname({});
-    sitzung_.markiere_unveraendert();
+    sitzung_.plan_begonnen();
     ansicht_->leere_felder();
     neu_zeichnen();
 }
@@ -90,7 +90,7 @@ void Hauptfenster::plan_laden(const std::string& pfad)
     lade_plan(pfad, sitzung_.plan());
     sitzung_.setze_kein_plan(false);
     sitzung_.setze_dateiname(pfad);
-    sitzung_.markiere_unveraendert();
+    sitzung_.plan_begonnen();
     lehrerliste_nach_planladen();
     ansicht_->leere_felder();
     neu_zeichnen();

@@ -36,7 +36,8 @@ void Hauptfenster::klassenfeld_geaendert(PString<4> klassentyp::*feld, const QLi
     if (!sitzung_.auswahl().ist_klassenkopf())
         return;
     if (uebernehmen(sitzung_.plan().klasse(sitzung_.auswahl().akt_klasse).*feld, edit))
-        sitzung_.markiere_geaendert();
+        sitzung_.markiere_geaendert("k/" + std::to_string(sitzung_.auswahl().akt_klasse) + "/"
+                                    + edit.objectName().toStdString());
     if (zeichnen)
         ansicht_->feld(sitzung_.auswahl().akt_tag, 0, true, sitzung_.auswahl().akt_klasse);
 }
@@ -46,7 +47,8 @@ void Hauptfenster::zeitfeld_geaendert(PString<10> stundentyp::*feld, const QLine
     if (!sitzung_.auswahl().ist_stundenkopf())
         return;
     if (uebernehmen(sitzung_.plan().zeit(sitzung_.auswahl().akt_stunde).*feld, edit))
-        sitzung_.markiere_geaendert();
+        sitzung_.markiere_geaendert("z/" + std::to_string(sitzung_.auswahl().akt_stunde) + "/"
+                                    + edit.objectName().toStdString());
     ansicht_->feld(sitzung_.auswahl().akt_tag, sitzung_.auswahl().akt_stunde, true, 0);
 }
 

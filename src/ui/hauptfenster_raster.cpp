@@ -70,11 +70,7 @@ void Hauptfenster::Image1MouseDown(Qt::MouseButton knopf, int x, int y)
     if (l == 0) {
         a.akt_stunde = 0;
         a.akt_klasse = static_cast<std::uint16_t>(c);
-        const klassentyp& k = sitzung_.plan().klasse(c);
-        setze_feldtext(klassenSeite_->Edit7, text_aus(k.klasse), &Hauptfenster::Edit7Change);
-        setze_feldtext(klassenSeite_->Edit8, text_aus(k.klassenlehrer), &Hauptfenster::Edit8Change);
-        setze_feldtext(klassenSeite_->Edit9, text_aus(k.klassenraum), &Hauptfenster::Edit9Change);
-        setze_feldtext(klassenSeite_->Edit12, text_aus(k.wochenstunden), &Hauptfenster::Edit12Change);
+        setze_klassen_felder(c);
         ansicht_->feld(a.akt_tag, 0, true, c);
         setze_status(1, QString());
         setze_status(2, qstring_aus_1252(klassen_text(sitzung_.plan().klasse(c).klasse.view())));
@@ -85,9 +81,7 @@ void Hauptfenster::Image1MouseDown(Qt::MouseButton knopf, int x, int y)
     if (c == 0) {
         a.akt_stunde = static_cast<std::uint16_t>(l);
         a.akt_klasse = 0;
-        const stundentyp& z = sitzung_.plan().zeit(l);
-        setze_feldtext(stundenSeite_->edit10, text_aus(z.beginn), &Hauptfenster::Edit10Change);
-        setze_feldtext(stundenSeite_->edit11, text_aus(z.ende), &Hauptfenster::Edit11Change);
+        setze_zeit_felder(l);
         ansicht_->feld(a.akt_tag, l, true, 0);
         setze_status(1, QString::fromStdString(stunden_text(l, sitzung_.optionen().stunden_0_8)));
         setze_status(2, QString());
@@ -124,6 +118,22 @@ Hauptfenster::Handler Hauptfenster::zellenfeld_handler(int n)
     return handler[static_cast<std::size_t>(n - 1)];
 }
 
+void Hauptfenster::setze_klassen_felder(int klasse)
+{
+    const klassentyp& k = sitzung_.plan().klasse(klasse);
+    setze_feldtext(klassenSeite_->Edit7, text_aus(k.klasse), &Hauptfenster::Edit7Change);
+    setze_feldtext(klassenSeite_->Edit8, text_aus(k.klassenlehrer), &Hauptfenster::Edit8Change);
+    setze_feldtext(klassenSeite_->Edit9, text_aus(k.klassenraum), &Hauptfenster::Edit9Change);
+    setze_feldtext(klassenSeite_->Edit12, text_aus(k.wochenstunden), &Hauptfenster::Edit12Change);
+}
+
+void Hauptfenster::setze_zeit_felder(int stunde)
+{
+    const stundentyp& z = sitzung_.plan().zeit(stunde);
+    setze_feldtext(stundenSeite_->edit10, text_aus(z.beginn), &Hauptfenster::Edit10Change);
+    setze_feldtext(stundenSeite_->edit11, text_aus(z.ende), &Hauptfenster::Edit11Change);
+}
+
 void Hauptfenster::setze_zellen_felder(int stunde, int klasse)
 {
     for (int n = 1; n <= 6; ++n) {
@@ -140,9 +150,11 @@ void Hauptfenster::zellenfeld_geaendert(int n)
     PString<4>& feld = zellenfeld(sitzung_.plan().zelle(a.akt_tag, a.akt_stunde, a.akt_klasse), n);
     const PString<4> vorher = feld;
     feld.assign(text_1252_aus_qstring(planSeite_->edit(n)->text()));
-    // Showing a cell writes its own codes back: that is no change.
+    // Showing a cell writes its own codes back: that is no change. Keystrokes
+    // in one field of one cell are one undo step.
     if (!(feld == vorher))
-        sitzung_.markiere_geaendert();
+        sitzung_.markiere_geaendert(std::to_string(a.akt_tag) + "/" + std::to_string(a.akt_stunde) + "/"
+                                    + std::to_string(a.akt_klasse) + "/" + std::to_string(n));
     ansicht_->feld(a.akt_tag, a.akt_stunde, true, a.akt_klasse);
 }
 

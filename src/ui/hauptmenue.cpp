@@ -1,6 +1,7 @@
 #include "ui/hauptmenue.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -71,6 +72,11 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste)
     m.Stunden081 = haken(optionen, QStringLiteral("Stunden 0-8 (statt 1-9)"), false);
 
     QMenu* extras = leiste.addMenu(QStringLiteral("&Extras"));
+    m.Rueckgaengig1 = eintrag(extras, QStringLiteral("Rückgängig"));
+    m.Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.Wiederholen1 = eintrag(extras, QStringLiteral("Wiederholen"));
+    m.Wiederholen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    extras->addSeparator();
     m.Lehrerersetzen1 = eintrag(extras, QStringLiteral("Lehrer ersetzen..."));
     m.Fcherbezeichnungen1 = eintrag(extras, QStringLiteral("Fächerbezeichnungen..."));
     m.Rau1 = eintrag(extras, QStringLiteral("Raumbezeichnungen..."));

@@ -40,6 +40,8 @@ struct Hauptmenue {
     QAction* KlassenlehrerunterlegenAusdruck1 = nullptr;
     QAction* Stunden081 = nullptr;
     // Extras
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
     QAction* Lehrerersetzen1 = nullptr;
     QAction* Fcherbezeichnungen1 = nullptr;
     QAction* Rau1 = nullptr;

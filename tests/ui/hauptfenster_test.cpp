@@ -124,7 +124,11 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     QMenu* extras = menue(*f.fenster, "Extras");
     ASSERT_NE(extras, nullptr);
     EXPECT_EQ(captions(extras),
-              (QStringList{"Lehrer ersetzen...", "Fächerbezeichnungen...", "Raumbezeichnungen..."}));
+              (QStringList{"Rückgängig", "Wiederholen", "-", "Lehrer ersetzen...", "Fächerbezeichnungen...",
+                           "Raumbezeichnungen..."}));
+    EXPECT_EQ(f->menue().Rueckgaengig1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(f->menue().Wiederholen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_FALSE(f->menue().Rueckgaengig1->isEnabled());
     EXPECT_EQ(captions(f->popupMenu1()), (QStringList{"verzichtbar", "nicht verzichtbar", "-", "löschen"}));
 }
 

@@ -322,3 +322,46 @@ TEST_F(ImOrdner, NewLoadAndClosingAskBeforeDroppingChanges)
     EXPECT_TRUE(dialoge->fragen.isEmpty());
     QGuiApplication::setQuitOnLastWindowClosed(true);
 }
+
+TEST_F(ImOrdner, UndoWalksEveryStepBackToTheLoadedBytesAndRedoForward)
+{
+    const auto bytes = [&] { return std::string(reinterpret_cast<const char*>(&plan()), sizeof(plantyp)); };
+    plan().klasse(1).klasse = "1a";
+    fenster->sitzung().plan_begonnen(); // as if loaded so
+    dialoge->antworten = {true};
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
+        form.Edit1->setText("Ab");
+        form.Edit2->setText("Xy");
+        return true;
+    };
+    std::vector<std::string> staende = {bytes()};
+    const std::function<void()> schritte[] = {
+        [&] { klick(1, 1), QTest::keyClicks(fenster->planSeite()->edit(1), "Ab"); },
+        [&] { klick(2, 2), QTest::keyClicks(fenster->planSeite()->edit(2), "Cd"); },
+        [&] { klick(0, 1), QTest::mouseClick(fenster->klassenSeite()->BitBtn5, Qt::LeftButton); },
+        [&] { fenster->menue().Lehrerersetzen1->trigger(); },
+    };
+    for (const auto& schritt : schritte) {
+        schritt();
+        staende.push_back(bytes());
+    }
+    ASSERT_EQ(plan().zelle(1, 1, 2).erste.lehrer, "Xy");
+    EXPECT_FALSE(fenster->menue().Wiederholen1->isEnabled());
+
+    // Typing two letters is one step; each command is one more.
+    for (std::size_t i = staende.size() - 1; i-- > 0;) {
+        ASSERT_TRUE(fenster->menue().Rueckgaengig1->isEnabled());
+        fenster->menue().Rueckgaengig1->trigger();
+        EXPECT_EQ(bytes(), staende[i]) << i;
+        EXPECT_EQ(fenster->sitzung().geaendert(), i != 0);
+    }
+    EXPECT_FALSE(fenster->menue().Rueckgaengig1->isEnabled());
+    EXPECT_TRUE(fenster->planSeite()->edit(1)->text().isEmpty() || fenster->seite() != Hauptfenster::Seite::plan);
+    for (std::size_t i = 1; i < staende.size(); ++i) {
+        fenster->menue().Wiederholen1->trigger();
+        EXPECT_EQ(bytes(), staende[i]) << i;
+    }
+    EXPECT_FALSE(fenster->menue().Wiederholen1->isEnabled());
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty()) << dialoge->fehler_texte.join(";").toStdString();
+}

@@ -398,3 +398,19 @@ TEST_F(Bearbeitung, ShortcutsActOnlyWhilePagePlanShowsTheSelectedCell)
             EXPECT_EQ(fenster->sitzung().plan().zelle(tag, 2, 3).erste.lehrer, "Ab");
     }
 }
+
+TEST_F(Bearbeitung, CtrlZAndCtrlYInAFieldUndoThePlanAndShowItInFieldAndGrid)
+{
+    neu();
+    klick(1, 1);
+    edit(1)->setFocus();
+    QTest::keyClicks(edit(1), "Ab");
+    QTest::keyClick(edit(1), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(fenster->sitzung().plan().zelle(1, 1, 1).erste.lehrer.empty());
+    EXPECT_EQ(edit(1)->text(), "");
+    EXPECT_FALSE(fenster->sitzung().geaendert());
+    QTest::keyClick(edit(1), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(fenster->sitzung().plan().zelle(1, 1, 1).erste.lehrer, "Ab");
+    EXPECT_EQ(edit(1)->text(), "Ab");
+    EXPECT_TRUE(fenster->sitzung().geaendert());
+}
