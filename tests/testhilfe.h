@@ -44,6 +44,21 @@ inline std::unique_ptr<orbela::plantyp> leerer_plan()
     return p;
 }
 
+// Fills one cell of the plan: the first and the second lesson's teacher,
+// subject and room.
+inline void setze_zelle(orbela::plantyp& plan, int tag, int stunde, int klasse, const char* lehrer,
+                        const char* fach = "", const char* raum = "", const char* lehrer2 = "",
+                        const char* fach2 = "", const char* raum2 = "")
+{
+    orbela::zellentyp& z = plan.zelle(tag, stunde, klasse);
+    z.erste.lehrer = lehrer;
+    z.erste.fach = fach;
+    z.erste.raum = raum;
+    z.zweite.lehrer = lehrer2;
+    z.zweite.fach = fach2;
+    z.zweite.raum = raum2;
+}
+
 // The model after "Neu".
 inline std::unique_ptr<orbela::plantyp> neuer_plan()
 {

@@ -1,11 +1,9 @@
 #include "ui/hauptfenster_druck.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 
 #include "canvas/qt_text_1252.h"
 #include "core/kartei_dateien.h"
@@ -14,6 +12,7 @@
 #include "ui/dialoge.h"
 #include "ui/druckausgabe.h"
 #include "ui/druckauswahl_dialog.h"
+#include "ui/druckdatum.h"
 #include "ui/namenstabelle_dialog.h"
 
 namespace orbela {
@@ -51,8 +50,7 @@ DruckBefehle::~DruckBefehle() = default;
 
 Druckdaten DruckBefehle::daten() const
 {
-    const QString datum = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return Druckdaten{sitzung_.plan(), sitzung_.optionen(), text_1252_aus_qstring(datum)};
+    return Druckdaten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
 }
 
 std::vector<int> DruckBefehle::auswahl(const std::vector<std::string>& eintraege)

@@ -3,11 +3,14 @@
 # after a real install into a temporary prefix, with a temporary HOME and a
 # stand-in for the program that records where and how it was started.
 # Usage: start_test.sh BUILD_DIR
+# Every program started here gets a time limit, so a hang fails the test
+# (exit 124) instead of blocking the run.
 set -euo pipefail
 build="$1"
 tmp="$(mktemp -d)"
 trap 'rm -rf -- "$tmp"' EXIT
 fehler=0
+frist() { timeout 30 "$@"; }
 pruefe() { # description, expected, actual
   if [[ "$2" != "$3" ]]; then
     printf 'FEHLER %s:\n  erwartet: %s\n  erhalten: %s\n' "$1" "$2" "$3" >&2
@@ -19,17 +22,17 @@ pruefe() { # description, expected, actual
 for args in "a.orb b.orb" "--hilfe" "-"; do
   rc=0
   # shellcheck disable=SC2086
-  QT_QPA_PLATFORM=offscreen "$build/src/orbela" $args 2>"$tmp/fehler" >/dev/null || rc=$?
+  QT_QPA_PLATFORM=offscreen frist "$build/src/orbela" $args 2>"$tmp/fehler" >/dev/null || rc=$?
   pruefe "exit code for '$args'" 2 "$rc"
   pruefe "usage line for '$args'" "Aufruf: orbela [PLAN.orb]" "$(tail -n1 "$tmp/fehler")"
 done
 
 prefix="$tmp/pre fix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+frist cmake --install "$build" --prefix "$prefix" >/dev/null
 eintrag="$prefix/share/applications/orbela.desktop"
 pruefe "desktop entry" "Exec=\"$prefix/bin/orbela-start\" %f" "$(grep '^Exec=' "$eintrag")"
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate --no-hints "$eintrag" || fehler=1
+  frist desktop-file-validate --no-hints "$eintrag" || fehler=1
 fi
 # The stand-in writes its folder and arguments.
 cat >"$prefix/bin/orbela" <<'STANDIN'
@@ -45,7 +48,7 @@ demo="$prefix/share/orbela/demo"
 # A plan given: its folder becomes the working folder, ~/Orbela is not made;
 # a relative name is taken from where the launcher was started.
 for plan in "$tmp/schule/Plan 1.orb" "../schule/Plan 1.orb"; do
-  (cd "$tmp/anderswo" && "$prefix/bin/orbela-start" "$plan")
+  (cd "$tmp/anderswo" && frist "$prefix/bin/orbela-start" "$plan")
   erwartet="$plan"
   [[ "$plan" == /* ]] || erwartet="$tmp/anderswo/$plan"
   pruefe "folder and argument for $plan" "$(printf '%s\n%s' "$tmp/schule" "$erwartet")" "$(cat "$PROTOKOLL")"
@@ -53,7 +56,7 @@ done
 pruefe "no ~/Orbela after plans" "" "$(ls -A "$HOME")"
 
 # Without a plan: ~/Orbela is made and holds the demo school...
-(cd "$tmp/anderswo" && "$prefix/bin/orbela-start")
+(cd "$tmp/anderswo" && frist "$prefix/bin/orbela-start")
 pruefe "folder without plan" "$HOME/Orbela" "$(cat "$PROTOKOLL")"
 pruefe "seeded files" "$(ls "$demo")" "$(ls "$HOME/Orbela")"
 for f in "$demo"/*; do
@@ -64,7 +67,7 @@ pruefe "nothing else in HOME" "Orbela" "$(ls -A "$HOME")"
 echo "eigene Namen" >"$HOME/Orbela/faecherkrz.int"
 rm "$HOME/Orbela/raumkrz.int"
 vorher="$(ls -l --time-style=+%s.%N "$HOME/Orbela"; md5sum "$HOME/Orbela"/*)"
-"$prefix/bin/orbela-start"
+frist "$prefix/bin/orbela-start"
 pruefe "second start" "$vorher" "$(ls -l --time-style=+%s.%N "$HOME/Orbela"; md5sum "$HOME/Orbela"/*)"
 pruefe "folder on second start" "$HOME/Orbela" "$(cat "$PROTOKOLL")"
 

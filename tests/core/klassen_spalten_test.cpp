@@ -104,14 +104,17 @@ TEST(KlassenSpalten, InsertAtThreeShiftsTheRightColumnsAndDropsTheLast)
     EXPECT_EQ(p->zeit(1).beginn.view(), vorher.zeit(1).beginn.view());
 }
 
-TEST(KlassenSpalten, InsertAtTwentyOnlyClearsIt)
+TEST(KlassenSpalten, InsertOrDeleteAtTwentyOnlyClearsIt)
 {
-    auto p = gefuellter_plan();
-    const plantyp vorher = *p;
-    spalte_einfuegen(*p, 20);
-    for (int k = 1; k <= 19; ++k)
-        erwarte_spalte_wie(*p, k, vorher, k);
-    erwarte_spalte_geleert(*p, 20);
+    for (auto* aendere : {&spalte_einfuegen, &spalte_loeschen}) {
+        SCOPED_TRACE(aendere == &spalte_einfuegen ? "einfuegen" : "loeschen");
+        auto p = gefuellter_plan();
+        const plantyp vorher = *p;
+        aendere(*p, 20);
+        for (int k = 1; k <= 19; ++k)
+            erwarte_spalte_wie(*p, k, vorher, k);
+        erwarte_spalte_geleert(*p, 20);
+    }
 }
 
 TEST(KlassenSpalten, DeleteShiftsTheRightColumnsLeftAndClearsTheLast)
@@ -123,16 +126,6 @@ TEST(KlassenSpalten, DeleteShiftsTheRightColumnsLeftAndClearsTheLast)
     erwarte_spalte_wie(*p, 2, vorher, 2);
     for (int k = 3; k <= 19; ++k)
         erwarte_spalte_wie(*p, k, vorher, k + 1);
-    erwarte_spalte_geleert(*p, 20);
-}
-
-TEST(KlassenSpalten, DeleteOfColumnTwentyOnlyEmptiesIt)
-{
-    auto p = gefuellter_plan();
-    const plantyp vorher = *p;
-    spalte_loeschen(*p, 20);
-    for (int k = 1; k <= 19; ++k)
-        erwarte_spalte_wie(*p, k, vorher, k);
     erwarte_spalte_geleert(*p, 20);
 }
 

@@ -34,13 +34,7 @@ protected:
                const char* raum = "", const char* lehrer2 = "", const char* fach2 = "",
                const char* raum2 = "")
     {
-        zellentyp& z = plan.zelle(tag, stunde, klasse);
-        z.erste.lehrer = lehrer;
-        z.erste.fach = fach;
-        z.erste.raum = raum;
-        z.zweite.lehrer = lehrer2;
-        z.zweite.fach = fach2;
-        z.zweite.raum = raum2;
+        setze_zelle(plan, tag, stunde, klasse, lehrer, fach, raum, lehrer2, fach2, raum2);
     }
 
     void klasse(int c, const char* name, const char* lehrer = "", const char* raum = "")

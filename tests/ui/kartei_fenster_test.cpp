@@ -16,6 +16,7 @@
 
 #include "core/karten_testhilfe.h"
 #include "core/kartei_laden.h"
+#include "bildfarbe.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "print/aufzeichnungs_druckauftrag.h"
@@ -95,17 +96,6 @@ protected:
 };
 
 using karten_testhilfe::karte;
-
-bool hat_farbe(const QImage& bild, QRect bereich, QRgb farbe)
-{
-    for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
-        for (int x = bereich.left(); x <= bereich.right(); ++x) {
-            if (bild.pixel(x, y) == farbe)
-                return true;
-        }
-    }
-    return false;
-}
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "bildfarbe.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
@@ -57,17 +58,6 @@ protected:
     TestDialoge* dialoge = nullptr;
     std::unique_ptr<Hauptfenster> fenster;
 };
-
-bool hat_farbe(const QImage& bild, QRect bereich, QRgb farbe)
-{
-    for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
-        for (int x = bereich.left(); x <= bereich.right(); ++x) {
-            if (bild.pixel(x, y) == farbe)
-                return true;
-        }
-    }
-    return false;
-}
 
 } // namespace
 
