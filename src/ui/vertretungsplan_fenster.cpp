@@ -45,7 +45,7 @@ void liste_fuellen(QListWidget& liste, const std::vector<std::string>& texte)
 
 VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart,
                                                QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
     , sitzung_(sitzung)
     , dialoge_(dialoge)
     , druckstart_(std::move(druckstart))
