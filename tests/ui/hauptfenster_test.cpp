@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
@@ -493,6 +494,34 @@ struct AlleFenster {
 };
 
 } // namespace
+
+TEST(Fenster, EveryButtonAndLabelShowsItsWholeText)
+{
+    AlleFenster alle;
+    for (const auto& [fenster, titel] : alle.mit_titeln()) {
+        fenster->show();
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(fenster))
+                continue;
+            QString text;
+            int frei = 0;
+            if (auto* knopf = qobject_cast<QAbstractButton*>(w)) {
+                text = knopf->text();
+                frei = knopf->width() - 4; // the frame on each side
+                if (!knopf->icon().isNull())
+                    frei -= knopf->iconSize().width() + 4;
+            } else if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
+                text = label->text();
+                frei = label->contentsRect().width();
+            }
+            text.remove('&');
+            if (text.isEmpty() || text.contains('<'))
+                continue;
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(text), frei) << titel << ": " << text.toStdString();
+        }
+        fenster->hide();
+    }
+}
 
 // Runs itself a second time on a virtual X server of its own, where the
 // window system's view of the windows can be read.
