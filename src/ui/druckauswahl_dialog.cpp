@@ -8,7 +8,7 @@
 namespace orbela {
 
 DruckauswahlDialog::DruckauswahlDialog(QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("zum drucken wählen"));

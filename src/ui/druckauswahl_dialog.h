@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 #include <vector>
+
+#include "ui/zentrieren.h"
 
 class QListWidget;
 class QPushButton;
@@ -12,7 +13,7 @@ namespace orbela {
 // "zum drucken wählen": the days, classes, teachers or rooms to print, with
 // several chosen by click, Shift- and Ctrl-click or all at once with "alle".
 // Created once and filled anew by every print command.
-class DruckauswahlDialog : public QDialog {
+class DruckauswahlDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
     explicit DruckauswahlDialog(QWidget* parent = nullptr);

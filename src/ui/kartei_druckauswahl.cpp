@@ -5,7 +5,7 @@
 namespace orbela {
 
 KarteiDruckauswahl::KarteiDruckauswahl(QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
 {
     setObjectName(QStringLiteral("frm_lehrerkartei_druck"));
     setWindowTitle(QStringLiteral("drucken"));

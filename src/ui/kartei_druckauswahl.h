@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/zentrieren.h"
 
 class QPushButton;
 
 namespace orbela {
 
 // "drucken": the choice of the card index printouts.
-class KarteiDruckauswahl : public QDialog {
+class KarteiDruckauswahl : public ZentrierterDialog {
     Q_OBJECT
 public:
     enum class Wahl { keine, adressliste, adressliste_lehrer, geburtstagskalender, karte };

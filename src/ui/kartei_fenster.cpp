@@ -167,7 +167,7 @@ QIcon knopfbild(Bild bild)
 } // namespace
 
 KarteiFenster::KarteiFenster(Sitzung& sitzung, Dialoge& dialoge, QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
     , sitzung_(sitzung)
     , kartei_(sitzung.kartei())
     , dialoge_(dialoge)

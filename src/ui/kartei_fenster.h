@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 
 #include "core/sitzung.h"
 #include "ui/dialoge.h"
 #include "ui/kartei_druckauswahl.h"
+#include "ui/zentrieren.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,7 +22,7 @@ class BildWidget;
 // time. The controls are the editing buffer of the index's working card:
 // `anzeigen` fills them from it, `sichern` takes them back. Every button
 // stores the shown card before it acts, so nothing typed is dropped.
-class KarteiFenster : public QDialog {
+class KarteiFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
     // Runs one card index printout; set by whoever can print.

@@ -9,7 +9,7 @@
 namespace orbela {
 
 LehrerwahlDialog::LehrerwahlDialog(QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Lehrerwahl"));

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 #include <vector>
+
+#include "ui/zentrieren.h"
 
 class QListWidget;
 class QPushButton;
@@ -11,7 +12,7 @@ namespace orbela {
 
 // "Lehrerwahl": picks the absent teacher from the codes of the plan. Its
 // result is OK only through the OK button.
-class LehrerwahlDialog : public QDialog {
+class LehrerwahlDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
     explicit LehrerwahlDialog(QWidget* parent = nullptr);

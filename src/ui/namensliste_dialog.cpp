@@ -6,7 +6,7 @@
 namespace orbela {
 
 NamenslisteDialog::NamenslisteDialog(QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Namensliste"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/zentrieren.h"
 
 class QListWidget;
 class QPushButton;
@@ -9,7 +9,7 @@ namespace orbela {
 
 // "Namensliste": every surname of the card index, one line per card, to pick
 // a card from.
-class NamenslisteDialog : public QDialog {
+class NamenslisteDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
     explicit NamenslisteDialog(QWidget* parent = nullptr);

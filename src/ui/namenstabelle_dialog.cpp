@@ -17,7 +17,7 @@ const NamenstabelleDialog::Art NamenstabelleDialog::raeume{
 
 NamenstabelleDialog::NamenstabelleDialog(const Art& art, std::string programmpfad, Dialoge& dialoge,
                                          QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
     , art_(art)
     , programmpfad_(std::move(programmpfad))
     , dialoge_(dialoge)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "core/namenstabelle.h"
+#include "ui/zentrieren.h"
 
 class QPushButton;
 class QTableWidget;
@@ -16,7 +16,7 @@ class Dialoge;
 // codes and names that the user edits, adds rows to and deletes rows from.
 // Codes must be unique (ignoring case, as the look-up does) and contain no
 // "=". "OK" closes with the result OK; the caller then saves.
-class NamenstabelleDialog : public QDialog {
+class NamenstabelleDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
     struct Art {

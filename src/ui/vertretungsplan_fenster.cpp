@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -45,7 +46,7 @@ void liste_fuellen(QListWidget& liste, const std::vector<std::string>& texte)
 
 VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart,
                                                QWidget* parent)
-    : QDialog(parent)
+    : ZentrierterDialog(parent)
     , sitzung_(sitzung)
     , dialoge_(dialoge)
     , druckstart_(std::move(druckstart))
@@ -61,6 +62,12 @@ void VertretungsplanFenster::baue_fenster()
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Vertretungsplan"));
+    // Arial (or its metric twin), as in the card window: the wider default
+    // font clips "aufgeteilt (##)" in its button.
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPixelSize(13);
+    setFont(schrift);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

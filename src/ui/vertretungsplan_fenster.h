@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <string>
@@ -9,6 +8,7 @@
 #include "core/vertretungsplan.h"
 #include "print/druckauftrag.h"
 #include "ui/dialoge.h"
+#include "ui/zentrieren.h"
 
 class QAction;
 class QLabel;
@@ -26,7 +26,7 @@ class LehrerwahlDialog;
 // substitutes, a double-click or a button assigns. The window keeps its
 // substitution plan for the whole run; the timetable, the options and the
 // teacher list come from the session.
-class VertretungsplanFenster : public QDialog {
+class VertretungsplanFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
     // Runs one printout on a new job named after the printout and its
