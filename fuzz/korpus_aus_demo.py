@@ -84,3 +84,7 @@ assert len(vtp) == 660
 lehrer_karten = [k for k in karten if text(k, "kuerzel")][:4]
 schreibe("vertretung", "beispielschule", vtp + plan + b"".join(listeneintrag(k) for k in lehrer_karten))
 schreibe("vertretung", "zu_kurz", vtp[:659])
+schreibe("namenstabelle", "faecher", open(os.path.join(demo, "faecherkrz.int"), "rb").read())
+schreibe("namenstabelle", "raeume", open(os.path.join(demo, "raumkrz.int"), "rb").read())
+# Print options all on, Thursday, class column 3, teacher "Fi", the plan.
+schreibe("ausdrucke", "beispielschule", bytes([0x0F, 3, 2]) + b"Fi" + plan)
