@@ -41,6 +41,11 @@ class Dialogwaechter final : public Dialoge {
 public:
     QStringList meldungen;
     bool frage(const QString& text) override { return melde(text); }
+    Antwort frage_mit_abbrechen(const QString& text) override
+    {
+        melde(text);
+        return Antwort::abbrechen;
+    }
     void hinweis(const QString& text) override { melde(text); }
     void fehler(const QString& text) override { melde(text); }
     std::optional<QString> datei_oeffnen(const QString&) override { return std::nullopt; }
