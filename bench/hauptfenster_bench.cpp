@@ -25,7 +25,6 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
-#include "ui/plan_seite.h"
 
 extern char** environ;
 
@@ -121,8 +120,9 @@ void BM_TastendruckImHauptfenster(benchmark::State& state)
     }
     fenster.plan_oeffnen(demo_ordner + "/Beispielschule.orb");
     // Lesson 3 of class 4, then the focus into its teacher field.
-    QTest::mouseClick(fenster.bild(1), Qt::LeftButton, {}, QPoint(50 * 4 + 12, 75 * 3 + 37));
-    CodeFeld* feld = fenster.planSeite()->edit(1);
+    QTest::mouseClick(fenster.centralWidget()->findChild<BildWidget*>("Image1"), Qt::LeftButton, {},
+                      QPoint(50 * 4 + 12, 75 * 3 + 37));
+    CodeFeld* feld = fenster.centralWidget()->findChild<CodeFeld*>("edit1");
     feld->setFocus();
     alles_abarbeiten();
     if (!meldungen.meldungen.isEmpty() || feld->text().isEmpty()) {

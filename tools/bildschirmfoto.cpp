@@ -67,7 +67,8 @@ int main(int argc, char* argv[])
     fenster.menue().Planladen1->trigger();
     fenster.tabControl1()->setCurrentIndex(3); // Donnerstag
     // Lesson 3 of class column 6, where one teacher stands in two classes.
-    QTest::mouseClick(fenster.bild(1), Qt::LeftButton, {}, QPoint(6 * 50 + 12, 3 * 75 + 37));
+    QTest::mouseClick(fenster.centralWidget()->findChild<QWidget*>("Image1"), Qt::LeftButton, {},
+                      QPoint(6 * 50 + 12, 3 * 75 + 37));
     QTest::qWait(50);
     if (antworten.fehler_gemeldet())
         return 1;

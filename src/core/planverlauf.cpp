@@ -14,11 +14,11 @@ void Planverlauf::beginnen(const plantyp& stand)
     staende_.clear();
     staende_.push_back(kopie(stand));
     position_ = 0;
-    letzter_schluessel_.clear();
+    letzter_schluessel_ = {};
     gespeichert_ = 0;
 }
 
-void Planverlauf::aufzeichnen(const plantyp& stand, const std::string& schluessel)
+void Planverlauf::aufzeichnen(const plantyp& stand, const Faltschluessel& schluessel)
 {
     if (staende_.empty()) {
         beginnen(stand);
@@ -32,7 +32,7 @@ void Planverlauf::aufzeichnen(const plantyp& stand, const std::string& schluesse
 
     // Folding into the current step keeps one step per field of one cell,
     // but never changes the state that was saved or begun with.
-    const bool falten = !schluessel.empty() && schluessel == letzter_schluessel_ && position_ > 0
+    const bool falten = schluessel.art != Faltschluessel::Art::keiner && schluessel == letzter_schluessel_ && position_ > 0
                         && gespeichert_ != position_;
     letzter_schluessel_ = schluessel;
     if (falten) {
@@ -55,7 +55,7 @@ bool Planverlauf::rueckgaengig(plantyp& plan)
         return false;
     --position_;
     plan = *staende_[position_];
-    letzter_schluessel_.clear();
+    letzter_schluessel_ = {};
     return true;
 }
 
@@ -65,14 +65,14 @@ bool Planverlauf::wiederholen(plantyp& plan)
         return false;
     ++position_;
     plan = *staende_[position_];
-    letzter_schluessel_.clear();
+    letzter_schluessel_ = {};
     return true;
 }
 
 void Planverlauf::als_gespeichert_markieren()
 {
     gespeichert_ = position_;
-    letzter_schluessel_.clear();
+    letzter_schluessel_ = {};
 }
 
 } // namespace orbela

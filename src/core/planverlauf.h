@@ -4,16 +4,30 @@
 #include <deque>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "core/plantyp.h"
 
 namespace orbela {
 
+// What a change edited, for folding keystrokes into one undo step: one field
+// of one cell, of one class record or of one lesson time, or one command
+// made of several changes. Changes without a key are never folded.
+struct Faltschluessel {
+    enum class Art { keiner, code, klassenfeld, zeit, befehl };
+    Art art = Art::keiner;
+    int tag = 0;
+    int stunde = 0;
+    int klasse = 0;
+    int feld = 0;
+    unsigned long befehl = 0; // the number of the command, for Art::befehl
+
+    bool operator==(const Faltschluessel&) const = default;
+};
+
 // The undo history of the timetable: the states of the plan after each
 // change, up to `tiefe` steps back. A change is recorded after it is made;
-// consecutive changes with the same non-empty key (keystrokes in one field
-// of one cell) are folded into one step. The history also knows which state
+// consecutive changes with the same key (keystrokes in one field of one
+// cell) are folded into one step. The history also knows which state
 // was last saved, so the changed-mark can follow undo and redo.
 class Planverlauf {
 public:
@@ -22,7 +36,7 @@ public:
     // An empty history starting at `stand`, which counts as saved.
     void beginnen(const plantyp& stand);
     // The plan after a change.
-    void aufzeichnen(const plantyp& stand, const std::string& schluessel = {});
+    void aufzeichnen(const plantyp& stand, const Faltschluessel& schluessel = {});
 
     bool kann_rueckgaengig() const { return position_ > 0; }
     bool kann_wiederholen() const { return position_ + 1 < staende_.size(); }
@@ -38,7 +52,7 @@ public:
 private:
     std::deque<std::unique_ptr<plantyp>> staende_;
     std::size_t position_ = 0;
-    std::string letzter_schluessel_;
+    Faltschluessel letzter_schluessel_;
     std::optional<std::size_t> gespeichert_;
 };
 

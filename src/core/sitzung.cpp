@@ -1,15 +1,18 @@
 #include "core/sitzung.h"
 
-#include <cstring>
 #include <filesystem>
+#include <memory>
+
+#include "core/init_plan.h"
+#include "core/kartei_dateien.h"
+#include "core/kartei_laden.h"
+#include "core/plan_datei.h"
 
 namespace orbela {
 
 Sitzung::Sitzung(std::string programmpfad)
-    : plan_(std::make_unique<plantyp>())
-    , programmpfad_(std::move(programmpfad))
+    : programmpfad_(std::move(programmpfad))
 {
-    std::memset(static_cast<void*>(plan_.get()), 0, sizeof(plantyp));
 }
 
 Sitzung::Sitzung()
@@ -17,67 +20,40 @@ Sitzung::Sitzung()
 {
 }
 
-void Sitzung::markiere_geaendert(const std::string& schluessel)
+void Sitzung::karten_beim_start_lesen()
 {
-    // Inside an open step every change folds into the step's first one; a
-    // change without a key of its own gets one that nothing else carries.
-    if (schritt_tiefe_ == 0 || schritt_schluessel_.empty()) {
-        std::string eigener = schluessel;
-        if (eigener.empty())
-            eigener = std::to_string(++schritt_nummer_).insert(0, 1, '#');
-        if (schritt_tiefe_ > 0)
-            schritt_schluessel_ = eigener;
-        verlauf_.aufzeichnen(*plan_, eigener);
-    } else {
-        verlauf_.aufzeichnen(*plan_, schritt_schluessel_);
+    kartei_beim_start_lesen(kartei_, programmpfad_);
+}
+
+void Sitzung::neu()
+{
+    const auto plan = std::make_unique<plantyp>();
+    Lehrerliste liste;
+    init_plan(*plan, liste);
+    lehrertyp kartei;
+    const bool karten_gelesen = kartei_fuer_neuen_plan_lesen(kartei, programmpfad_);
+    alle_lehrer(karten_gelesen ? kartei : kartei_, liste);
+
+    if (karten_gelesen)
+        kartei_ = std::move(kartei);
+    lehrerliste_ = std::move(liste);
+    dokument_.beginnen(*plan);
+}
+
+void Sitzung::laden(const std::string& pfad)
+{
+    // The file name is taken over only once the plan has been read, so a
+    // failed load never lets "Speichern" overwrite that file with the old
+    // plan. A card file that cannot be read is reported with the plan loaded.
+    const auto plan = std::make_unique<plantyp>();
+    lade_plan(pfad, *plan);
+    try {
+        lehrerliste_nach_plan_laden(kartei_, lehrerliste_, programmpfad_);
+    } catch (...) {
+        dokument_.beginnen(*plan, pfad);
+        throw;
     }
-    verlauf_geaendert();
-}
-
-Sitzung::Schritt::Schritt(Sitzung& sitzung)
-    : sitzung_(sitzung)
-{
-    if (sitzung_.schritt_tiefe_++ == 0)
-        sitzung_.schritt_schluessel_.clear();
-}
-
-Sitzung::Schritt::~Schritt()
-{
-    if (--sitzung_.schritt_tiefe_ == 0)
-        sitzung_.schritt_schluessel_.clear();
-}
-
-void Sitzung::markiere_unveraendert()
-{
-    verlauf_.als_gespeichert_markieren();
-    verlauf_geaendert();
-}
-
-void Sitzung::plan_begonnen()
-{
-    verlauf_.beginnen(*plan_);
-    verlauf_geaendert();
-}
-
-bool Sitzung::rueckgaengig()
-{
-    const bool getan = verlauf_.rueckgaengig(*plan_);
-    verlauf_geaendert();
-    return getan;
-}
-
-bool Sitzung::wiederholen()
-{
-    const bool getan = verlauf_.wiederholen(*plan_);
-    verlauf_geaendert();
-    return getan;
-}
-
-void Sitzung::verlauf_geaendert()
-{
-    geaendert_ = !verlauf_.ist_gespeichert();
-    if (bei_aenderung_)
-        bei_aenderung_();
+    dokument_.beginnen(*plan, pfad);
 }
 
 } // namespace orbela

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace orbela {
 
@@ -42,5 +43,24 @@ QFont feld_schrift();
 // A code field with object name, hint (tooltip), typing limit and place, as
 // the editing pages lay them out.
 CodeFeld* code_feld(QWidget* eltern, const char* name, const QString& hinweis, int max_getippt, QRect lage);
+
+} // namespace orbela
+
+namespace orbela {
+
+// Sets a field's text from the program; its change handler runs when the
+// text differs, exactly as when the user types it (inside the caller's
+// handler, so that an error stops the caller too).
+template <typename Handler>
+void setze_feldtext(QLineEdit& feld, const QString& text, Handler&& handler)
+{
+    if (feld.text() == text)
+        return;
+    {
+        const QSignalBlocker sperre(&feld);
+        feld.setText(text);
+    }
+    handler();
+}
 
 } // namespace orbela

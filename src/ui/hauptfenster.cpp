@@ -15,12 +15,10 @@
 #include <QToolButton>
 #include <tuple>
 
-#include "canvas/qt_text_1252.h"
-#include "core/kartei_laden.h"
-#include "ui/bild_widget.h"
-#include "ui/codefeld.h"
+#include "ui/datei_befehle.h"
+#include "ui/druckausgabe.h"
+#include "ui/raster_widget.h"
 #include "ui/hauptfenster_druck.h"
-#include "ui/fokus_knopf.h"
 #include "ui/klassen_seite.h"
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
@@ -31,10 +29,12 @@
 
 namespace orbela {
 
-Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, QWidget* parent)
+Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, std::unique_ptr<Druckausgabe> ausgabe,
+                           QWidget* parent)
     : QMainWindow(parent)
     , sitzung_(sitzung)
     , dialoge_(dialoge ? std::move(dialoge) : std::make_unique<QtDialoge>(this))
+    , lauf_(sitzung.dokument(), *dialoge_, [this] { bilder_auffrischen(); })
 {
     baue_fenster();
 
@@ -45,13 +45,15 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, Q
     AnsichtsHost& host = *this;
     ansicht_ = std::make_unique<PlanAnsicht>(sitzung_.plan(), sitzung_.optionen(), sitzung_.lehrerliste(), flaechen,
                                              host);
+    datei_ = std::make_unique<DateiBefehle>(sitzung_, *dialoge_, this);
     druck_ = std::make_unique<DruckBefehle>(sitzung_, *dialoge_, this,
-                                            [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+                                            [this](const QString& text) { statusBar()->showMessage(text, 8000); },
+                                            std::move(ausgabe));
 
     verbinde_signale();
     // The card index is read at start; a file that cannot be read is
     // reported and the program starts all the same.
-    geschuetzt(*dialoge_, [this] { kartei_beim_start_lesen(sitzung_.kartei(), sitzung_.programmpfad()); });
+    geschuetzt(*dialoge_, [this] { sitzung_.karten_beim_start_lesen(); });
     // Status panels 1, 0 and 2 start empty.
     for (QLabel* p : panels_)
         p->clear();
@@ -59,18 +61,23 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, Q
 
 Hauptfenster::~Hauptfenster()
 {
-    sitzung_.bei_aenderung({});
+    sitzung_.dokument().nicht_mehr_beobachten(beobachter_);
+}
+
+void Hauptfenster::plan_oeffnen(const std::string& pfad)
+{
+    lauf_([&] { datei_->plan_laden(pfad); });
 }
 
 void Hauptfenster::baue_fenster()
 {
-    setWindowTitle(QStringLiteral("Orbela V2.2"));
+    setWindowTitle(QStringLiteral("Orbela V" ORBELA_VERSION));
     QFont schrift(QStringLiteral("Sans Serif"));
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPixelSize(13);
     setFont(schrift);
 
-    menue_ = baue_hauptmenue(*menuBar());
+    menue_ = baue_hauptmenue(*menuBar(), sitzung_.optionen());
 
     auto* zentrum = new QWidget(this);
     setCentralWidget(zentrum);
@@ -92,9 +99,7 @@ void Hauptfenster::baue_fenster()
     scrollBox1_ = new QScrollArea(tabControl1_);
     scrollBox1_->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox1_->setGeometry(0, 27, 785, 302);
-    image1_ = new BildWidget(1000, 750);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setContextMenuPolicy(Qt::PreventContextMenu);
+    image1_ = new RasterWidget;
     scrollBox1_->setWidget(image1_);
     scrollBox1_->setFocusPolicy(Qt::NoFocus);
 
@@ -102,9 +107,9 @@ void Hauptfenster::baue_fenster()
     notebook1_ = new QStackedWidget(zentrum);
     notebook1_->setObjectName(QStringLiteral("Notebook1"));
     notebook1_->setGeometry(0, 349, 185, 172);
-    planSeite_ = new PlanSeite;
-    klassenSeite_ = new KlassenSeite;
-    stundenSeite_ = new StundenSeite;
+    planSeite_ = new PlanSeite(sitzung_, lauf_);
+    klassenSeite_ = new KlassenSeite(sitzung_, lauf_);
+    stundenSeite_ = new StundenSeite(sitzung_, lauf_);
     notebook1_->addWidget(planSeite_);
     notebook1_->addWidget(klassenSeite_);
     notebook1_->addWidget(stundenSeite_);
@@ -130,10 +135,6 @@ void Hauptfenster::baue_fenster()
     // PopupMenu1 of the grid, with shortcuts that act on the selected cell.
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-    verzichtbar1_ = popupMenu1_->addAction(QStringLiteral("verzichtbar"));
-    nichtverzichtbar1_ = popupMenu1_->addAction(QStringLiteral("nicht verzichtbar"));
-    popupMenu1_->addSeparator();
-    lschen1_ = popupMenu1_->addAction(QStringLiteral("löschen"));
     tastenkuerzel_anlegen();
 
     form7_ = new LehrerErsetzenDialog(this);
@@ -144,31 +145,22 @@ void Hauptfenster::baue_fenster()
 
 void Hauptfenster::verbinde_signale()
 {
-    connect(menue_.Neu1, &QAction::triggered, this, [this] { ausfuehren([this] { Neu1Click(); }); });
-    connect(menue_.Planladen1, &QAction::triggered, this, [this] { ausfuehren([this] { Planladen1Click(); }); });
-    connect(menue_.Planspeichern1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Planspeichern1Click(); }); });
-    connect(menue_.Planspeichernunter1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Planspeichernunter1Click(); }); });
-    connect(menue_.ExportUVDtxt1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { ExportUVDtxt1Click(); }); });
-    connect(menue_.Lehrerdatei1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Lehrerdatei1Click(); }); });
-    connect(menue_.Rueckgaengig1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Rueckgaengig1Click(); }); });
-    connect(menue_.Wiederholen1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Wiederholen1Click(); }); });
-    // The undo items follow the session's history.
-    sitzung_.bei_aenderung([this] { verlauf_menue_setzen(); });
-    verlauf_menue_setzen();
-    connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
-    connect(menue_.Vertretungsplan1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { Vertretungsplan1Click(); }); });
-    connect(menue_.VertretungsplanDrucken1, &QAction::triggered, this,
-            [this] { ausfuehren([this] { VertretungsplanDrucken1Click(); }); });
-    connect(menue_.Info1, &QAction::triggered, this, [this] { ausfuehren([this] { Info1Click(); }); });
-    connect(menue_.Programmende1, &QAction::triggered, this, [this] { Programmende1Click(); });
+    const auto befehl = [this](QAction* eintrag, auto&& aktion) {
+        connect(eintrag, &QAction::triggered, this, [this, aktion] { lauf_(aktion); });
+    };
+    befehl(menue_.Neu1, [this] { datei_->Neu1Click(); });
+    befehl(menue_.Planladen1, [this] { datei_->Planladen1Click(); });
+    befehl(menue_.Planspeichern1, [this] { datei_->Planspeichern1Click(); });
+    befehl(menue_.Planspeichernunter1, [this] { datei_->Planspeichernunter1Click(); });
+    befehl(menue_.ExportUVDtxt1, [this] { datei_->ExportUVDtxt1Click(); });
+    befehl(menue_.Info1, [this] { datei_->Info1Click(); });
+    befehl(menue_.Lehrerdatei1, [this] { Lehrerdatei1Click(); });
+    befehl(menue_.Rueckgaengig1, [this] { verlauf_zeigen(sitzung_.dokument().rueckgaengig()); });
+    befehl(menue_.Wiederholen1, [this] { verlauf_zeigen(sitzung_.dokument().wiederholen()); });
+    befehl(menue_.Lehrerersetzen1, [this] { Lehrerersetzen1Click(); });
+    befehl(menue_.Vertretungsplan1, [this] { Vertretungsplan1Click(); });
+    befehl(menue_.VertretungsplanDrucken1, [this] { VertretungsplanDrucken1Click(); });
+    connect(menue_.Programmende1, &QAction::triggered, this, [this] { close(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
         {menue_.Gesamtplan1, &DruckBefehle::drucken1Click},
         {menue_.Klassenplan1, &DruckBefehle::Klassenplan1Click},
@@ -181,76 +173,32 @@ void Hauptfenster::verbinde_signale()
         {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
         {menue_.Rau1, &DruckBefehle::Rau1Click},
     };
-    for (const auto& [eintrag, befehl] : druckbefehle) {
-        connect(eintrag, &QAction::triggered, this,
-                [this, befehl = befehl] { ausfuehren([&] { (druck_.get()->*befehl)(); }); });
-    }
+    for (const auto& [eintrag, b] : druckbefehle)
+        befehl(eintrag, [this, b = b] { (druck_.get()->*b)(); });
 
-    const std::array<std::pair<QAction*, bool*>, 11> optionen = {{
-        {menue_.Lehrereinsatz1, &sitzung_.optionen().doppelter_lehrereinsatz},
-        {menue_.Raumnutzung1, &sitzung_.optionen().doppelte_raumnutzung},
-        {menue_.Klassenplananz1, &sitzung_.optionen().klassenplan_anzeigen},
-        {menue_.RaumLehrerplananz1, &sitzung_.optionen().raum_lehrerplan_anzeigen},
-        {menue_.Statistikanz1, &sitzung_.optionen().statistik_anzeigen},
-        {menue_.Lehrereinsatzanz1, &sitzung_.optionen().lehrereinsatz_anzeigen},
-        {menue_.Sporthalle1, &sitzung_.optionen().sporthalle_gelb},
-        {menue_.Schwimmen1, &sitzung_.optionen().schwimmen_blau},
-        {menue_.Foerder1, &sitzung_.optionen().foerder_gruen},
-        {menue_.KlassenlehrerunterlegenAusdruck1, &sitzung_.optionen().klassenlehrer_unterlegen},
-        {menue_.Stunden081, &sitzung_.optionen().stunden_0_8},
-    }};
-    for (const auto& [eintrag, option] : optionen) {
+    for (const auto& [eintrag, option] : optionen_eintraege(menue_, sitzung_.optionen())) {
         connect(eintrag, &QAction::triggered, this, [this, eintrag = eintrag, option = option] {
-            ausfuehren([&] { option_umschalten(eintrag, *option); });
+            lauf_([&] { option_umschalten(eintrag, *option); });
         });
     }
 
-    connect(tabBar_, &QTabBar::currentChanged, this, [this] { ausfuehren([this] { TabControl1Change(); }); });
+    // Whatever a change of the plan touched is drawn again; the undo items
+    // follow the history.
+    beobachter_ = sitzung_.dokument().beobachten([this](const Aenderung& a) { plan_geaendert(a); });
+    plan_geaendert({Aenderung::Art::datei});
 
-    connect(image1_, &BildWidget::mausGedrueckt, this, [this](Qt::MouseButton knopf, int x, int y) {
-        ausfuehren([&] { Image1MouseDown(knopf, x, y); });
+    connect(tabBar_, &QTabBar::currentChanged, this, [this] { lauf_([this] { TabControl1Change(); }); });
+    connect(image1_, &RasterWidget::kopfGewaehlt, this, [this](Qt::MouseButton knopf, int stunde, int klasse) {
+        lauf_([&] { kopf_gewaehlt(knopf, stunde, klasse); });
     });
-    connect(image1_, &BildWidget::mausBewegt, this, [this](int x, int y) { Image1MouseMove(x, y); });
-    connect(verzichtbar1_, &QAction::triggered, this, [this] { ausfuehren([this] { verzichtbar1Click(); }); });
-    connect(nichtverzichtbar1_, &QAction::triggered, this,
-            [this] { ausfuehren([this] { nichtverzichtbar1Click(); }); });
-    connect(lschen1_, &QAction::triggered, this, [this] { ausfuehren([this] { lschen1Click(); }); });
-
-    const std::array<Handler, 7> haken_handler = {nullptr,
-                                                  &Hauptfenster::CheckBox1Click,
-                                                  &Hauptfenster::CheckBox2Click,
-                                                  &Hauptfenster::CheckBox3Click,
-                                                  &Hauptfenster::CheckBox4Click,
-                                                  &Hauptfenster::CheckBox5Click,
-                                                  &Hauptfenster::CheckBox6Click};
-    for (int n = 1; n <= 6; ++n) {
-        const Handler e = zellenfeld_handler(n);
-        const Handler h = haken_handler[static_cast<std::size_t>(n)];
-        connect(planSeite_->edit(n), &QLineEdit::textChanged, this,
-                [this, e] { ausfuehren([this, e] { (this->*e)(); }); });
-        connect(planSeite_->checkBox(n), &QCheckBox::clicked, this,
-                [this, h] { ausfuehren([this, h] { (this->*h)(); }); });
-    }
-    connect(planSeite_->bitBtn2(), &FokusKnopf::fokusErhalten, this,
-            [this] { ausfuehren([this] { BitBtn2Enter(); }); });
-    connect(planSeite_->speedButton1(), &QToolButton::clicked, this,
-            [this] { ausfuehren([this] { SpeedButton1Click(); }); });
-
-    const std::array<std::pair<QLineEdit*, Handler>, 6> kopf_felder = {{
-        {klassenSeite_->Edit7, &Hauptfenster::Edit7Change},
-        {klassenSeite_->Edit8, &Hauptfenster::Edit8Change},
-        {klassenSeite_->Edit9, &Hauptfenster::Edit9Change},
-        {klassenSeite_->Edit12, &Hauptfenster::Edit12Change},
-        {stundenSeite_->edit10, &Hauptfenster::Edit10Change},
-        {stundenSeite_->edit11, &Hauptfenster::Edit11Change},
-    }};
-    connect(klassenSeite_->BitBtn5, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn5Click(); }); });
-    connect(klassenSeite_->BitBtn7, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn7Click(); }); });
-    connect(klassenSeite_->BitBtn6, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn6Click(); }); });
-    for (const auto& [feld, handler] : kopf_felder) {
-        connect(feld, &QLineEdit::textChanged, this,
-                [this, h = handler] { ausfuehren([this, h] { (this->*h)(); }); });
-    }
+    connect(image1_, &RasterWidget::zelleGewaehlt, this,
+            [this](int stunde, int klasse) { lauf_([&] { zelle_gewaehlt(stunde, klasse); }); });
+    connect(image1_, &RasterWidget::kontextmenueBei, this, [this](int, int, QPoint wo) {
+        if (!sitzung_.dokument().kein_plan())
+            popupMenu1_->popup(wo);
+    });
+    connect(planSeite_, &PlanSeite::naechsteStunde, this, &Hauptfenster::zur_naechsten_stunde);
+    connect(klassenSeite_, &KlassenSeite::spalteGeaendert, this, [this] { zeige_seite(Seite::leer); });
 }
 
 void Hauptfenster::tastenkuerzel_anlegen()
@@ -258,30 +206,32 @@ void Hauptfenster::tastenkuerzel_anlegen()
     // The grid takes no keyboard focus, so the popup commands also have
     // shortcuts that act on the selected cell: on its right half while the
     // focus is in a field of the second occupancy.
-    const std::array<std::tuple<QAction*, QKeySequence, Handler>, 3> kuerzel = {{
-        {verzichtbar1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &Hauptfenster::verzichtbar1Click},
-        {nichtverzichtbar1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &Hauptfenster::nichtverzichtbar1Click},
-        {lschen1_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &Hauptfenster::lschen1Click},
+    const std::array<std::tuple<QString, QKeySequence, char, bool>, 3> befehle = {{
+        {QStringLiteral("verzichtbar"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), 'v', false},
+        {QStringLiteral("nicht verzichtbar"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), ' ', false},
+        {QStringLiteral("löschen"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), ' ', true},
     }};
-    for (const auto& [eintrag, taste, handler] : kuerzel) {
+    for (const auto& [text, taste, zeichen, loeschen] : befehle) {
+        if (loeschen)
+            popupMenu1_->addSeparator();
+        QAction* eintrag = popupMenu1_->addAction(text);
         eintrag->setShortcut(taste);
         eintrag->setShortcutContext(Qt::WidgetShortcut); // shown in the popup only
+        connect(eintrag, &QAction::triggered, this,
+                [this, z = zeichen, l = loeschen] { lauf_([&] { zellenbefehl(z, l); }); });
         auto* tastatur = new QAction(this);
         tastatur->setShortcut(taste);
         tastatur->setShortcutContext(Qt::WindowShortcut);
         addAction(tastatur);
-        connect(tastatur, &QAction::triggered, this, [this, h = handler] {
-            ausfuehren([this, h] {
+        connect(tastatur, &QAction::triggered, this, [this, z = zeichen, l = loeschen] {
+            lauf_([&] {
                 // Only while page "Plan" shows the selected cell: after a day
                 // change or a full redraw no cell is highlighted.
-                if (seite() != Seite::plan || !sitzung_.auswahl().ist_zelle())
+                const Auswahl& a = sitzung_.auswahl();
+                if (seite() != Seite::plan || !a.ist_zelle())
                     return;
-                bool rechts = false;
-                for (int n = 4; n <= 6; ++n)
-                    rechts = rechts || planSeite_->edit(n)->hasFocus();
-                maus_x_ = 50 * sitzung_.auswahl().akt_klasse + (rechts ? 37 : 12);
-                maus_y_ = 75 * sitzung_.auswahl().akt_stunde + 37;
-                (this->*h)();
+                image1_->zeige_auf(a.akt_stunde, a.akt_klasse, planSeite_->fokus_rechts());
+                zellenbefehl(z, l);
             });
         });
     }
@@ -294,21 +244,6 @@ void Hauptfenster::bilder_auffrischen()
         pageControl1_->bild(n)->update();
 }
 
-BildWidget* Hauptfenster::bild(int n) const
-{
-    return n == 1 ? image1_ : pageControl1_->bild(n);
-}
-
-QWidget* Hauptfenster::notebook1() const
-{
-    return notebook1_;
-}
-
-QWidget* Hauptfenster::pageControl1() const
-{
-    return pageControl1_;
-}
-
 Hauptfenster::Seite Hauptfenster::seite() const
 {
     return static_cast<Seite>(notebook1_->currentIndex());
@@ -319,35 +254,12 @@ void Hauptfenster::zeige_seite(Seite seite)
     notebook1_->setCurrentIndex(static_cast<int>(seite));
 }
 
-QString Hauptfenster::statuszeile(int panel) const
-{
-    return panels_[static_cast<std::size_t>(panel)]->text();
-}
-
-void Hauptfenster::setze_status(int panel, const QString& text)
-{
-    panels_[static_cast<std::size_t>(panel)]->setText(text);
-}
-
-void Hauptfenster::setze_feldtext(QLineEdit* feld, const QString& text, void (Hauptfenster::*handler)())
-{
-    if (feld->text() == text)
-        return;
-    {
-        const QSignalBlocker sperre(feld);
-        feld->setText(text);
-    }
-    // Runs inside the caller's handler, so an error stops the caller too.
-    (this->*handler)();
-}
-
 // --- AnsichtsHost
 
 void Hauptfenster::statuszeilen_leeren()
 {
-    setze_status(1, QString());
-    setze_status(2, QString());
-    setze_status(0, QString());
+    for (QLabel* p : panels_)
+        p->clear();
 }
 
 void Hauptfenster::tag_reiter_setzen(int tag)
@@ -362,28 +274,10 @@ void Hauptfenster::bild_sichtbar(int bild, bool sichtbar)
     pageControl1_->bild(bild)->setVisible(sichtbar);
 }
 
-// --- day tabs and window
-
-void Hauptfenster::TabControl1Change()
-{
-    if (tab_sperre_)
-        return;
-    sitzung_.auswahl().akt_tag = static_cast<std::uint16_t>(tabBar_->currentIndex() + 1);
-    ansicht_->aufbau_plan();
-    ansicht_->anzeigen(sitzung_.auswahl().akt_tag);
-    zeige_seite(Seite::leer);
-}
-
 void Hauptfenster::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
-}
-
-void Hauptfenster::FormResize()
-{
-    // Grows the grid and moves the lower half down; below 800 x 600 the
-    // controls keep the sizes of the last larger state.
+    // Below 800 x 600 the controls keep the sizes of the last larger state.
     const int w = width();
     const int h = height();
     if (h > 600 && w > 800) {
@@ -395,38 +289,15 @@ void Hauptfenster::FormResize()
     }
 }
 
-void Hauptfenster::Programmende1Click()
-{
-    close();
-}
-
 void Hauptfenster::closeEvent(QCloseEvent* event)
 {
     bool schliessen = false;
-    geschuetzt(*dialoge_, [&] { schliessen = aenderungen_sichern(); });
+    geschuetzt(*dialoge_, [&] { schliessen = datei_->aenderungen_sichern(); });
     bilder_auffrischen();
     if (schliessen)
         event->accept();
     else
         event->ignore();
-}
-
-void Hauptfenster::neu_zeichnen()
-{
-    ansicht_->aufbau_plan();
-    ansicht_->anzeigen(sitzung_.auswahl().akt_tag);
-}
-
-void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
-{
-    option = eintrag->isChecked();
-    if (eintrag == menue_.Lehrereinsatz1 || eintrag == menue_.Raumnutzung1 || eintrag == menue_.Stunden081) {
-        neu_zeichnen();
-        zeige_seite(Seite::leer);
-    } else if (eintrag == menue_.Klassenplananz1 || eintrag == menue_.RaumLehrerplananz1
-               || eintrag == menue_.Statistikanz1 || eintrag == menue_.Lehrereinsatzanz1) {
-        ansicht_->leere_felder();
-    }
 }
 
 } // namespace orbela

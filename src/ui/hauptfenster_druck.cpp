@@ -1,6 +1,5 @@
 #include "ui/hauptfenster_druck.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,16 +13,11 @@
 #include "ui/druckauswahl_dialog.h"
 #include "ui/druckdatum.h"
 #include "ui/namenstabelle_dialog.h"
+#include "ui/wartecursor.h"
 
 namespace orbela {
 
 namespace {
-
-// The wait cursor is restored however a command ends.
-struct Wartecursor {
-    Wartecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wartecursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QString q(std::string_view text_1252)
 {
@@ -33,11 +27,11 @@ QString q(std::string_view text_1252)
 } // namespace
 
 DruckBefehle::DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern,
-                           std::function<void(const QString&)> meldung)
+                           std::function<void(const QString&)> meldung, std::unique_ptr<Druckausgabe> ausgabe)
     : sitzung_(sitzung)
     , dialoge_(dialoge)
     , meldung_(std::move(meldung))
-    , ausgabe_(std::make_unique<Druckausgabe>(sitzung.programmpfad()))
+    , ausgabe_(ausgabe ? std::move(ausgabe) : std::make_unique<Druckausgabe>(sitzung.programmpfad()))
     , form4_(std::make_unique<DruckauswahlDialog>(eltern))
     , form8_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::faecher, sitzung.programmpfad(), dialoge,
                                                    eltern))
@@ -72,9 +66,12 @@ void DruckBefehle::drucke(const QString& ausdruck, const QString& thema,
     if (datei.isEmpty())
         return;
     dateien_ << datei;
-    const QString relativ = QDir(QFile::decodeName(QByteArray::fromStdString(sitzung_.programmpfad())))
-                                .relativeFilePath(datei);
-    meldung_(QStringLiteral("Gespeichert als %1").arg(relativ));
+    meldung_(QStringLiteral("Gespeichert als %1").arg(relativ_zum_programm(datei)));
+}
+
+QString DruckBefehle::relativ_zum_programm(const QString& pfad) const
+{
+    return QDir(QFile::decodeName(QByteArray::fromStdString(sitzung_.programmpfad()))).relativeFilePath(pfad);
 }
 
 void DruckBefehle::fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag)
@@ -83,8 +80,7 @@ void DruckBefehle::fuer_jedes(const std::vector<int>& positionen, const std::fun
     for (int p : positionen)
         drucke_eintrag(p);
     if (dateien_.size() > 1) {
-        const QString ordner = QDir(QFile::decodeName(QByteArray::fromStdString(sitzung_.programmpfad())))
-                                   .relativeFilePath(QFileInfo(dateien_.back()).absolutePath());
+        const QString ordner = relativ_zum_programm(QFileInfo(dateien_.back()).absolutePath());
         meldung_(QStringLiteral("%1 Ausdrucke gespeichert in %2").arg(dateien_.size()).arg(ordner));
     }
 }

@@ -25,8 +25,10 @@ struct Druckdaten;
 // selection window, the name-table windows and where the jobs go.
 class DruckBefehle {
 public:
-    // `meldung` shows a short notice in the status bar.
-    DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, std::function<void(const QString&)> meldung);
+    // `meldung` shows a short notice in the status bar; jobs go to `ausgabe`
+    // (by default the printer set up, or PDF files in the program folder).
+    DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, std::function<void(const QString&)> meldung,
+                 std::unique_ptr<Druckausgabe> ausgabe = nullptr);
     ~DruckBefehle();
 
     void drucken1Click();          // "Gesamtplan"
@@ -47,8 +49,8 @@ public:
 
     Druckausgabe& ausgabe() { return *ausgabe_; }
     DruckauswahlDialog& form4() { return *form4_; }
-    NamenstabelleDialog& form8() { return *form8_; }
-    NamenstabelleDialog& form9() { return *form9_; }
+    // A file's path as seen from the program folder, for notices.
+    QString relativ_zum_programm(const QString& pfad) const;
 
 private:
     // Fills the selection window, shows it and returns the chosen list

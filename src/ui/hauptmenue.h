@@ -1,12 +1,17 @@
 #pragma once
 
+#include <array>
+#include <utility>
+
+#include "core/optionen.h"
+
 class QAction;
 class QMenuBar;
 
 namespace orbela {
 
 // The items of the main menu, built into a menu bar in their order with
-// their separators and check-mark defaults.
+// their separators; the check marks of "Optionen" start as `optionen` are.
 struct Hauptmenue {
     // Datei
     QAction* Neu1 = nullptr;
@@ -47,6 +52,9 @@ struct Hauptmenue {
     QAction* Rau1 = nullptr;
 };
 
-Hauptmenue baue_hauptmenue(QMenuBar& leiste);
+Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& optionen);
+
+// The check-mark items of "Optionen" with the option each one switches.
+std::array<std::pair<QAction*, bool*>, 11> optionen_eintraege(const Hauptmenue& menue, Optionen& optionen);
 
 } // namespace orbela

@@ -12,7 +12,7 @@ InfoFenster::InfoFenster(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Info"));
     auto* layout = new QVBoxLayout(this);
-    auto* name = new QLabel(QStringLiteral("<b>Orbela</b> Version 2.2"), this);
+    auto* name = new QLabel(QStringLiteral("<b>Orbela</b> Version " ORBELA_VERSION), this);
     auto* zweck = new QLabel(QStringLiteral("Stundenplan, Vertretungsplan und Lehrerkartei "
                                             "für kleine Grundschulen."),
                              this);

@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QToolButton>
 
+#include "canvas/qt_text_1252.h"
+#include "core/sitzung.h"
+#include "ui/befehlslauf.h"
 #include "ui/codefeld.h"
 #include "ui/fokus_knopf.h"
 
@@ -27,8 +30,12 @@ constexpr std::array<QPoint, 6> haken = {
 };
 } // namespace
 
-PlanSeite::PlanSeite(QWidget* parent)
+using Handler = void (PlanSeite::*)();
+
+PlanSeite::PlanSeite(Sitzung& sitzung, Befehlslauf& lauf, QWidget* parent)
     : QWidget(parent)
+    , sitzung_(sitzung)
+    , lauf_(lauf)
 {
     for (int n = 1; n <= 6; ++n) {
         const FeldLage& lage = felder[static_cast<std::size_t>(n - 1)];
@@ -63,6 +70,118 @@ PlanSeite::PlanSeite(QWidget* parent)
     for (int n = 1; n < 6; ++n)
         setTabOrder(edit(n), edit(n + 1));
     setTabOrder(edit(6), bitBtn2_);
+
+    static constexpr std::array<std::pair<Handler, Handler>, 6> handler = {{
+        {&PlanSeite::Edit1Change, &PlanSeite::CheckBox1Click},
+        {&PlanSeite::Edit2Change, &PlanSeite::CheckBox2Click},
+        {&PlanSeite::Edit3Change, &PlanSeite::CheckBox3Click},
+        {&PlanSeite::Edit4Change, &PlanSeite::CheckBox4Click},
+        {&PlanSeite::Edit5Change, &PlanSeite::CheckBox5Click},
+        {&PlanSeite::Edit6Change, &PlanSeite::CheckBox6Click},
+    }};
+    for (int n = 1; n <= 6; ++n) {
+        const auto [aenderung, klick] = handler[static_cast<std::size_t>(n - 1)];
+        connect(edit(n), &QLineEdit::textChanged, this, [this, h = aenderung] { lauf_([&] { (this->*h)(); }); });
+        connect(checks_[static_cast<std::size_t>(n)], &QCheckBox::clicked, this,
+                [this, h = klick] { lauf_([&] { (this->*h)(); }); });
+    }
+    connect(bitBtn2_, &FokusKnopf::fokusErhalten, this, [this] { lauf_([this] { BitBtn2Enter(); }); });
+    connect(speedButton1_, &QToolButton::clicked, this, [this] { lauf_([this] { SpeedButton1Click(); }); });
+}
+
+namespace {
+constexpr Codefeld codefeld(int n)
+{
+    return static_cast<Codefeld>(n - 1);
+}
+
+// The code of the cell that edit n (1..6) shows.
+QString code_text(const zellentyp& z, int n)
+{
+    const belegungtyp& b = n <= 3 ? z.erste : z.zweite;
+    const PString<4>& code = (n - 1) % 3 == 0 ? b.lehrer : (n - 1) % 3 == 1 ? b.fach : b.raum;
+    return qstring_aus_1252(code.view());
+}
+} // namespace
+
+void PlanSeite::zeige_zelle()
+{
+    const Auswahl& a = sitzung_.auswahl();
+    for (int n = 1; n <= 6; ++n) {
+        const zellentyp& z = sitzung_.plan().zelle(a.akt_tag, a.akt_stunde, a.akt_klasse);
+        setze_feldtext(*edit(n), code_text(z, n), [this, n] { zellenfeld_geaendert(n); });
+    }
+}
+
+bool PlanSeite::fokus_rechts() const
+{
+    return edit(4)->hasFocus() || edit(5)->hasFocus() || edit(6)->hasFocus();
+}
+
+void PlanSeite::zellenfeld_geaendert(int n)
+{
+    const Auswahl& a = sitzung_.auswahl();
+    if (a.ist_zelle())
+        sitzung_.dokument().setze_code({a.akt_tag, a.akt_stunde, a.akt_klasse}, codefeld(n),
+                                       text_1252_aus_qstring(edit(n)->text()));
+}
+
+void PlanSeite::Edit1Change() { zellenfeld_geaendert(1); }
+void PlanSeite::Edit2Change() { zellenfeld_geaendert(2); }
+void PlanSeite::Edit3Change() { zellenfeld_geaendert(3); }
+void PlanSeite::Edit4Change() { zellenfeld_geaendert(4); }
+void PlanSeite::Edit5Change() { zellenfeld_geaendert(5); }
+void PlanSeite::Edit6Change() { zellenfeld_geaendert(6); }
+
+void PlanSeite::tabstopp_setzen(int n)
+{
+    edit(n)->setFocusPolicy(checks_[static_cast<std::size_t>(n)]->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void PlanSeite::CheckBox1Click() { tabstopp_setzen(1); }
+void PlanSeite::CheckBox2Click() { tabstopp_setzen(2); }
+void PlanSeite::CheckBox3Click() { tabstopp_setzen(3); }
+void PlanSeite::CheckBox4Click() { tabstopp_setzen(4); }
+void PlanSeite::CheckBox5Click() { tabstopp_setzen(5); }
+void PlanSeite::CheckBox6Click() { tabstopp_setzen(6); }
+
+CodeFeld* PlanSeite::fokus_auf_erstes_feld()
+{
+    CodeFeld* ziel = edit(1);
+    for (int n = 1; n <= 6; ++n) {
+        if (checks_[static_cast<std::size_t>(n)]->isChecked()) {
+            ziel = edit(n);
+            break;
+        }
+    }
+    ziel->setFocus(Qt::TabFocusReason);
+    return ziel;
+}
+
+void PlanSeite::BitBtn2Enter()
+{
+    // This page, and so this button, is only shown while a cell is selected.
+    if (!sitzung_.auswahl().ist_zelle()) {
+        edit(1)->setFocus();
+        return;
+    }
+    // The focus leaves the button first: an error shown below must not find
+    // it there when the window becomes active again.
+    CodeFeld* ziel = fokus_auf_erstes_feld();
+    emit naechsteStunde();
+    zeige_zelle();
+    ziel->selectAll(); // typing replaces the code, as after Tab
+}
+
+void PlanSeite::SpeedButton1Click()
+{
+    if (!sitzung_.auswahl().ist_zelle())
+        return;
+    emit naechsteStunde();
+    fokus_auf_erstes_feld();
+    // The texts of the cell left behind are written into the new cell.
+    for (int n = 1; n <= 6; ++n)
+        zellenfeld_geaendert(n);
 }
 
 } // namespace orbela

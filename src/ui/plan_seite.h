@@ -8,24 +8,55 @@ class QToolButton;
 
 namespace orbela {
 
+class Befehlslauf;
 class CodeFeld;
 class FokusKnopf;
+class Sitzung;
 
 // Page "Plan" of the editing area: the six code fields of the selected
 // cell, the check boxes that make them Tab stops, the advance button and
-// the copy button.
+// the copy button, with their handlers.
 class PlanSeite : public QWidget {
     Q_OBJECT
 public:
-    explicit PlanSeite(QWidget* parent = nullptr);
+    PlanSeite(Sitzung& sitzung, Befehlslauf& lauf, QWidget* parent = nullptr);
 
-    // edit1..edit6 and CheckBox1..CheckBox6 are at index 1..6.
-    CodeFeld* edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
-    QCheckBox* checkBox(int n) const { return checks_[static_cast<std::size_t>(n)]; }
-    FokusKnopf* bitBtn2() const { return bitBtn2_; }
-    QToolButton* speedButton1() const { return speedButton1_; }
+    // Shows the codes of the selected cell of the day.
+    void zeige_zelle();
+    // True while the focus is in a field of the second occupancy.
+    bool fokus_rechts() const;
+
+signals:
+    // The selection is to move one lesson down; the window moves, scrolls
+    // and highlights it before this page goes on.
+    void naechsteStunde();
 
 private:
+    void Edit1Change();
+    void Edit2Change();
+    void Edit3Change();
+    void Edit4Change();
+    void Edit5Change();
+    void Edit6Change();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void CheckBox5Click();
+    void CheckBox6Click();
+    void BitBtn2Enter();
+    void SpeedButton1Click();
+
+    // Edit1Change .. Edit6Change for n = 1..6.
+    void zellenfeld_geaendert(int n);
+    void tabstopp_setzen(int n);
+    // Focuses the first edit field that is a Tab stop (edit1 if none is).
+    CodeFeld* fokus_auf_erstes_feld();
+    CodeFeld* edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
+
+    Sitzung& sitzung_;
+    Befehlslauf& lauf_;
+    // edit1..edit6 and CheckBox1..CheckBox6 are at index 1..6.
     std::array<CodeFeld*, 7> edits_{};
     std::array<QCheckBox*, 7> checks_{};
     FokusKnopf* bitBtn2_ = nullptr;

@@ -32,8 +32,6 @@ public:
     void neue_seite() override;
     void beenden() override;
 
-    QPrinter& drucker() { return *drucker_; }
-
 private:
     std::unique_ptr<QPrinter> eigener_drucker_;
     QPrinter* drucker_;

@@ -191,3 +191,39 @@ void PlanAnsicht::leere_felder()
 }
 
 } // namespace orbela
+
+namespace orbela {
+
+void PlanAnsicht::neu_zeichnen(int tag)
+{
+    aufbau_plan();
+    anzeigen(tag);
+}
+
+void PlanAnsicht::zeige_aenderung(const Aenderung& aenderung, const Auswahl& a)
+{
+    const Zellort& o = aenderung.ort;
+    const auto gewaehlt = [&](int stunde, int klasse) { return a.akt_stunde == stunde && a.akt_klasse == klasse; };
+    switch (aenderung.art) {
+    case Aenderung::Art::zelle:
+        if (o.tag == a.akt_tag)
+            feld(o.tag, o.stunde, gewaehlt(o.stunde, o.klasse), o.klasse);
+        break;
+    case Aenderung::Art::stunde:
+        feld(a.akt_tag, o.stunde, gewaehlt(o.stunde, 0), 0);
+        break;
+    case Aenderung::Art::klasse:
+        feld(a.akt_tag, 0, gewaehlt(0, o.klasse), o.klasse);
+        break;
+    case Aenderung::Art::neuer_plan:
+        leere_felder();
+        [[fallthrough]];
+    case Aenderung::Art::alles:
+        neu_zeichnen(a.akt_tag);
+        break;
+    case Aenderung::Art::datei:
+        break;
+    }
+}
+
+} // namespace orbela

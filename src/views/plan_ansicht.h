@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/auswahl.h"
+#include "core/dokument.h"
 #include "core/lehrerliste.h"
 #include "core/optionen.h"
 #include "core/plantyp.h"
@@ -30,6 +32,12 @@ public:
     void feld(int tag, int stunde, bool hervorgehoben, int klasse);
     // Blanks every side-view image.
     void leere_felder();
+    // The blank grid and every cell of the day, nothing highlighted.
+    void neu_zeichnen(int tag);
+    // Draws again what a change of the plan touched: the cell or header
+    // (highlighted when selected) if it is on the shown day, or the whole
+    // grid; a new plan also blanks the side views.
+    void zeige_aenderung(const Aenderung& aenderung, const Auswahl& auswahl);
 
     // Conflict colours of one lesson row: teachers, rooms.
     void check_1(int tag, int stunde, bool hervorgehoben, int klasse);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "canvas/canvas.h"
+#include "core/plantyp.h"
 
 namespace orbela::raster {
 
@@ -16,6 +18,30 @@ inline constexpr int zeile = 75;
 
 constexpr int links(int klasse) { return spalte * klasse; }
 constexpr int oben(int stunde) { return zeile * stunde; }
+
+// What a point of the image lies on: lesson 0 is the class header row,
+// class 0 the lesson header column, both 0 the day corner. `rechts` is the
+// right half of the column, where a double cell shows its second occupancy.
+struct Treffer {
+    int stunde;
+    int klasse;
+    bool rechts;
+
+    constexpr bool ist_zelle() const { return stunde >= 1 && klasse >= 1; }
+};
+
+// Nothing for points left of or above the image, and below lesson 9 or
+// beyond class 20.
+constexpr std::optional<Treffer> treffer_bei(int x, int y)
+{
+    if (x < 0 || y < 0 || x / spalte > anzahl_klassen || y / zeile > anzahl_stunden)
+        return std::nullopt;
+    return Treffer{y / zeile, x / spalte, x % spalte >= spalte / 2};
+}
+
+// A point inside the cell, on its left or right half.
+constexpr int punkt_x(int klasse, bool rechts) { return links(klasse) + (rechts ? 37 : 12); }
+constexpr int punkt_y(int stunde) { return oben(stunde) + 37; }
 
 // Font sizes in points.
 inline constexpr int gross = 12;

@@ -9,12 +9,15 @@ namespace {
 
 // A history over a plan whose teacher code of Monday lesson 1, class 1
 // names the step it was made in.
+const Faltschluessel feld1{Faltschluessel::Art::code, 1, 1, 1, 1};
+const Faltschluessel feld2{Faltschluessel::Art::code, 1, 1, 1, 2};
+
 struct Verlauf : ::testing::Test {
     std::unique_ptr<plantyp> plan = neuer_plan();
     Planverlauf verlauf;
 
     void SetUp() override { verlauf.beginnen(*plan); }
-    void aendern(const char* code, const std::string& schluessel = {})
+    void aendern(const char* code, const Faltschluessel& schluessel = {})
     {
         plan->zelle(1, 1, 1).erste.lehrer = code;
         verlauf.aufzeichnen(*plan, schluessel);
@@ -49,9 +52,9 @@ TEST_F(Verlauf, UndoAndRedoWalkTheStatesAndTheSavedMarkFollows)
 
 TEST_F(Verlauf, KeystrokesInOneFieldAreOneStepButNotAcrossASaveOrAnUndo)
 {
-    aendern("A", "1/1/1/e1");
-    aendern("Ab", "1/1/1/e1");
-    aendern("X", "1/1/1/e2");
+    aendern("A", feld1);
+    aendern("Ab", feld1);
+    aendern("X", feld2);
     verlauf.rueckgaengig(*plan);
     EXPECT_EQ(code(), "Ab");
     verlauf.rueckgaengig(*plan);
@@ -59,7 +62,7 @@ TEST_F(Verlauf, KeystrokesInOneFieldAreOneStepButNotAcrossASaveOrAnUndo)
 
     verlauf.wiederholen(*plan);
     verlauf.als_gespeichert_markieren();
-    aendern("Abc", "1/1/1/e1");
+    aendern("Abc", feld1);
     ASSERT_TRUE(verlauf.rueckgaengig(*plan));
     EXPECT_EQ(code(), "Ab");
     EXPECT_TRUE(verlauf.ist_gespeichert());

@@ -5,6 +5,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "fenster_zugriff.h"
 #include "test_dialoge.h"
 #include "ui/bild_widget.h"
 #include "ui/hauptfenster.h"
@@ -12,6 +13,7 @@
 #include "views/plan_ansicht.h"
 
 using namespace orbela;
+using namespace fenster_zugriff;
 
 namespace {
 
@@ -62,13 +64,13 @@ TEST(Bildschaerfe, EveryImageHasTheRatioOfItsScreen)
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         EXPECT_EQ(v, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     }
-    f.fenster.menue().Neu1->trigger();
+    aktion(f.fenster, "Neu1")->trigger();
     for (int n = 1; n <= 11; ++n) {
-        BildWidget* b = f.fenster.bild(n);
+        BildWidget* b = bild(f.fenster, n);
         EXPECT_EQ(b->bild().devicePixelRatio(), v) << n;
         EXPECT_EQ(b->bild().size(), b->size() * v) << n;
     }
-    EXPECT_EQ(f.fenster.bild(1)->size(), QSize(1000, 750));
+    EXPECT_EQ(bild(f.fenster, 1)->size(), QSize(1000, 750));
 
     // The card window's own button pictures (24 x 24) as well.
     KarteiFenster kartei(f.sitzung, f.waechter);
@@ -85,20 +87,17 @@ TEST(Bildschaerfe, EveryImageHasTheRatioOfItsScreen)
 TEST(Bildschaerfe, AtRatioTwoTheGridHasTwiceThePixelsAndItsTextTwiceTheSize)
 {
     Fenster f;
-    f.fenster.menue().Neu1->trigger();
-    zellentyp& z = f.sitzung.plan().zelle(1, 1, 1);
-    z.erste.lehrer = "Ma";
-    z.erste.fach = "De";
-    z.erste.raum = "R1";
-    BildWidget& raster = *f.fenster.bild(1);
+    aktion(f.fenster, "Neu1")->trigger();
+    for (const auto& [feld, code] : {std::pair{Codefeld::lehrer, "Ma"}, {Codefeld::fach, "De"}, {Codefeld::raum, "R1"}})
+        f.sitzung.dokument().setze_code({1, 1, 1}, feld, code);
+    BildWidget& raster = *bild(f.fenster, 1);
     // The teacher's row of the cell of lesson 1, class 1, inside its lines.
     const QRect zelle(52, 77, 46, 22);
 
     QRect einfach;
     for (const int v : {1, 2}) {
         raster.setze_pixelverhaeltnis(v);
-        f.fenster.ansicht().aufbau_plan();
-        f.fenster.ansicht().anzeigen(1);
+        f.sitzung.dokument().beginnen(f.sitzung.plan()); // drawn anew
         const QImage& bild = raster.bild();
         ASSERT_EQ(bild.size(), QSize(1000, 750) * v);
         const QRect bereich(zelle.topLeft() * v, zelle.size() * v);

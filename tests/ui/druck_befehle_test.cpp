@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "pdf_werkzeug.h"
+#include "fenster_zugriff.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
@@ -16,6 +17,7 @@
 #include "ui/namenstabelle_dialog.h"
 
 using namespace orbela;
+using namespace fenster_zugriff;
 
 namespace {
 
@@ -28,22 +30,21 @@ protected:
     {
         auto d = std::make_unique<TestDialoge>();
         dialoge = d.get();
-        fenster = std::make_unique<Hauptfenster>(sitzung, std::move(d));
-        fenster->druck().ausgabe().nur_pdf(true);
-        fenster->menue().Neu1->trigger();
-        plantyp& p = sitzung.plan();
+        fenster = std::make_unique<Hauptfenster>(sitzung, std::move(d), nur_pdf(sitzung.programmpfad()));
+        aktion(*fenster, "Neu1")->trigger();
+        Dokument& p = sitzung.dokument();
         const char* namen[] = {"1a", "2b", "3c"};
         for (int c = 1; c <= 3; ++c)
-            p.klasse(c).klasse = namen[c - 1];
-        p.klasse(1).klassenlehrer = "Ab";
+            p.setze_klassenfeld(c, Klassenfeld::klasse, namen[c - 1]);
+        p.setze_klassenfeld(1, Klassenfeld::klassenlehrer, "Ab");
         for (int d = 1; d <= 5; ++d) {
-            p.zelle(d, 1, 1).erste.lehrer = "Ab";
-            p.zelle(d, 1, 1).erste.fach = "De";
-            p.zelle(d, 1, 1).erste.raum = "TU";
-            p.zelle(d, 2, 2).erste.lehrer = "Cd";
-            p.zelle(d, 2, 2).erste.raum = "Tu";
+            p.setze_code({d, 1, 1}, Codefeld::lehrer, "Ab");
+            p.setze_code({d, 1, 1}, Codefeld::fach, "De");
+            p.setze_code({d, 1, 1}, Codefeld::raum, "TU");
+            p.setze_code({d, 2, 2}, Codefeld::lehrer, "Cd");
+            p.setze_code({d, 2, 2}, Codefeld::raum, "Tu");
         }
-        p.zelle(2, 7, 3).erste.lehrer = "Qq";
+        p.setze_code({2, 7, 3}, Codefeld::lehrer, "Qq");
     }
 
     // Answers the selection window by choosing the list positions given
@@ -80,7 +81,7 @@ protected:
 
 TEST_F(DruckBefehleTest, EveryPrintoutFromTheMenuIsOnePdfPage)
 {
-    const Hauptmenue& m = fenster->menue();
+    const auto m = [&](const char* name) { return aktion(*fenster, name); };
     schreibe(ordner.pfad("faecherkrz.int"), "de=Deutsch\r\n");
     struct Fall {
         QAction* eintrag;
@@ -89,13 +90,13 @@ TEST_F(DruckBefehleTest, EveryPrintoutFromTheMenuIsOnePdfPage)
         QStringList texte;
     };
     const std::vector<Fall> faelle = {
-        {m.Gesamtplan1, {1}, "Gesamtplan Di.pdf", {"Di", "1a", "Stand:"}},
-        {m.Klassenplan1, {0}, "Klassenplan 1a.pdf", {"Klasse: 1a", "Lehrer: Ab", "Gesamtstundenzahl: 5"}},
-        {m.Klassenplanquer1, {0}, "Klassenplan quer 1a.pdf", {"Montag", "Deutsch"}},
-        {m.Lehrerplan1, {0}, "Lehrerplan Ab.pdf", {"Lehrer: Ab", "Gesamtstundenzahl: 5"}},
-        {m.Raumplan1, {0}, "Raumplan TU.pdf", {"Raum: TU", "Ab"}},
-        {m.Uebersichtsplan1, {}, "Übersichtsplan.pdf", {"Mo", "Fr", "Qq", "Stand:"}},
-        {m.Uebersichtsplan161, {}, "Übersichtsplan (1-6).pdf", {"Mo", "Fr", "Stand:"}},
+        {m("Gesamtplan1"), {1}, "Gesamtplan Di.pdf", {"Di", "1a", "Stand:"}},
+        {m("Klassenplan1"), {0}, "Klassenplan 1a.pdf", {"Klasse: 1a", "Lehrer: Ab", "Gesamtstundenzahl: 5"}},
+        {m("Klassenplanquer1"), {0}, "Klassenplan quer 1a.pdf", {"Montag", "Deutsch"}},
+        {m("Lehrerplan1"), {0}, "Lehrerplan Ab.pdf", {"Lehrer: Ab", "Gesamtstundenzahl: 5"}},
+        {m("Raumplan1"), {0}, "Raumplan TU.pdf", {"Raum: TU", "Ab"}},
+        {m("Uebersichtsplan1"), {}, "Übersichtsplan.pdf", {"Mo", "Fr", "Qq", "Stand:"}},
+        {m("Uebersichtsplan161"), {}, "Übersichtsplan (1-6).pdf", {"Mo", "Fr", "Stand:"}},
     };
     for (const Fall& f : faelle) {
         waehle(f.wahl);
@@ -115,18 +116,18 @@ TEST_F(DruckBefehleTest, EveryPrintoutFromTheMenuIsOnePdfPage)
 TEST_F(DruckBefehleTest, ChosenEntriesPrintInListOrderOneJobEach)
 {
     waehle({4, 0, 2});
-    fenster->menue().Gesamtplan1->trigger();
+    aktion(*fenster, "Gesamtplan1")->trigger();
     EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
     EXPECT_EQ(pdfs(), (QStringList{"Gesamtplan Mo.pdf", "Gesamtplan Mi.pdf", "Gesamtplan Fr.pdf"}));
     EXPECT_EQ(fenster->statusBar()->currentMessage(), "3 Ausdrucke gespeichert in Ausdrucke");
 
     waehle({-1});
-    fenster->menue().Klassenplan1->trigger();
+    aktion(*fenster, "Klassenplan1")->trigger();
     EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c"}));
     EXPECT_EQ(pdfs().mid(3), (QStringList{"Klassenplan 1a.pdf", "Klassenplan 2b.pdf", "Klassenplan 3c.pdf"}));
 
     waehle({-1});
-    fenster->menue().Raumplan1->trigger();
+    aktion(*fenster, "Raumplan1")->trigger();
     EXPECT_EQ(angeboten, (QStringList{"TU", "Tu"}));
     EXPECT_TRUE(text("Raumplan Tu.pdf").contains("Cd"));
     EXPECT_FALSE(text("Raumplan Tu.pdf").contains("Ab"));
@@ -135,18 +136,18 @@ TEST_F(DruckBefehleTest, ChosenEntriesPrintInListOrderOneJobEach)
 TEST_F(DruckBefehleTest, CancelOrNothingChosenPrintsNothing)
 {
     waehle({0}, false);
-    fenster->menue().Lehrerplan1->trigger();
+    aktion(*fenster, "Lehrerplan1")->trigger();
     EXPECT_EQ(angeboten, (QStringList{"Ab", "Cd", "Qq"}));
     waehle({}, true);
-    fenster->menue().Klassenplanquer1->trigger();
+    aktion(*fenster, "Klassenplanquer1")->trigger();
     EXPECT_TRUE(pdfs().isEmpty());
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
 
 TEST_F(DruckBefehleTest, LessonsNumberedFromZeroPrintTheSecondToSeventhLessonAsOneToSix)
 {
-    fenster->menue().Stunden081->trigger();
-    fenster->menue().Uebersichtsplan161->trigger();
+    aktion(*fenster, "Stunden081")->trigger();
+    aktion(*fenster, "Uebersichtsplan161")->trigger();
     EXPECT_TRUE(text("Übersichtsplan (1-6).pdf").contains("Qq"));
 }
 
@@ -161,7 +162,7 @@ TEST_F(DruckBefehleTest, NameTablesSaveOnOkOnly)
             w.Tabelle->item(0, 1)->setText(QStringLiteral("Sporthalle Süd"));
             return ok;
         };
-        fenster->menue().Rau1->trigger();
+        aktion(*fenster, "Rau1")->trigger();
     };
     aendern(false);
     EXPECT_EQ(lies(datei), "TU=Turnhalle\r\nR1=Raum 1\r\n");
@@ -178,13 +179,13 @@ TEST_F(DruckBefehleTest, NameTablesSaveOnOkOnly)
         w.Tabelle->item(0, 1)->setText("Mathematik");
         return true;
     };
-    fenster->menue().Fcherbezeichnungen1->trigger();
+    aktion(*fenster, "Fcherbezeichnungen1")->trigger();
     EXPECT_EQ(lies(ordner.pfad("faecherkrz.int")), "Ma=Mathematik\r\n");
 }
 
 TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
 {
-    NamenstabelleDialog& w = fenster->druck().form8();
+    NamenstabelleDialog& w = *fenster->findChild<NamenstabelleDialog*>("Form8");
     schreibe(ordner.pfad("faecherkrz.int"), "De=Deutsch\r\nMa=Mathe\r\n");
     w.init();
     w.Tabelle->item(1, 0)->setText("dE");
@@ -203,11 +204,11 @@ TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported
         titel = d.metaObject()->className();
         return false;
     };
-    fenster->menue().Druckereinrichtung1->trigger();
+    aktion(*fenster, "Druckereinrichtung1")->trigger();
     EXPECT_EQ(titel, "QPrintDialog");
 
     schreibe(ordner.pfad("Ausdrucke"), "kein Ordner");
-    fenster->menue().Uebersichtsplan1->trigger();
+    aktion(*fenster, "Uebersichtsplan1")->trigger();
     EXPECT_EQ(dialoge->fehler_texte,
               QStringList{QString::fromStdString("Der Ordner \"" + ordner.pfad("Ausdrucke") + "\" kann nicht angelegt werden.")});
 }

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "fenster_zugriff.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
@@ -40,6 +41,7 @@
 #include "ui/vertretungsplan_fenster.h"
 
 using namespace orbela;
+using namespace fenster_zugriff;
 
 namespace {
 
@@ -82,22 +84,22 @@ TEST(Hauptfenster, CaptionSizeAndStartState)
     Fenster f;
     EXPECT_EQ(f->windowTitle(), "Orbela V2.2");
     EXPECT_EQ(f->size(), QSize(797, 600));
-    EXPECT_TRUE(f->sitzung().kein_plan());
-    EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
-    EXPECT_EQ(f->sitzung().auswahl().akt_tag, 1);
-    EXPECT_EQ(f->sitzung().auswahl().akt_stunde, 0);
-    EXPECT_EQ(f->sitzung().auswahl().akt_klasse, 0);
-    EXPECT_TRUE(f->sitzung().dateiname().empty());
+    EXPECT_TRUE(f.sitzung->dokument().kein_plan());
+    EXPECT_EQ(seite(*f.fenster), Seite::leer);
+    EXPECT_EQ(f.sitzung->auswahl().akt_tag, 1);
+    EXPECT_EQ(f.sitzung->auswahl().akt_stunde, 0);
+    EXPECT_EQ(f.sitzung->auswahl().akt_klasse, 0);
+    EXPECT_TRUE(f.sitzung->dokument().dateiname().empty());
     for (int p = 0; p < 3; ++p)
-        EXPECT_TRUE(f->statuszeile(p).isEmpty());
-    auto* seiten = qobject_cast<QTabWidget*>(f->pageControl1());
+        EXPECT_TRUE(statuszeile(*f.fenster, p).isEmpty());
+    auto* seiten = qobject_cast<QTabWidget*>(kind<QWidget>(*f.fenster, "PageControl1"));
     ASSERT_NE(seiten, nullptr);
     EXPECT_EQ(seiten->currentIndex(), 0);
     EXPECT_EQ(seiten->tabText(0), "Lehrer/Raum");
     EXPECT_EQ(seiten->tabText(3), "alle Lehrer");
-    EXPECT_EQ(f->tabControl1()->count(), 6);
-    EXPECT_EQ(f->tabControl1()->tabText(5), "Samstag");
-    EXPECT_EQ(f->bild(1)->size(), QSize(1000, 750));
+    EXPECT_EQ(kind<QTabBar>(*f.fenster, "TabBar1")->count(), 6);
+    EXPECT_EQ(kind<QTabBar>(*f.fenster, "TabBar1")->tabText(5), "Samstag");
+    EXPECT_EQ(bild(*f.fenster, 1)->size(), QSize(1000, 750));
 }
 
 TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
@@ -135,37 +137,37 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     EXPECT_EQ(captions(extras),
               (QStringList{"Rückgängig", "Wiederholen", "-", "Lehrer ersetzen...", "Fächerbezeichnungen...",
                            "Raumbezeichnungen..."}));
-    EXPECT_EQ(f->menue().Rueckgaengig1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(f->menue().Wiederholen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
-    EXPECT_FALSE(f->menue().Rueckgaengig1->isEnabled());
-    EXPECT_EQ(captions(f->popupMenu1()), (QStringList{"verzichtbar", "nicht verzichtbar", "-", "löschen"}));
+    EXPECT_EQ(aktion(*f.fenster, "Rueckgaengig1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(aktion(*f.fenster, "Wiederholen1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_FALSE(aktion(*f.fenster, "Rueckgaengig1")->isEnabled());
+    EXPECT_EQ(captions(f->findChild<QMenu*>("PopupMenu1")), (QStringList{"verzichtbar", "nicht verzichtbar", "-", "löschen"}));
 }
 
 TEST(Hauptfenster, OptionTogglesFlipTheirOptionAndShowPageLeer)
 {
     Fenster f;
-    EXPECT_FALSE(f->sitzung().optionen().stunden_0_8);
-    f->menue().Stunden081->trigger();
-    EXPECT_TRUE(f->sitzung().optionen().stunden_0_8);
-    EXPECT_TRUE(f->menue().Stunden081->isChecked());
-    f->menue().Raumnutzung1->trigger();
-    EXPECT_FALSE(f->sitzung().optionen().doppelte_raumnutzung);
-    f->menue().Foerder1->trigger();
-    EXPECT_FALSE(f->sitzung().optionen().foerder_gruen);
-    EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
+    EXPECT_FALSE(f.sitzung->optionen().stunden_0_8);
+    aktion(*f.fenster, "Stunden081")->trigger();
+    EXPECT_TRUE(f.sitzung->optionen().stunden_0_8);
+    EXPECT_TRUE(aktion(*f.fenster, "Stunden081")->isChecked());
+    aktion(*f.fenster, "Raumnutzung1")->trigger();
+    EXPECT_FALSE(f.sitzung->optionen().doppelte_raumnutzung);
+    aktion(*f.fenster, "Foerder1")->trigger();
+    EXPECT_FALSE(f.sitzung->optionen().foerder_gruen);
+    EXPECT_EQ(seite(*f.fenster), Seite::leer);
 }
 
 TEST(Hauptfenster, DayTabChangeKeepsSelectionNumbersAndShowsPageLeer)
 {
     Fenster f;
-    f->menue().Neu1->trigger();
-    QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(125, 160)); // class 2, lesson 2
-    EXPECT_EQ(f->seite(), Hauptfenster::Seite::plan);
-    f->tabControl1()->setCurrentIndex(3);
-    EXPECT_EQ(f->sitzung().auswahl().akt_tag, 4);
-    EXPECT_EQ(f->sitzung().auswahl().akt_stunde, 2);
-    EXPECT_EQ(f->sitzung().auswahl().akt_klasse, 2);
-    EXPECT_EQ(f->seite(), Hauptfenster::Seite::leer);
+    aktion(*f.fenster, "Neu1")->trigger();
+    QTest::mouseClick(bild(*f.fenster, 1), Qt::LeftButton, {}, QPoint(125, 160)); // class 2, lesson 2
+    EXPECT_EQ(seite(*f.fenster), Seite::plan);
+    kind<QTabBar>(*f.fenster, "TabBar1")->setCurrentIndex(3);
+    EXPECT_EQ(f.sitzung->auswahl().akt_tag, 4);
+    EXPECT_EQ(f.sitzung->auswahl().akt_stunde, 2);
+    EXPECT_EQ(f.sitzung->auswahl().akt_klasse, 2);
+    EXPECT_EQ(seite(*f.fenster), Seite::leer);
 }
 
 TEST(Hauptfenster, ResizeRuleKeepsTheLargerLayout)
@@ -173,12 +175,12 @@ TEST(Hauptfenster, ResizeRuleKeepsTheLargerLayout)
     Fenster f;
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.fenster.get()));
-    const QRect scroll_vorher = f->scrollBox1()->geometry();
+    const QRect scroll_vorher = kind<QScrollArea>(*f.fenster, "ScrollBox1")->geometry();
     f->resize(801, 601);
-    const QRect scroll = f->scrollBox1()->geometry();
-    const QRect tabs = f->tabControlRahmen()->geometry();
-    const int seiten_oben = f->pageControl1()->y();
-    const int notebook_oben = f->notebook1()->y();
+    const QRect scroll = kind<QScrollArea>(*f.fenster, "ScrollBox1")->geometry();
+    const QRect tabs = kind<QWidget>(*f.fenster, "TabControl1")->geometry();
+    const int seiten_oben = kind<QWidget>(*f.fenster, "PageControl1")->y();
+    const int notebook_oben = kind<QWidget>(*f.fenster, "Notebook1")->y();
     EXPECT_EQ(tabs.size(), QSize(801 - 15, 601 - 271));
     EXPECT_EQ(scroll.size(), QSize(801 - 15, 601 - 298));
     EXPECT_EQ(seiten_oben, 601 - 264);
@@ -186,22 +188,22 @@ TEST(Hauptfenster, ResizeRuleKeepsTheLargerLayout)
     EXPECT_NE(scroll, scroll_vorher);
 
     f->resize(797, 600);
-    EXPECT_EQ(f->scrollBox1()->geometry(), scroll);
-    EXPECT_EQ(f->tabControlRahmen()->geometry(), tabs);
-    EXPECT_EQ(f->pageControl1()->y(), seiten_oben);
-    EXPECT_EQ(f->notebook1()->y(), notebook_oben);
+    EXPECT_EQ(kind<QScrollArea>(*f.fenster, "ScrollBox1")->geometry(), scroll);
+    EXPECT_EQ(kind<QWidget>(*f.fenster, "TabControl1")->geometry(), tabs);
+    EXPECT_EQ(kind<QWidget>(*f.fenster, "PageControl1")->y(), seiten_oben);
+    EXPECT_EQ(kind<QWidget>(*f.fenster, "Notebook1")->y(), notebook_oben);
 }
 
 TEST(PlanDateiBefehle, SaveAfterNewWritesTheResetRecord)
 {
     TestOrdner dir;
     Fenster f;
-    f->menue().Neu1->trigger();
+    aktion(*f.fenster, "Neu1")->trigger();
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("neu.orb")));
-    f->menue().Planspeichern1->trigger(); // empty name: asks like "Speichern unter..."
+    aktion(*f.fenster, "Planspeichern1")->trigger(); // empty name: asks like "Speichern unter..."
     ASSERT_TRUE(f.dialoge->fehler_texte.isEmpty()) << f.dialoge->fehler_texte.join(";").toStdString();
     EXPECT_EQ(f.dialoge->filter, QStringList{"Orbela (*.orb)"});
-    EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("neu.orb"));
+    EXPECT_EQ(f.sitzung->dokument().dateiname(), dir.pfad("neu.orb"));
     const std::string bytes = lies(dir.pfad("neu.orb"));
     ASSERT_EQ(bytes.size(), 37340u);
     EXPECT_EQ(bytes[15], '\x01');
@@ -212,9 +214,9 @@ TEST(PlanDateiBefehle, SaveAfterNewWritesTheResetRecord)
 TEST(PlanDateiBefehle, CancelledSaveDialogSavesNothing)
 {
     Fenster f;
-    f->menue().Planspeichern1->trigger();
+    aktion(*f.fenster, "Planspeichern1")->trigger();
     EXPECT_EQ(f.dialoge->filter.size(), 1);
-    EXPECT_TRUE(f->sitzung().dateiname().empty());
+    EXPECT_TRUE(f.sitzung->dokument().dateiname().empty());
     EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
 }
 
@@ -222,25 +224,25 @@ TEST(PlanDateiBefehle, FailedLoadKeepsFileNameModelAndShowsTheMessage)
 {
     TestOrdner dir;
     Fenster f;
-    f->menue().Neu1->trigger();
-    f->sitzung().plan().zelle(1, 1, 1).erste.lehrer = "Ab";
+    aktion(*f.fenster, "Neu1")->trigger();
+    f.sitzung->dokument().setze_code({1, 1, 1}, Codefeld::lehrer, "Ab");
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("a.orb")));
-    f->menue().Planspeichernunter1->trigger();
-    ASSERT_EQ(f->sitzung().dateiname(), dir.pfad("a.orb"));
+    aktion(*f.fenster, "Planspeichernunter1")->trigger();
+    ASSERT_EQ(f.sitzung->dokument().dateiname(), dir.pfad("a.orb"));
 
     std::ofstream(dir.pfad("kurz.orb"), std::ios::binary) << std::string(37339, 'x');
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("kurz.orb")));
-    f->menue().Planladen1->trigger();
+    aktion(*f.fenster, "Planladen1")->trigger();
     EXPECT_EQ(f.dialoge->fehler_texte, QStringList{"Versuch hinter dem Dateiende zu lesen"});
-    EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("a.orb"));
-    EXPECT_EQ(f->sitzung().plan().zelle(1, 1, 1).erste.lehrer, "Ab");
+    EXPECT_EQ(f.sitzung->dokument().dateiname(), dir.pfad("a.orb"));
+    EXPECT_EQ(f.sitzung->plan().zelle(1, 1, 1).erste.lehrer, "Ab");
 
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("fehlt.orb")));
-    f->menue().Planladen1->trigger();
+    aktion(*f.fenster, "Planladen1")->trigger();
     EXPECT_EQ(f.dialoge->fehler_texte.last(), "Datei nicht gefunden");
 
     // The program goes on: a following save writes the unchanged plan.
-    f->menue().Planspeichern1->trigger();
+    aktion(*f.fenster, "Planspeichern1")->trigger();
     EXPECT_EQ(lies(dir.pfad("a.orb")).substr(0, 3), std::string("\x02" "Ab", 3));
 }
 
@@ -254,11 +256,11 @@ TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
     std::ofstream(dir.pfad("p.orb"), std::ios::binary) << bytes;
     Fenster f;
     f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("p.orb")));
-    f->menue().Planladen1->trigger();
+    aktion(*f.fenster, "Planladen1")->trigger();
     EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
-    EXPECT_FALSE(f->sitzung().kein_plan());
-    EXPECT_EQ(f->sitzung().plan().zelle(1, 1, 1).erste.lehrer, "Ma");
-    EXPECT_EQ(f->sitzung().dateiname(), dir.pfad("p.orb"));
+    EXPECT_FALSE(f.sitzung->dokument().kein_plan());
+    EXPECT_EQ(f.sitzung->plan().zelle(1, 1, 1).erste.lehrer, "Ma");
+    EXPECT_EQ(f.sitzung->dokument().dateiname(), dir.pfad("p.orb"));
 }
 
 // A plan given at start loads as "Laden..." does: the plan, its file name and
@@ -287,8 +289,8 @@ TEST(PlanDateiBefehle, APlanGivenAtStartLoadsLikeLaden)
         fenster.plan_oeffnen(dir.pfad(datei));
         const bool geladen = fehler.isEmpty();
         EXPECT_EQ(dialoge.fehler_texte, geladen ? QStringList{} : QStringList{fehler});
-        EXPECT_EQ(sitzung.kein_plan(), !geladen);
-        EXPECT_EQ(sitzung.dateiname(), geladen ? dir.pfad(datei) : "");
+        EXPECT_EQ(sitzung.dokument().kein_plan(), !geladen);
+        EXPECT_EQ(sitzung.dokument().dateiname(), geladen ? dir.pfad(datei) : "");
         EXPECT_EQ(sitzung.plan().zelle(1, 1, 1).erste.lehrer, geladen ? "Ma" : "");
         EXPECT_EQ(sitzung.lehrerliste().eintraege.size(), geladen ? 1u : 0u);
     }
@@ -300,24 +302,24 @@ TEST(PlanDateiBefehle, LongFileNamesAreKeptWhole)
     Fenster f;
     const std::string name = dir.pfad(std::string(150, 'x') + ".orb");
     f.dialoge->dateien.push_back(QString::fromStdString(name));
-    f->menue().Planspeichernunter1->trigger();
+    aktion(*f.fenster, "Planspeichernunter1")->trigger();
     EXPECT_TRUE(f.dialoge->fehler_texte.isEmpty());
-    EXPECT_EQ(f->sitzung().dateiname(), name);
+    EXPECT_EQ(f.sitzung->dokument().dateiname(), name);
     EXPECT_EQ(lies(name).size(), 37340u);
 }
 
 TEST(Fehlerbehandlung, AConversionErrorWhilePaintingIsShownOnceAndTheProgramGoesOn)
 {
     Fenster f;
-    f->menue().Neu1->trigger();
-    f->sitzung().plan().klasse(1).klasse = "1a";
-    f->sitzung().plan().klasse(1).wochenstunden = "x";
-    QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 112));
+    aktion(*f.fenster, "Neu1")->trigger();
+    f.sitzung->dokument().setze_klassenfeld(1, Klassenfeld::klasse, "1a");
+    f.sitzung->dokument().setze_klassenfeld(1, Klassenfeld::wochenstunden, "x");
+    QTest::mouseClick(bild(*f.fenster, 1), Qt::LeftButton, {}, QPoint(62, 112));
     EXPECT_EQ(f.dialoge->fehler_texte, QStringList{"'x' ist kein gültiger Integerwert"});
-    f->sitzung().plan().klasse(1).wochenstunden = "22";
-    QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, QPoint(62, 187));
+    f.sitzung->dokument().setze_klassenfeld(1, Klassenfeld::wochenstunden, "22");
+    QTest::mouseClick(bild(*f.fenster, 1), Qt::LeftButton, {}, QPoint(62, 187));
     EXPECT_EQ(f.dialoge->fehler_texte.size(), 1);
-    EXPECT_EQ(f->sitzung().auswahl().akt_stunde, 2);
+    EXPECT_EQ(f.sitzung->auswahl().akt_stunde, 2);
 }
 
 TEST(PlanDateiBefehle, APlanOfArbitraryBytesLoadsDrawsAndEditsWithoutHarm)
@@ -331,19 +333,19 @@ TEST(PlanDateiBefehle, APlanOfArbitraryBytesLoadsDrawsAndEditsWithoutHarm)
         std::ofstream(dir.pfad("zufall.orb"), std::ios::binary | std::ios::trunc) << bytes;
         Fenster f;
         f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("zufall.orb")));
-        f->menue().Planladen1->trigger();
+        aktion(*f.fenster, "Planladen1")->trigger();
         // Clicks on the corner, headers and cells, every day; conversion
         // errors of nonsense numbers may be reported, nothing else happens.
         for (int tag = 0; tag < 6; ++tag) {
-            f->tabControl1()->setCurrentIndex(tag);
+            kind<QTabBar>(*f.fenster, "TabBar1")->setCurrentIndex(tag);
             for (const QPoint p : {QPoint(10, 10), QPoint(120, 20), QPoint(10, 200), QPoint(220, 420),
                                    QPoint(940, 700)})
-                QTest::mouseClick(f->bild(1), Qt::LeftButton, {}, p);
+                QTest::mouseClick(bild(*f.fenster, 1), Qt::LeftButton, {}, p);
         }
         for (const QString& text : f.dialoge->fehler_texte)
             EXPECT_TRUE(text.endsWith("ist kein gültiger Integerwert")) << text.toStdString();
         f.dialoge->dateien.push_back(QString::fromStdString(dir.pfad("zurueck.orb")));
-        f->menue().Planspeichernunter1->trigger();
+        aktion(*f.fenster, "Planspeichernunter1")->trigger();
         EXPECT_EQ(lies(dir.pfad("zurueck.orb")).size(), 37340u);
     }
 }
@@ -471,7 +473,7 @@ struct AlleFenster {
 
     AlleFenster()
     {
-        sitzung.plan().zelle(1, 1, 1).erste.lehrer = "B\xF6";
+        sitzung.dokument().setze_code({1, 1, 1}, Codefeld::lehrer, "B\xF6");
         dialoge.dialog_handler = [](QDialog& d) {
             auto& wahl = dynamic_cast<LehrerwahlDialog&>(d);
             wahl.ListBox1->setCurrentRow(0);
@@ -484,7 +486,7 @@ struct AlleFenster {
     std::vector<std::pair<QWidget*, const char*>> mit_titeln()
     {
         return {{&fenster, "Orbela V2.2"},
-                {fenster.form7(), "Lehrer ersetzen"},
+                {fenster.findChild<LehrerErsetzenDialog*>(), "Lehrer ersetzen"},
                 {&info, "Info"},
                 {&kartei, "Adress- und Lehrerkartei"},
                 {&namensliste, "Namensliste"},

@@ -17,6 +17,7 @@
 #include "core/karten_testhilfe.h"
 #include "core/kartei_laden.h"
 #include "bildfarbe.h"
+#include "fenster_zugriff.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "print/aufzeichnungs_druckauftrag.h"
@@ -32,6 +33,7 @@
 #include "ui/plan_seite.h"
 
 using namespace orbela;
+using namespace fenster_zugriff;
 
 namespace {
 
@@ -279,15 +281,14 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         Sitzung s;
         auto d = std::make_unique<TestDialoge>();
         TestDialoge& antworten = *d;
-        Hauptfenster h(s, std::move(d));
-        h.menue().Neu1->trigger();
-        QTest::mouseClick(h.bild(1), Qt::LeftButton, {}, QPoint(50 * 3 + 12, 75 * 2 + 37));
-        h.planSeite()->edit(1)->setText("Xy");
+        Hauptfenster h(s, std::move(d), nur_pdf(s.programmpfad()));
+        aktion(h, "Neu1")->trigger();
+        QTest::mouseClick(bild(h, 1), Qt::LeftButton, {}, QPoint(50 * 3 + 12, 75 * 2 + 37));
+        kind(h, "edit1")->setText("Xy");
         const QRect code(165, 151, 35, 17);
-        EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
+        EXPECT_TRUE(hat_farbe(bild(h, 1)->bild(), code, qRgb(128, 0, 128)));
 
-        ASSERT_TRUE(h.menue().Lehrerdatei1->isEnabled());
-        h.druck().ausgabe().nur_pdf(true);
+        ASSERT_TRUE(aktion(h, "Lehrerdatei1")->isEnabled());
         int ausdruck = 0;
         antworten.dialog_handler = [&](QDialog& dlg) {
             if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
@@ -306,7 +307,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.BitBtn1);
             return true;
         };
-        h.menue().Lehrerdatei1->trigger();
+        aktion(h, "Lehrerdatei1")->trigger();
         EXPECT_TRUE(antworten.fehler_texte.isEmpty()) << antworten.fehler_texte.join(";").toStdString();
         EXPECT_EQ(antworten.hinweise,
                   (QStringList{"Gespeichert als Ausdrucke/Adressliste.pdf",
@@ -315,9 +316,9 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
                                "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
         for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
             EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
-        EXPECT_FALSE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
-        EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(255, 0, 0)));
-        EXPECT_EQ(h.seite(), Hauptfenster::Seite::leer);
+        EXPECT_FALSE(hat_farbe(bild(h, 1)->bild(), code, qRgb(128, 0, 128)));
+        EXPECT_TRUE(hat_farbe(bild(h, 1)->bild(), code, qRgb(255, 0, 0)));
+        EXPECT_EQ(seite(h), Seite::leer);
     }
     QDir::setCurrent(vorher);
     EXPECT_EQ(gespeicherte_namen(), "Xaver|");

@@ -11,6 +11,7 @@
 
 #include "core/vtp_datei.h"
 #include "pdf_werkzeug.h"
+#include "fenster_zugriff.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "ui/bild_widget.h"
@@ -23,6 +24,7 @@
 #include "vertretung_schule.h"
 
 using namespace orbela;
+using namespace fenster_zugriff;
 
 namespace {
 
@@ -42,7 +44,7 @@ protected:
         unterricht(1, 1, 4, "K", "MA", "R4", true);
         for (const char* c : {"Ab", "Ko", "Dv", "Te", "Fr", "K"})
             lehrer(c);
-        sitzung.plan() = plan;
+        sitzung.dokument().beginnen(plan);
         sitzung.lehrerliste() = liste;
         fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, nullptr);
         waehle_lehrer("Ab");
@@ -221,12 +223,11 @@ protected:
     {
         auto d = std::make_unique<TestDialoge>();
         dialoge = d.get();
-        haupt = std::make_unique<Hauptfenster>(sitzung, std::move(d));
-        haupt->druck().ausgabe().nur_pdf(true);
-        haupt->menue().Neu1->trigger();
-        sitzung.plan().zelle(3, 4, 1).erste.lehrer = "Ab";
-        sitzung.plan().zelle(3, 3, 1).erste.lehrer = "Cd";
-        sitzung.plan().klasse(1).klasse = "1a";
+        haupt = std::make_unique<Hauptfenster>(sitzung, std::move(d), nur_pdf(sitzung.programmpfad()));
+        aktion(*haupt, "Neu1")->trigger();
+        sitzung.dokument().setze_code({3, 4, 1}, Codefeld::lehrer, "Ab");
+        sitzung.dokument().setze_code({3, 3, 1}, Codefeld::lehrer, "Cd");
+        sitzung.dokument().setze_klassenfeld(1, Klassenfeld::klasse, "1a");
         lehrereintrag e{};
         e.kuerzel = "Cd";
         sitzung.lehrerliste().eintraege.push_back(e);
@@ -243,7 +244,7 @@ protected:
 
 TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
 {
-    ASSERT_TRUE(haupt->menue().Vertretungsplan1->isEnabled());
+    ASSERT_TRUE(aktion(*haupt, "Vertretungsplan1")->isEnabled());
     VertretungsplanFenster* fenster = nullptr;
     int geoeffnet = 0;
     dialoge->dialog_handler = [&](QDialog& dlg) {
@@ -261,13 +262,13 @@ TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
         }
         return false;
     };
-    haupt->menue().Vertretungsplan1->trigger();
+    aktion(*haupt, "Vertretungsplan1")->trigger();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->plan().eintrag(3, 4).vertreter, "XX");
     EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Ab.pdf")).contains("entfällt"));
-    haupt->menue().Vertretungsplan1->trigger();
+    aktion(*haupt, "Vertretungsplan1")->trigger();
     EXPECT_EQ(geoeffnet, 2);
-    EXPECT_EQ(fenster, haupt->form5());
+    EXPECT_EQ(fenster, haupt->findChild<VertretungsplanFenster*>());
     EXPECT_TRUE(fenster->plan().eintrag(3, 4).vertreter.empty());
     EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
     EXPECT_EQ(fenster->plan().wahl_tag, 3);
@@ -284,13 +285,13 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
         };
     };
     waehle(false);
-    haupt->menue().VertretungsplanDrucken1->trigger();
+    aktion(*haupt, "VertretungsplanDrucken1")->trigger();
     EXPECT_TRUE(dialoge->fragen.isEmpty());
     EXPECT_FALSE(QFile::exists(pdf("Vertretungsplan Ab.pdf")));
 
     waehle(true);
     dialoge->antworten = {true};
-    haupt->menue().VertretungsplanDrucken1->trigger();
+    aktion(*haupt, "VertretungsplanDrucken1")->trigger();
     EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
     const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
     EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));

@@ -1,4 +1,5 @@
 #include "grid_umgebung.h"
+#include "views/plan_raster.h"
 
 using namespace orbela;
 using Op = AufzeichnungsCanvas::Operation;
@@ -196,3 +197,21 @@ TEST_F(PlanGrid, SideImagesAreBlankedWithTheirOwnPenAndBrush)
 }
 
 } // namespace
+
+TEST(PlanRasterTreffer, PointsFindHeadersCellsAndHalvesButNothingOutside)
+{
+    using raster::treffer_bei;
+    EXPECT_FALSE(treffer_bei(-1, 80));
+    EXPECT_FALSE(treffer_bei(60, 750));  // below lesson 9
+    EXPECT_FALSE(treffer_bei(1050, 80)); // beyond class 20
+    const auto ecke = treffer_bei(10, 10);
+    EXPECT_TRUE(ecke && ecke->stunde == 0 && ecke->klasse == 0);
+    EXPECT_FALSE(treffer_bei(60, 10)->ist_zelle()); // class header
+    EXPECT_FALSE(treffer_bei(10, 80)->ist_zelle()); // lesson header
+    const auto z = treffer_bei(1049, 749);
+    ASSERT_TRUE(z && z->ist_zelle());
+    EXPECT_EQ(z->klasse, 20);
+    EXPECT_EQ(z->stunde, 9);
+    EXPECT_FALSE(treffer_bei(124, 80)->rechts);
+    EXPECT_TRUE(treffer_bei(125, 80)->rechts); // the right half begins at 25
+}

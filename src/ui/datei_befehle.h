@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace orbela {
+
+class Dialoge;
+class Sitzung;
+
+// The "Datei" commands on the plan: new, load, save, save as, the export
+// and the info window. The document tells whoever shows the plan.
+class DateiBefehle {
+public:
+    DateiBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern);
+
+    void Neu1Click();
+    void Planladen1Click();
+    void Planspeichern1Click();
+    void Planspeichernunter1Click();
+    void ExportUVDtxt1Click();
+    void Info1Click();
+    // Loads the plan file at `pfad` as "Laden..." does once it is chosen.
+    void plan_laden(const std::string& pfad);
+    // While the plan has unsaved changes: asks whether to save them, and
+    // saves on "Ja". True when the command may go on.
+    bool aenderungen_sichern();
+
+private:
+    Sitzung& sitzung_;
+    Dialoge& dialoge_;
+    QWidget* eltern_;
+};
+
+} // namespace orbela

@@ -1,0 +1,277 @@
+// The main window's handlers: selecting in the grid, the popup commands,
+// undo and redo, the option check marks, and the commands that open other
+// windows.
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include "canvas/qt_text_1252.h"
+#include "core/beschriftung.h"
+#include "print/druckauswahl.h"
+#include "print/vertretung_ausdrucke.h"
+#include "ui/druckausgabe.h"
+#include "ui/druckauswahl_dialog.h"
+#include "ui/druckdatum.h"
+#include "ui/hauptfenster.h"
+#include "ui/hauptfenster_druck.h"
+#include "ui/kartei_bearbeiten.h"
+#include "ui/kartei_drucken.h"
+#include "ui/klassen_seite.h"
+#include "ui/lehrer_ersetzen_dialog.h"
+#include "ui/plan_seite.h"
+#include "ui/raster_widget.h"
+#include "ui/stunden_seite.h"
+#include "ui/vertretungsplan_fenster.h"
+#include "views/plan_ansicht.h"
+#include "views/plan_raster.h"
+
+namespace orbela {
+
+namespace {
+
+// Moves the selection one lesson down the column, and at lesson 9 on to
+// lesson 1 of the next column; lesson 9 of class 19 is the last cell.
+void naechste_stunde(Auswahl& a)
+{
+    if (a.akt_stunde < anzahl_stunden) {
+        ++a.akt_stunde;
+    } else if (a.akt_klasse < anzahl_klassen - 1) {
+        ++a.akt_klasse;
+        a.akt_stunde = 1;
+    }
+}
+
+// Scrolls so that the selected cell is visible. The two conditions of an
+// axis are tested one after the other.
+void zelle_sichtbar_machen(QScrollArea& box, const Auswahl& a)
+{
+    using raster::oben;
+    using raster::links;
+    QScrollBar& senkrecht = *box.verticalScrollBar();
+    const int hoehe = box.viewport()->height();
+    if (senkrecht.value() + hoehe < oben(a.akt_stunde + 1))
+        senkrecht.setValue(oben(a.akt_stunde - 1));
+    if (oben(a.akt_stunde) < senkrecht.value())
+        senkrecht.setValue(oben(a.akt_stunde - 1));
+
+    QScrollBar& waagerecht = *box.horizontalScrollBar();
+    const int breite = box.viewport()->width();
+    if (waagerecht.value() + breite < links(a.akt_klasse + 1))
+        waagerecht.setValue(links(a.akt_klasse - 1));
+    if (links(a.akt_klasse) < waagerecht.value())
+        waagerecht.setValue(links(a.akt_klasse - 1));
+}
+
+} // namespace
+
+void Hauptfenster::zeige_status()
+{
+    const Auswahl& a = sitzung_.auswahl();
+    panels_[0]->setText(QString::fromStdString(tag_text(a.akt_tag)));
+    panels_[1]->setText(a.akt_stunde >= 1 ? QString::fromStdString(stunden_text(a.akt_stunde, sitzung_.optionen().stunden_0_8))
+                                          : QString());
+    panels_[2]->setText(a.akt_klasse >= 1 ? qstring_aus_1252(klassen_text(sitzung_.plan().klasse(a.akt_klasse).klasse.view()))
+                                          : QString());
+}
+
+void Hauptfenster::TabControl1Change()
+{
+    if (tab_sperre_)
+        return;
+    sitzung_.auswahl().akt_tag = static_cast<std::uint16_t>(tabBar_->currentIndex() + 1);
+    ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
+    zeige_seite(Seite::leer);
+}
+
+void Hauptfenster::kopf_gewaehlt(Qt::MouseButton knopf, int stunde, int klasse)
+{
+    if (sitzung_.dokument().kein_plan())
+        return;
+    Auswahl& a = sitzung_.auswahl();
+    ansicht_->feld(a.akt_tag, a.akt_stunde, false, a.akt_klasse);
+    if (stunde == 0 && klasse == 0) {
+        // The corner steps through the days: forward with the left button,
+        // back with the right one. The selection stays, but shows nothing.
+        if (knopf == Qt::LeftButton)
+            a.akt_tag = static_cast<std::uint16_t>(a.akt_tag % anzahl_tage + 1);
+        else if (knopf == Qt::RightButton)
+            a.akt_tag = static_cast<std::uint16_t>(a.akt_tag == 1 ? anzahl_tage : a.akt_tag - 1);
+        ansicht_->neu_zeichnen(a.akt_tag);
+        panels_[0]->setText(QString::fromStdString(tag_text(a.akt_tag)));
+        panels_[1]->clear();
+        panels_[2]->clear();
+        zeige_seite(Seite::leer);
+        return;
+    }
+    a.akt_stunde = static_cast<std::uint16_t>(stunde);
+    a.akt_klasse = static_cast<std::uint16_t>(klasse);
+    if (stunde == 0)
+        klassenSeite_->zeige_klasse();
+    else
+        stundenSeite_->zeige_zeit();
+    ansicht_->feld(a.akt_tag, stunde, true, klasse);
+    zeige_status();
+    zeige_seite(stunde == 0 ? Seite::klassen : Seite::stunden);
+}
+
+void Hauptfenster::zelle_gewaehlt(int stunde, int klasse)
+{
+    if (sitzung_.dokument().kein_plan())
+        return;
+    Auswahl& a = sitzung_.auswahl();
+    ansicht_->feld(a.akt_tag, a.akt_stunde, false, a.akt_klasse);
+    ansicht_->feld(a.akt_tag, stunde, true, klasse);
+    a.akt_stunde = static_cast<std::uint16_t>(stunde);
+    a.akt_klasse = static_cast<std::uint16_t>(klasse);
+    planSeite_->zeige_zelle();
+    zeige_status();
+    zeige_seite(Seite::plan);
+}
+
+void Hauptfenster::zur_naechsten_stunde()
+{
+    Auswahl& a = sitzung_.auswahl();
+    ansicht_->feld(a.akt_tag, a.akt_stunde, false, a.akt_klasse);
+    naechste_stunde(a);
+    zelle_sichtbar_machen(*scrollBox1_, a);
+    ansicht_->feld(a.akt_tag, a.akt_stunde, true, a.akt_klasse);
+    zeige_status();
+}
+
+void Hauptfenster::zellenbefehl(char verzichtbar, bool loeschen)
+{
+    const auto ziel = image1_->letzter_punkt();
+    if (sitzung_.dokument().kein_plan() || !ziel || !ziel->ist_zelle())
+        return;
+    const Zellort ort{sitzung_.auswahl().akt_tag, ziel->stunde, ziel->klasse};
+    if (!loeschen) {
+        sitzung_.dokument().setze_verzichtbar(ort, ziel->rechts, verzichtbar);
+        return;
+    }
+    sitzung_.dokument().loesche_zelle(ort);
+    // Page "Plan" shows the emptied cell when it is the selected one.
+    const Auswahl& a = sitzung_.auswahl();
+    if (a.akt_stunde == ziel->stunde && a.akt_klasse == ziel->klasse) {
+        planSeite_->zeige_zelle();
+        zeige_status();
+    }
+}
+
+void Hauptfenster::verlauf_zeigen(bool getan)
+{
+    if (!getan)
+        return;
+    // The open page shows the restored codes; its fields now match the plan,
+    // so writing them back changes nothing. The selected cell or header is
+    // drawn again with its side views.
+    const Auswahl& a = sitzung_.auswahl();
+    switch (seite()) {
+    case Seite::plan:
+        planSeite_->zeige_zelle();
+        zeige_status();
+        break;
+    case Seite::klassen:
+        klassenSeite_->zeige_klasse();
+        break;
+    case Seite::stunden:
+        stundenSeite_->zeige_zeit();
+        break;
+    case Seite::leer:
+        return;
+    }
+    ansicht_->feld(a.akt_tag, a.akt_stunde, true, a.akt_klasse);
+}
+
+void Hauptfenster::plan_geaendert(const Aenderung& aenderung)
+{
+    ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl());
+    menue_.Rueckgaengig1->setEnabled(sitzung_.dokument().kann_rueckgaengig());
+    menue_.Wiederholen1->setEnabled(sitzung_.dokument().kann_wiederholen());
+}
+
+void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
+{
+    option = eintrag->isChecked();
+    if (eintrag == menue_.Lehrereinsatz1 || eintrag == menue_.Raumnutzung1 || eintrag == menue_.Stunden081) {
+        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
+        zeige_seite(Seite::leer);
+    } else if (eintrag == menue_.Klassenplananz1 || eintrag == menue_.RaumLehrerplananz1
+               || eintrag == menue_.Statistikanz1 || eintrag == menue_.Lehrereinsatzanz1) {
+        ansicht_->leere_felder();
+    }
+}
+
+void Hauptfenster::Lehrerersetzen1Click()
+{
+    if (!dialoge_->modal(*form7_))
+        return;
+    // The grid is drawn anew even when nothing was replaced.
+    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(form7_->Edit1->text()),
+                                            text_1252_aus_qstring(form7_->Edit2->text()))
+        == 0)
+        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
+    zeige_seite(Seite::leer);
+}
+
+void Hauptfenster::Lehrerdatei1Click()
+{
+    kartei_bearbeiten(sitzung_, *dialoge_, this, [this](KarteiDruckauswahl::Wahl wahl) {
+        const lehrertyp& kartei = sitzung_.kartei();
+        const QString thema =
+            wahl == KarteiDruckauswahl::Wahl::karte ? qstring_aus_1252(kartei.karte.nachname.view()) : QString();
+        druck_->drucke(kartei_ausdruck_name(wahl), thema,
+                       [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei, wahl); });
+        // The card window covers the status bar, so a PDF file is named in a
+        // notice as well.
+        const QString datei = druck_->ausgabe().letzte_datei();
+        if (!datei.isEmpty())
+            dialoge_->hinweis(QStringLiteral("Gespeichert als %1").arg(druck_->relativ_zum_programm(datei)));
+    });
+    // The codes, lesson counts and blocked lessons may have changed: the
+    // conflict colours and side views are drawn anew.
+    if (!sitzung_.dokument().kein_plan()) {
+        ansicht_->leere_felder();
+        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
+        zeige_seite(Seite::leer);
+    }
+}
+
+void Hauptfenster::Vertretungsplan1Click()
+{
+    if (form5_ == nullptr) {
+        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
+                                       const std::function<void(Druckauftrag&)>& druck) {
+            druck_->drucke(ausdruck, thema, druck);
+        };
+        form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
+    }
+    // Opening counts as activating the window; returning to it from its own
+    // dialogs does not.
+    form5_->FormActivate();
+    dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::VertretungsplanDrucken1Click()
+{
+    const std::vector<std::string> lehrer = auswahl_lehrer(sitzung_.plan());
+    DruckauswahlDialog& form4 = druck_->form4();
+    form4.fuellen(lehrer);
+    if (!dialoge_->modal(form4))
+        return;
+    const bool mit_vorschlaegen = dialoge_->frage(QStringLiteral("Mit Vorschlägen drucken?"));
+    const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
+    for (int p : form4.gewaehlt()) {
+        const std::string& code = lehrer[static_cast<std::size_t>(p)];
+        druck_->drucke(QStringLiteral("Vertretungsplan"), qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
+            drucke_vertretungsplan(auftrag, daten, sitzung_.lehrerliste(), code, mit_vorschlaegen);
+        });
+    }
+}
+
+} // namespace orbela
