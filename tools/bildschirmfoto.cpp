@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTabBar>
+#include <QAction>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QtTest/QTest>
 #include <cstdio>
 
@@ -27,6 +30,7 @@ public:
     {
     }
     bool frage(const QString&) override { return false; }
+    orbela::Antwort frage_mit_abbrechen(const QString&) override { return orbela::Antwort::nein; }
     void hinweis(const QString&) override {}
     void fehler(const QString& text) override
     {
@@ -64,8 +68,8 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowExposed(&fenster))
         return 1;
 
-    fenster.menue().Planladen1->trigger();
-    fenster.tabControl1()->setCurrentIndex(3); // Donnerstag
+    fenster.menuBar()->findChild<QAction*>("Planladen1")->trigger();
+    fenster.centralWidget()->findChild<QTabBar*>("TabBar1")->setCurrentIndex(3); // Donnerstag
     // Lesson 3 of class column 6, where one teacher stands in two classes.
     QTest::mouseClick(fenster.centralWidget()->findChild<QWidget*>("Image1"), Qt::LeftButton, {},
                       QPoint(6 * 50 + 12, 3 * 75 + 37));
