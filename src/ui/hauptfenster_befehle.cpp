@@ -2,8 +2,6 @@
 // undo and redo, the option check marks, and the commands that open other
 // windows.
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -15,13 +13,11 @@
 #include "core/beschriftung.h"
 #include "print/druckauswahl.h"
 #include "print/vertretung_ausdrucke.h"
-#include "ui/druckausgabe.h"
 #include "ui/druckauswahl_dialog.h"
 #include "ui/druckdatum.h"
 #include "ui/hauptfenster.h"
 #include "ui/hauptfenster_druck.h"
 #include "ui/kartei_bearbeiten.h"
-#include "ui/kartei_drucken.h"
 #include "ui/klassen_seite.h"
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
@@ -221,18 +217,7 @@ void Hauptfenster::Lehrerersetzen1Click()
 
 void Hauptfenster::Lehrerdatei1Click()
 {
-    kartei_bearbeiten(sitzung_, *dialoge_, this, [this](KarteiDruckauswahl::Wahl wahl) {
-        const lehrertyp& kartei = sitzung_.kartei();
-        const QString thema =
-            wahl == KarteiDruckauswahl::Wahl::karte ? qstring_aus_1252(kartei.karte.nachname.view()) : QString();
-        druck_->drucke(kartei_ausdruck_name(wahl), thema,
-                       [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei, wahl); });
-        // The card window covers the status bar, so a PDF file is named in a
-        // notice as well.
-        const QString datei = druck_->ausgabe().letzte_datei();
-        if (!datei.isEmpty())
-            dialoge_->hinweis(QStringLiteral("Gespeichert als %1").arg(druck_->relativ_zum_programm(datei)));
-    });
+    kartei_bearbeiten(sitzung_, *dialoge_, this, druck_.get());
     // The codes, lesson counts and blocked lessons may have changed: the
     // conflict colours and side views are drawn anew.
     if (!sitzung_.dokument().kein_plan()) {
@@ -244,13 +229,8 @@ void Hauptfenster::Lehrerdatei1Click()
 
 void Hauptfenster::Vertretungsplan1Click()
 {
-    if (form5_ == nullptr) {
-        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
-                                       const std::function<void(Druckauftrag&)>& druck) {
-            druck_->drucke(ausdruck, thema, druck);
-        };
-        form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
-    }
+    if (form5_ == nullptr)
+        form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druck_.get(), this);
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
     form5_->FormActivate();

@@ -55,8 +55,8 @@ std::vector<int> DruckBefehle::auswahl(const std::vector<std::string>& eintraege
     return form4_->gewaehlt();
 }
 
-void DruckBefehle::drucke(const QString& ausdruck, const QString& thema,
-                          const std::function<void(Druckauftrag&)>& druck)
+QString DruckBefehle::drucke(const QString& ausdruck, const QString& thema,
+                             const std::function<void(Druckauftrag&)>& druck)
 {
     const Wartecursor wartecursor;
     std::unique_ptr<Druckauftrag> auftrag = ausgabe_->auftrag(ausdruck, thema);
@@ -64,9 +64,11 @@ void DruckBefehle::drucke(const QString& ausdruck, const QString& thema,
     druck(*auftrag);
     auftrag.reset();
     if (datei.isEmpty())
-        return;
+        return {};
     dateien_ << datei;
-    meldung_(QStringLiteral("Gespeichert als %1").arg(relativ_zum_programm(datei)));
+    const QString relativ = relativ_zum_programm(datei);
+    meldung_(QStringLiteral("Gespeichert als %1").arg(relativ));
+    return relativ;
 }
 
 QString DruckBefehle::relativ_zum_programm(const QString& pfad) const

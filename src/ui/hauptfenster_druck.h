@@ -9,6 +9,7 @@
 
 #include "core/sitzung.h"
 #include "print/druckauftrag.h"
+#include "ui/druckziel.h"
 
 class QWidget;
 
@@ -23,13 +24,13 @@ struct Druckdaten;
 // The print commands of "Datei / Drucken", the printer set-up and the two
 // name-table commands of "Extras", over the state of the run. Owns the
 // selection window, the name-table windows and where the jobs go.
-class DruckBefehle {
+class DruckBefehle : public Druckziel {
 public:
     // `meldung` shows a short notice in the status bar; jobs go to `ausgabe`
     // (by default the printer set up, or PDF files in the program folder).
     DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, std::function<void(const QString&)> meldung,
                  std::unique_ptr<Druckausgabe> ausgabe = nullptr);
-    ~DruckBefehle();
+    ~DruckBefehle() override;
 
     void drucken1Click();          // "Gesamtplan"
     void Klassenplan1Click();      // "Klassenplan"
@@ -44,13 +45,11 @@ public:
 
     // Runs one printout on a new job named after it and its subject, and
     // names the PDF file in the status bar when there is one. For every
-    // printout of the program, the substitution sheets included.
-    void drucke(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
+    // printout of the program, the card and substitution windows' included.
+    QString drucke(const QString& ausdruck, const QString& thema,
+                   const std::function<void(Druckauftrag&)>& druck) override;
 
-    Druckausgabe& ausgabe() { return *ausgabe_; }
     DruckauswahlDialog& form4() { return *form4_; }
-    // A file's path as seen from the program folder, for notices.
-    QString relativ_zum_programm(const QString& pfad) const;
 
 private:
     // Fills the selection window, shows it and returns the chosen list
@@ -61,6 +60,8 @@ private:
     // Prints every chosen entry, one job each, and sums up several PDF files
     // in one notice.
     void fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag);
+    // A file's path as seen from the program folder, for notices.
+    QString relativ_zum_programm(const QString& pfad) const;
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;

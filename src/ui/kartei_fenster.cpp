@@ -16,6 +16,7 @@
 #include "canvas/qt_text_1252.h"
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
+#include "ui/kartei_drucken.h"
 #include "ui/namensliste_dialog.h"
 #include "views/gesperrte_stunden.h"
 
@@ -450,8 +451,16 @@ void KarteiFenster::SpeedButton6Click()
     if (wahl != KarteiDruckauswahl::Wahl::karte)
         karte_speichern();
     const int position = kartei_.position();
-    if (drucken_)
-        drucken_(wahl);
+    if (druckziel_) {
+        const QString thema =
+            wahl == KarteiDruckauswahl::Wahl::karte ? qstring_aus_1252(kartei_.karte.nachname.view()) : QString();
+        const QString datei = druckziel_->drucke(kartei_ausdruck_name(wahl), thema,
+                                                 [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei_, wahl); });
+        // This window covers the status bar, so a PDF file is named in a
+        // notice as well.
+        if (!datei.isEmpty())
+            dialoge_.hinweis(QStringLiteral("Gespeichert als %1").arg(datei));
+    }
     if (wahl != KarteiDruckauswahl::Wahl::karte) {
         kartei_.gehe_zu(position);
         anzeigen();

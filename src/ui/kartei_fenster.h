@@ -5,6 +5,7 @@
 
 #include "core/sitzung.h"
 #include "ui/dialoge.h"
+#include "ui/druckziel.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/zentrieren.h"
 
@@ -26,7 +27,6 @@ class KarteiFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
     // Runs one card index printout; set by whoever can print.
-    using Drucken = std::function<void(KarteiDruckauswahl::Wahl)>;
 
     // Edits the card index of the session; the grid follows its lesson
     // numbering option.
@@ -35,7 +35,7 @@ public:
     void anzeigen();
     void sichern();
 
-    void setze_drucken(Drucken drucken) { drucken_ = std::move(drucken); }
+    void setze_druckziel(Druckziel* ziel) { druckziel_ = ziel; }
 
     // Handlers.
     void SpeedButton1Click(); // "<"
@@ -75,7 +75,7 @@ private:
     Sitzung& sitzung_;
     lehrertyp& kartei_;
     Dialoge& dialoge_;
-    Drucken drucken_;
+    Druckziel* druckziel_ = nullptr;
     std::array<QLineEdit*, 28> edits_{};
 };
 

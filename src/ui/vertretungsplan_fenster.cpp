@@ -44,12 +44,12 @@ void liste_fuellen(QListWidget& liste, const std::vector<std::string>& texte)
 
 } // namespace
 
-VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart,
+VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckziel* druckziel,
                                                QWidget* parent)
     : ZentrierterDialog(parent)
     , sitzung_(sitzung)
     , dialoge_(dialoge)
-    , druckstart_(std::move(druckstart))
+    , druckziel_(druckziel)
 {
     // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
@@ -300,11 +300,11 @@ void VertretungsplanFenster::speichern1Click()
 
 void VertretungsplanFenster::drucken1Click()
 {
-    if (!druckstart_)
+    if (druckziel_ == nullptr)
         return;
     // Also without an absent teacher: an empty week.
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    druckstart_(QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
+    druckziel_->drucke(QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
                 [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); });
 }
 

@@ -6,7 +6,7 @@
 
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
-#include "print/druckauftrag.h"
+#include "ui/druckziel.h"
 #include "ui/dialoge.h"
 #include "ui/zentrieren.h"
 
@@ -31,10 +31,8 @@ class VertretungsplanFenster : public ZentrierterDialog {
 public:
     // Runs one printout on a new job named after the printout and its
     // subject (the printer, or a PDF file without one).
-    using Druckstart = std::function<void(const QString& ausdruck, const QString& thema,
-                                          const std::function<void(Druckauftrag&)>& druck)>;
 
-    VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart, QWidget* parent = nullptr);
+    VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckziel* druckziel, QWidget* parent = nullptr);
     ~VertretungsplanFenster() override;
 
     // Opening from the main menu: discards the substitutes of the last
@@ -84,7 +82,7 @@ private:
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
-    Druckstart druckstart_;
+    Druckziel* druckziel_;
     Vertretungsplan vp_;
     BildWidget* image1_ = nullptr;
     std::array<QLabel*, 4> felder_{};       // Label2..Label5

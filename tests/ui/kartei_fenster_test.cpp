@@ -328,12 +328,20 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
 {
     karten({karte("Adam"), karte("Berg")});
     std::vector<std::string> gedruckt;
-    AufzeichnungsDruckauftrag auftrag{800, 1100};
-    const auto drucken = [&](KarteiDruckauswahl::Wahl wahl) {
-        gedruckt.push_back(kartei_ausdruck_name(wahl).toStdString() + ":" + sitzung.kartei().karte.nachname.str()
-                           + ":" + sitzung.kartei().karte_nr(1).nachname.str());
-        kartei_drucken(auftrag, sitzung.kartei(), wahl);
-    };
+    // Records the printout's name, the card then shown and the first stored card.
+    struct Aufzeichnung : Druckziel {
+        Sitzung& sitzung;
+        std::vector<std::string>& gedruckt;
+        AufzeichnungsDruckauftrag auftrag{800, 1100};
+        Aufzeichnung(Sitzung& s, std::vector<std::string>& g) : sitzung(s), gedruckt(g) {}
+        QString drucke(const QString& ausdruck, const QString&, const std::function<void(Druckauftrag&)>& druck) override
+        {
+            gedruckt.push_back(ausdruck.toStdString() + ":" + sitzung.kartei().karte.nachname.str() + ":"
+                               + sitzung.kartei().karte_nr(1).nachname.str());
+            druck(auftrag);
+            return {};
+        }
+    } drucken(sitzung, gedruckt);
     int knopf = 0;
     dialoge.dialog_handler = [&](QDialog& d) {
         if (auto* f = qobject_cast<KarteiFenster*>(&d)) {
@@ -351,7 +359,7 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
         klick(knoepfe[knopf]);
         return wahl.result() == QDialog::Accepted;
     };
-    kartei_bearbeiten(sitzung, dialoge, nullptr, drucken);
+    kartei_bearbeiten(sitzung, dialoge, nullptr, &drucken);
     EXPECT_EQ(gedruckt, (std::vector<std::string>{"Karte:Adam:Adam", "Adressliste:Zander:Berg",
                                                    "Adressliste Lehrer:Zander:Berg",
                                                    "Geburtstagskalender:Zander:Berg"}));
