@@ -28,8 +28,8 @@ struct Fuellergebnis {
     int gesetzt = 0;            // lessons given to the class teacher
     bool abgeschnitten = false; // more weekly hours than the 45 weekday slots
 
-    // Fewer than one weekly hour only clears the column; the grid is then
-    // left as it was drawn.
+    // Fewer than one weekly hour only clears the column; the class page
+    // then stays open.
     bool neu_zeichnen() const { return gesetzt > 0; }
 };
 

@@ -143,6 +143,20 @@ TEST_F(ImOrdner, AutomaticFillChecksTheNumberBeforeAskingOrChanging)
     EXPECT_TRUE(plan().zelle(3, 2, 1).erste.lehrer.empty());
 }
 
+TEST_F(ImOrdner, AutomaticFillWithoutHoursShowsTheClearedColumnAndKeepsThePage)
+{
+    sitzung->dokument().setze_code({1, 1, 1}, Codefeld::lehrer, "Ab");
+    klick(0, 1);
+    kind(*fenster, "Edit12")->setText("0");
+    const QRect code(65, 77, 30, 20);
+    ASSERT_TRUE(hat_farbe(bild(*fenster, 1)->bild(), code, qRgb(0, 0, 0)));
+    dialoge->antworten = {true};
+    QTest::mouseClick(kind<QPushButton>(*fenster, "BitBtn6"), Qt::LeftButton);
+    EXPECT_TRUE(plan().zelle(1, 1, 1).ist_leer());
+    EXPECT_FALSE(hat_farbe(bild(*fenster, 1)->bild(), code, qRgb(0, 0, 0)));
+    EXPECT_EQ(seite(*fenster), Seite::klassen);
+}
+
 TEST_F(ImOrdner, ReplaceTeacherKeepsTheDialogTextsAndCancelChangesNothing)
 {
     sitzung->dokument().setze_code({6, 9, 20}, Codefeld::lehrer2, "Ab");
