@@ -148,12 +148,12 @@ TEST_F(ImOrdner, AutomaticFillWithoutHoursShowsTheClearedColumnAndKeepsThePage)
     sitzung->dokument().setze_code({1, 1, 1}, Codefeld::lehrer, "Ab");
     klick(0, 1);
     kind(*fenster, "Edit12")->setText("0");
-    const QRect code(65, 77, 30, 20);
-    ASSERT_TRUE(hat_farbe(bild(*fenster, 1)->bild(), code, qRgb(0, 0, 0)));
+    const QRect code(65, 76, 35, 17); // the teacher code, purple without a card
+    ASSERT_TRUE(hat_farbe(bild(*fenster, 1)->bild(), code, qRgb(128, 0, 128)));
     dialoge->antworten = {true};
     QTest::mouseClick(kind<QPushButton>(*fenster, "BitBtn6"), Qt::LeftButton);
     EXPECT_TRUE(plan().zelle(1, 1, 1).ist_leer());
-    EXPECT_FALSE(hat_farbe(bild(*fenster, 1)->bild(), code, qRgb(0, 0, 0)));
+    EXPECT_FALSE(hat_farbe(bild(*fenster, 1)->bild(), code, qRgb(128, 0, 128)));
     EXPECT_EQ(seite(*fenster), Seite::klassen);
 }
 
