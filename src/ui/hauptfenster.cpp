@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -12,7 +10,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QToolButton>
 #include <tuple>
 
 #include "ui/datei_befehle.h"
