@@ -17,6 +17,7 @@
 #include "core/vtp_datei.h"
 #include "print/druckauswahl.h"
 #include "print/vertretung_ausdrucke.h"
+#include "ui/aenderungen_sichern.h"
 #include "ui/druckdatum.h"
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
@@ -28,6 +29,7 @@ namespace orbela {
 namespace {
 
 const QString vtp_filter = QStringLiteral("Vertretungsplan (*.vtp)");
+const QString vtp_geaendert = QStringLiteral("Der Vertretungsplan wurde geändert. Änderungen speichern?");
 
 // Shows the list texts; each line keeps its bare code for assigning.
 void liste_fuellen(QListWidget& liste, const std::vector<std::string>& texte)
@@ -177,15 +179,23 @@ QAction* VertretungsplanFenster::menuepunkt(const QString& name) const
     return findChild<QAction*>(name);
 }
 
-void VertretungsplanFenster::FormActivate()
+bool VertretungsplanFenster::FormActivate()
 {
     if (vp_.abwesender_lehrer.empty())
-        return;
+        return true;
+    if (!aenderungen_sichern())
+        return false;
     vp_.alle_leeren();
     vertretungsplan();
-    if (vp_.hat_auswahl())
-        vorschlaege(vp_.wahl_tag, vp_.wahl_stunde, klassentext(vp_.wahl_tag, vp_.wahl_stunde));
+    auswahl_auffrischen();
     image1_->update();
+    return true;
+}
+
+bool VertretungsplanFenster::aenderungen_sichern()
+{
+    return orbela::aenderungen_sichern(
+        dialoge_, vtp_geaendert, [this] { return vp_.geaendert; }, [this] { speichern1Click(); });
 }
 
 void VertretungsplanFenster::vertretungsplan()
@@ -240,11 +250,26 @@ void VertretungsplanFenster::zeige_auswahl()
     felder_[3]->setText(qstring_aus_1252(e.vertreter.view()));
 }
 
-void VertretungsplanFenster::vertreter_setzen(const std::string& vertreter)
+void VertretungsplanFenster::auswahl_auffrischen()
 {
     if (!vp_.hat_auswahl())
         return;
+    zeige_auswahl();
+    if (vp_.zu_vertreten(vp_.wahl_tag, vp_.wahl_stunde)) {
+        vorschlaege(vp_.wahl_tag, vp_.wahl_stunde, klassentext(vp_.wahl_tag, vp_.wahl_stunde));
+    } else {
+        for (QListWidget* liste : listBox_)
+            liste->clear();
+    }
+}
+
+void VertretungsplanFenster::vertreter_setzen(const std::string& vertreter)
+{
+    // The selection may have been kept from another teacher's week.
+    if (!vp_.hat_auswahl() || !vp_.zu_vertreten(vp_.wahl_tag, vp_.wahl_stunde))
+        return;
     vp_.gewaehlt().vertreter = vertreter;
+    vp_.geaendert = true;
     felder_[3]->setText(qstring_aus_1252(vp_.gewaehlt().vertreter.view()));
     vertretungsplan();
 }
@@ -268,6 +293,8 @@ void VertretungsplanFenster::BitBtn2Click() { vertreter_setzen(vertreter_entfael
 void VertretungsplanFenster::Neu1Click()
 {
     // The same list as for printing teacher plans: sorted, each code once.
+    if (!aenderungen_sichern())
+        return;
     form6_->fuellen(auswahl_lehrer(sitzung_.plan()));
     if (!dialoge_.modal(*form6_))
         return;
@@ -278,24 +305,30 @@ void VertretungsplanFenster::Neu1Click()
     // emptied substitutes rather than the old ones.
     vertretungsplan();
     titel_setzen();
+    auswahl_auffrischen();
 }
 
 void VertretungsplanFenster::oeffnen2Click()
 {
+    if (!aenderungen_sichern())
+        return;
     const std::optional<QString> name = dialoge_.datei_oeffnen(vtp_filter);
     if (!name)
         return;
     lade_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
+    vp_.geaendert = false;
     titel_setzen();
     vertretungsplan();
+    auswahl_auffrischen();
 }
 
 void VertretungsplanFenster::speichern1Click()
 {
-    const std::optional<QString> name = dialoge_.datei_speichern(vtp_filter, QString());
+    const std::optional<QString> name = dialoge_.datei_speichern(vtp_filter, QStringLiteral("vtp"));
     if (!name)
         return;
     speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
+    vp_.geaendert = false;
 }
 
 void VertretungsplanFenster::drucken1Click()

@@ -39,7 +39,12 @@ public:
 
     // Opening from the main menu: discards the substitutes of the last
     // visit and rebuilds the week from the timetable as it now stands.
-    void FormActivate();
+    // Unsaved substitutes are asked about first; false when the planner
+    // cancels, and the window is not to open.
+    bool FormActivate();
+    // Before the program ends or the plan is dropped: asks about unsaved
+    // substitutes. True when it may go on.
+    bool aenderungen_sichern();
 
     void Image1MouseDown(int x, int y);
     void ListBox1Click();
@@ -77,6 +82,8 @@ private:
     template <typename Aktion>
     void ausfuehren(Aktion&& aktion);
     void zeige_auswahl();
+    // Labels and lists for the selected lesson of the plan now shown.
+    void auswahl_auffrischen();
     void vertreter_setzen(const std::string& vertreter);
     void vertreter_aus_liste(int n);
     std::string klassentext(int tag, int stunde) const;

@@ -194,6 +194,7 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     dialoge.dateien = {QString::fromStdString(dir.pfad("w.vtp"))};
     fenster->menuepunkt("speichern1")->trigger();
     EXPECT_EQ(dialoge.filter, QStringList{"Vertretungsplan (*.vtp)"});
+    EXPECT_EQ(dialoge.endungen, QStringList{"vtp"}); // "Meier" is saved as "Meier.vtp"
     EXPECT_EQ(lies(dir.pfad("w.vtp")).size(), vtp_groesse);
 
     waehle_lehrer("Te");
@@ -209,6 +210,57 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     EXPECT_EQ(eintrag(2, 2).vertreter, "##");
     EXPECT_EQ(eintrag(2, 2).klasse, "1a");
     EXPECT_TRUE(zeigt_farbe(2, 2, gruen));
+}
+
+TEST_F(VertretungsFenster, UnsavedSubstitutesAreAskedAboutBeforeTheyAreDropped)
+{
+    const QString frage = "Der Vertretungsplan wurde geändert. Änderungen speichern?";
+    waehle_lehrer("Ab"); // nothing changed: nothing asked
+    EXPECT_TRUE(dialoge.fragen.isEmpty());
+    klick_stunde(1, 1);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+
+    // Cancelling "Neu", "öffnen..." and reopening keeps the substitute.
+    const std::vector<std::function<bool()>> befehle = {
+        [&] { waehle_lehrer("Te"); return true; },
+        [&] { fenster->menuepunkt("oeffnen2")->trigger(); return true; },
+        [&] { return fenster->FormActivate(); },
+    };
+    for (std::size_t i = 0; i < befehle.size(); ++i) {
+        dialoge.fragen.clear();
+        dialoge.antworten_mit_abbrechen = {Antwort::abbrechen};
+        const bool weiter = befehle[i]();
+        EXPECT_EQ(dialoge.fragen, QStringList{frage}) << i;
+        EXPECT_EQ(eintrag(1, 1).vertreter, "XX") << i;
+        EXPECT_EQ(weiter, i != 2) << i;
+    }
+    EXPECT_EQ(dialoge.geoeffnet, 0);
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Ab");
+
+    // "Ja" saves first; then reopening empties the plan without a question.
+    TestOrdner dir;
+    dialoge.antworten_mit_abbrechen = {Antwort::ja};
+    dialoge.dateien = {QString::fromStdString(dir.pfad("ab.vtp"))};
+    EXPECT_TRUE(fenster->FormActivate());
+    EXPECT_EQ(lies(dir.pfad("ab.vtp")).substr(9 + 1, 2), "XX");
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    dialoge.fragen.clear();
+    EXPECT_TRUE(fenster->aenderungen_sichern());
+    EXPECT_TRUE(dialoge.fragen.isEmpty());
+}
+
+TEST_F(VertretungsFenster, KeptSelectionShowsTheNewPlanAndTakesNoSubstituteOutsideALesson)
+{
+    klick_stunde(1, 1);
+    waehle_lehrer("Te"); // Te gives 2b in the selected lesson
+    EXPECT_EQ(fenster->feld(2)->text(), "2b");
+    waehle_lehrer("Ko"); // Ko teaches Mo/2 only
+    EXPECT_EQ(fenster->plan().wahl_tag, 1);
+    EXPECT_EQ(fenster->feld(2)->text(), "");
+    EXPECT_EQ(fenster->liste(4)->count(), 0);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    EXPECT_FALSE(fenster->plan().geaendert);
 }
 
 namespace {
@@ -272,6 +324,27 @@ TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
     EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
     EXPECT_EQ(fenster->plan().wahl_tag, 3);
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, EndingTheProgramAsksAboutUnsavedSubstitutes)
+{
+    dialoge->dialog_handler = [&](QDialog& dlg) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
+            wahl->ListBox1->setCurrentRow(0);
+            return true;
+        }
+        auto& fenster = dynamic_cast<VertretungsplanFenster&>(dlg);
+        fenster.Neu1Click();
+        fenster.Image1MouseDown(130, 90);
+        fenster.BitBtn2Click();
+        return false;
+    };
+    haupt->menue().Vertretungsplan1->trigger();
+    dialoge->antworten_mit_abbrechen = {Antwort::abbrechen};
+    EXPECT_FALSE(haupt->close());
+    EXPECT_EQ(dialoge->fragen.back(), "Der Vertretungsplan wurde geändert. Änderungen speichern?");
+    dialoge->antworten_mit_abbrechen = {Antwort::nein};
+    EXPECT_TRUE(haupt->close());
 }
 
 TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
