@@ -12,7 +12,7 @@ constexpr int kopfabstand = 36;
 
 void fuss(Druckseite& s, const std::string& titel, const std::string& datum)
 {
-    s.schriftgroesse(10);
+    s.schriftgroesse(12);
     s.text(15, 1050, titel);
     s.stand(400, 1050, datum);
 }

@@ -521,9 +521,10 @@ void VertretungsplanFenster::vertretungen_je_lehrer()
     }
     for (const auto& [code, anzahl] : stand.zaehlung())
         aufnehmen(code);
-    const std::string ordner = text_1252_aus_qstring(QFile::decodeName(QByteArray::fromStdString(ordner_)));
+    const QString ordner_text = QFile::decodeName(QByteArray::fromStdString(ordner_));
+    const std::string ordner = text_1252_aus_qstring(ordner_text);
     VertretungszahlenDialog dialog(
-        zeilen,
+        zeilen, ordner_text,
         [&](const VertretungszahlenDialog::Zeilen& gezeigt) {
             wochendruck(QStringLiteral("Vertretungen je Lehrer"), [&](Druckauftrag& auftrag) {
                 drucke_vertretungszahlen(auftrag, gezeigt, ordner, druckdatum_heute());

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -10,13 +11,19 @@
 
 namespace orbela {
 
-VertretungszahlenDialog::VertretungszahlenDialog(const Zeilen& zeilen, std::function<void(const Zeilen&)> drucken,
-                                                 QWidget* parent)
+VertretungszahlenDialog::VertretungszahlenDialog(const Zeilen& zeilen, const QString& ordner,
+                                                 std::function<void(const Zeilen&)> drucken, QWidget* parent)
     : ZentrierterDialog(parent)
     , drucken_(std::move(drucken))
 {
     setWindowTitle(QStringLiteral("Vertretungen je Lehrer"));
     auto* layout = new QVBoxLayout(this);
+    auto* woche = new QLabel(ordner.isEmpty() ? QStringLiteral("Nur der offene Vertretungsplan: er ist noch in "
+                                                               "keinem Ordner gespeichert.")
+                                              : QStringLiteral("Vertretungspläne im Ordner %1").arg(ordner),
+                             this);
+    woche->setWordWrap(true);
+    layout->addWidget(woche);
     tabelle = new QTableWidget(static_cast<int>(zeilen.size()), 2, this);
     tabelle->setHorizontalHeaderLabels({QStringLiteral("Lehrer"), QStringLiteral("Vertretungen")});
     tabelle->verticalHeader()->hide();
@@ -46,7 +53,7 @@ VertretungszahlenDialog::VertretungszahlenDialog(const Zeilen& zeilen, std::func
             drucken_(gezeigt());
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
-    resize(260, 420);
+    resize(280, 440);
 }
 
 VertretungszahlenDialog::Zeilen VertretungszahlenDialog::gezeigt() const

@@ -20,8 +20,9 @@ class VertretungszahlenDialog : public ZentrierterDialog {
 public:
     using Zeilen = std::vector<std::pair<std::string, int>>; // code (Windows-1252), count
 
-    VertretungszahlenDialog(const Zeilen& zeilen, std::function<void(const Zeilen&)> drucken,
-                            QWidget* parent = nullptr);
+    // `ordner` names the week's folder, empty when there is none yet.
+    VertretungszahlenDialog(const Zeilen& zeilen, const QString& ordner,
+                            std::function<void(const Zeilen&)> drucken, QWidget* parent = nullptr);
 
     // The lines in the order shown.
     Zeilen gezeigt() const;
