@@ -1,7 +1,6 @@
 #include "ui/vertretungsplan_fenster.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -370,7 +369,7 @@ void VertretungsplanFenster::vertreter_aus_liste(int n)
     const QString fuer = zeile->data(doppelt_rolle).toString();
     if (!fuer.isEmpty() && vp_.hat_auswahl()
         && !dialoge_.frage(QStringLiteral("%1 vertritt %2 schon für %3. Trotzdem eintragen?")
-                               .arg(zeile->data(Qt::UserRole).toString(),
+                               .arg(qstring_aus_1252(zeile->data(Qt::UserRole).toByteArray().toStdString()),
                                     stunde_text(vp_.wahl_tag, vp_.wahl_stunde, sitzung_.optionen().stunden_0_8),
                                     fuer)))
         return;
