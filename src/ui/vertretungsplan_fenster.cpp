@@ -496,10 +496,11 @@ void VertretungsplanFenster::ganzen_tag()
     dialoge_.hinweis(text);
 }
 
-void VertretungsplanFenster::wochendruck(const QString& ausdruck, const std::function<void(Druckauftrag&)>& druck)
+void VertretungsplanFenster::wochendruck(const QString& ausdruck, const QString& thema,
+                                         const std::function<void(Druckauftrag&)>& druck)
 {
     if (druckstart_)
-        geschuetzt(dialoge_, [&] { druckstart_(ausdruck, qstring_aus_1252(vp_.abwesender_lehrer), druck); });
+        geschuetzt(dialoge_, [&] { druckstart_(ausdruck, thema, druck); });
 }
 
 void VertretungsplanFenster::vertretungen_je_lehrer()
@@ -525,7 +526,8 @@ void VertretungsplanFenster::vertretungen_je_lehrer()
     VertretungszahlenDialog dialog(
         zeilen, ordner_text,
         [&](const VertretungszahlenDialog::Zeilen& gezeigt) {
-            wochendruck(QStringLiteral("Vertretungen je Lehrer"), [&](Druckauftrag& auftrag) {
+            // The whole week's list, named after no one teacher.
+            wochendruck(QStringLiteral("Vertretungen je Lehrer"), QString(), [&](Druckauftrag& auftrag) {
                 drucke_vertretungszahlen(auftrag, gezeigt, ordner, druckdatum_heute());
             });
         },
@@ -544,9 +546,10 @@ void VertretungsplanFenster::vertretungszettel()
     VertretungszettelDialog dialog(
         qstring_aus_1252(zettel_als_text(zettel)),
         [&] {
-            wochendruck(QStringLiteral("Vertretungszettel"), [&](Druckauftrag& auftrag) {
+            const auto druck = [&](Druckauftrag& auftrag) {
                 drucke_vertretungszettel(auftrag, zettel, vp_.abwesender_lehrer, druckdatum_heute());
-            });
+            };
+            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(vp_.abwesender_lehrer), druck);
         },
         this);
     dialoge_.modal(dialog);

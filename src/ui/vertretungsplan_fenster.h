@@ -110,7 +110,7 @@ private:
     void listenhinweise_setzen();
     QListWidgetItem* gewaehlte_zeile() const;
     // "Drucken" of the week's printouts, under the general error handler.
-    void wochendruck(const QString& ausdruck, const std::function<void(Druckauftrag&)>& druck);
+    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
