@@ -28,8 +28,16 @@ class Wochendialoge final : public Dialoge {
 public:
     QString datei;
     int meldungen = 0;
-    bool frage(const QString&) override { return ++meldungen, false; }
-    Antwort frage_mit_abbrechen(const QString&) override { return ++meldungen, Antwort::abbrechen; }
+    bool frage(const QString&) override
+    {
+        ++meldungen;
+        return false;
+    }
+    Antwort frage_mit_abbrechen(const QString&) override
+    {
+        ++meldungen;
+        return Antwort::abbrechen;
+    }
     void hinweis(const QString&) override { ++meldungen; }
     void fehler(const QString&) override { ++meldungen; }
     std::optional<QString> datei_oeffnen(const QString&) override { return datei; }

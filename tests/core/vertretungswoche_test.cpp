@@ -16,7 +16,7 @@ namespace {
 // A week folder: Cd's plan has Ko on Mo/1 and Di/3, Ef's has Ko on Mo/2 and
 // "##", "XX"; an old file of Ab (the open plan) with Ko on Mo/5; one file of
 // the wrong size, one folder named like a plan, one other file.
-class Vertretungswoche_ : public ::testing::Test, public VertretungsSchule {
+class Wochenordner : public ::testing::Test, public VertretungsSchule {
 protected:
     void SetUp() override
     {
@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(Vertretungswoche_, CountsCoversAndDoubleBookingsSkippingBadFiles)
+TEST_F(Wochenordner, CountsCoversAndDoubleBookingsSkippingBadFiles)
 {
     const Vertretungswoche w = woche();
     EXPECT_EQ(w.unlesbar, (std::vector<std::string>{"kurz.vtp", "ordner.vtp"}));
@@ -63,7 +63,7 @@ TEST_F(Vertretungswoche_, CountsCoversAndDoubleBookingsSkippingBadFiles)
     EXPECT_TRUE(lies_vertretungswoche("").plaene.empty());
 }
 
-TEST_F(Vertretungswoche_, WholeDayFillsOnlyOpenLessonsWhereTheSubstituteIsFree)
+TEST_F(Wochenordner, WholeDayFillsOnlyOpenLessonsWhereTheSubstituteIsFree)
 {
     for (int s = 1; s <= 6; ++s)
         unterricht(1, s, 1, "Ab");
@@ -90,7 +90,7 @@ TEST_F(Vertretungswoche_, WholeDayFillsOnlyOpenLessonsWhereTheSubstituteIsFree)
               Hindernis::abwesend);
 }
 
-TEST_F(Vertretungswoche_, SlipsListEachSubstitutesCoversInOrder)
+TEST_F(Wochenordner, SlipsListEachSubstitutesCoversInOrder)
 {
     unterricht(1, 1, 1, "Ab", "MA", "R1");
     unterricht(2, 2, 1, "Ab", "DE", "R2");
