@@ -5,6 +5,7 @@
 #include "core/kartei_dateien.h"
 #include "core/sitzung.h"
 #include "core/uvd_export.h"
+#include "ui/aenderungen_sichern.h"
 #include "ui/dialoge.h"
 #include "ui/info_fenster.h"
 #include "ui/wartecursor.h"
@@ -30,18 +31,9 @@ DateiBefehle::DateiBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern)
 
 bool DateiBefehle::aenderungen_sichern()
 {
-    if (!sitzung_.dokument().geaendert())
-        return true;
-    switch (dialoge_.frage_mit_abbrechen(plan_geaendert)) {
-    case Antwort::ja:
-        Planspeichern1Click();
-        return !sitzung_.dokument().geaendert(); // not when the save dialog was cancelled
-    case Antwort::nein:
-        return true;
-    case Antwort::abbrechen:
-        break;
-    }
-    return false;
+    return orbela::aenderungen_sichern(
+        dialoge_, plan_geaendert, [this] { return sitzung_.dokument().geaendert(); },
+        [this] { Planspeichern1Click(); });
 }
 
 void DateiBefehle::Neu1Click()

@@ -21,6 +21,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/vertretungsplan_fenster.h"
 #include "ui/zentrieren.h"
 #include "views/plan_ansicht.h"
 
@@ -289,7 +290,9 @@ void Hauptfenster::resizeEvent(QResizeEvent* event)
 void Hauptfenster::closeEvent(QCloseEvent* event)
 {
     bool schliessen = false;
-    geschuetzt(*dialoge_, [&] { schliessen = datei_->aenderungen_sichern(); });
+    geschuetzt(*dialoge_, [&] {
+        schliessen = datei_->aenderungen_sichern() && (form5_ == nullptr || form5_->aenderungen_sichern());
+    });
     bilder_auffrischen();
     if (schliessen)
         event->accept();

@@ -6,12 +6,14 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/druckausgabe.h"
+#include "ui/druckziel.h"
 
 // The main window's widgets as its user sees them, found by name under the
 // menu bar, the central widget or the status bar.
@@ -52,5 +54,18 @@ inline std::unique_ptr<orbela::Druckausgabe> nur_pdf(const std::string& programm
     ausgabe->nur_pdf(true);
     return ausgabe;
 }
+
+// A print target that hands every printout to a function.
+struct Druckfunktion : orbela::Druckziel {
+    std::function<void(const QString& ausdruck, const QString& thema,
+                       const std::function<void(orbela::Druckauftrag&)>& druck)>
+        funktion;
+    QString drucke(const QString& ausdruck, const QString& thema,
+                   const std::function<void(orbela::Druckauftrag&)>& druck) override
+    {
+        funktion(ausdruck, thema, druck);
+        return {};
+    }
+};
 
 } // namespace fenster_zugriff

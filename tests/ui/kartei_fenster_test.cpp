@@ -328,20 +328,13 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
 {
     karten({karte("Adam"), karte("Berg")});
     std::vector<std::string> gedruckt;
-    // Records the printout's name, the card then shown and the first stored card.
-    struct Aufzeichnung : Druckziel {
-        Sitzung& sitzung;
-        std::vector<std::string>& gedruckt;
-        AufzeichnungsDruckauftrag auftrag{800, 1100};
-        Aufzeichnung(Sitzung& s, std::vector<std::string>& g) : sitzung(s), gedruckt(g) {}
-        QString drucke(const QString& ausdruck, const QString&, const std::function<void(Druckauftrag&)>& druck) override
-        {
-            gedruckt.push_back(ausdruck.toStdString() + ":" + sitzung.kartei().karte.nachname.str() + ":"
-                               + sitzung.kartei().karte_nr(1).nachname.str());
-            druck(auftrag);
-            return {};
-        }
-    } drucken(sitzung, gedruckt);
+    AufzeichnungsDruckauftrag auftrag{800, 1100};
+    Druckfunktion drucken;
+    drucken.funktion = [&](const QString& ausdruck, const QString&, const std::function<void(Druckauftrag&)>& druck) {
+        gedruckt.push_back(ausdruck.toStdString() + ":" + sitzung.kartei().karte.nachname.str() + ":"
+                           + sitzung.kartei().karte_nr(1).nachname.str());
+        druck(auftrag);
+    };
     int knopf = 0;
     dialoge.dialog_handler = [&](QDialog& d) {
         if (auto* f = qobject_cast<KarteiFenster*>(&d)) {
