@@ -15,7 +15,7 @@
 #include "ui/datei_befehle.h"
 #include "ui/druckausgabe.h"
 #include "ui/raster_widget.h"
-#include "ui/hauptfenster_druck.h"
+#include "ui/druck_befehle.h"
 #include "ui/klassen_seite.h"
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"

@@ -16,7 +16,7 @@
 #include "ui/druckauswahl_dialog.h"
 #include "ui/druckdatum.h"
 #include "ui/hauptfenster.h"
-#include "ui/hauptfenster_druck.h"
+#include "ui/druck_befehle.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/klassen_seite.h"
 #include "ui/lehrer_ersetzen_dialog.h"

@@ -13,7 +13,7 @@
 #include "ui/druckausgabe.h"
 #include "ui/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
-#include "ui/hauptfenster_druck.h"
+#include "ui/druck_befehle.h"
 #include "ui/namenstabelle_dialog.h"
 
 using namespace orbela;

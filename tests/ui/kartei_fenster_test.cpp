@@ -24,7 +24,7 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
-#include "ui/hauptfenster_druck.h"
+#include "ui/druck_befehle.h"
 #include "ui/druckausgabe.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/kartei_drucken.h"

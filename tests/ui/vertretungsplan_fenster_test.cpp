@@ -23,7 +23,7 @@
 #include "ui/druckausgabe.h"
 #include "ui/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
-#include "ui/hauptfenster_druck.h"
+#include "ui/druck_befehle.h"
 #include "ui/lehrerwahl_dialog.h"
 #include "ui/vertretungsplan_fenster.h"
 #include "ui/vertretungszahlen_dialog.h"

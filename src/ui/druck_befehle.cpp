@@ -1,4 +1,4 @@
-#include "ui/hauptfenster_druck.h"
+#include "ui/druck_befehle.h"
 
 #include <QDir>
 #include <QFile>
