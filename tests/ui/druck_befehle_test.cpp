@@ -44,6 +44,10 @@ protected:
             p.zelle(d, 2, 2).erste.raum = "Tu";
         }
         p.zelle(2, 7, 3).erste.lehrer = "Qq";
+        QObject::connect(fenster->statusBar(), &QStatusBar::messageChanged, [this](const QString& m) {
+            if (!m.isEmpty())
+                meldungen << m;
+        });
     }
 
     // Answers the selection window by choosing the list positions given
@@ -66,7 +70,8 @@ protected:
     }
 
     QString ausdrucke() const { return QString::fromStdString(ordner.pfad("Ausdrucke")); }
-    QStringList pdfs() const { return QDir(ausdrucke()).entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed); }
+    // By name: files written within one tick of the clock share their time.
+    QStringList pdfs() const { return QDir(ausdrucke()).entryList({"*.pdf"}, QDir::Files, QDir::Name); }
     QString text(const QString& name) const { return pdf_text(ausdrucke() + u'/' + name); }
 
     TestOrdner ordner;
@@ -74,6 +79,7 @@ protected:
     TestDialoge* dialoge = nullptr;
     std::unique_ptr<Hauptfenster> fenster;
     QStringList angeboten;
+    QStringList meldungen; // status bar notices in the order shown
 };
 
 } // namespace
@@ -117,13 +123,18 @@ TEST_F(DruckBefehleTest, ChosenEntriesPrintInListOrderOneJobEach)
     waehle({4, 0, 2});
     fenster->menue().Gesamtplan1->trigger();
     EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
-    EXPECT_EQ(pdfs(), (QStringList{"Gesamtplan Mo.pdf", "Gesamtplan Mi.pdf", "Gesamtplan Fr.pdf"}));
-    EXPECT_EQ(fenster->statusBar()->currentMessage(), "3 Ausdrucke gespeichert in Ausdrucke");
+    EXPECT_EQ(meldungen, (QStringList{"Gespeichert als Ausdrucke/Gesamtplan Mo.pdf",
+                                      "Gespeichert als Ausdrucke/Gesamtplan Mi.pdf",
+                                      "Gespeichert als Ausdrucke/Gesamtplan Fr.pdf",
+                                      "3 Ausdrucke gespeichert in Ausdrucke"}));
 
     waehle({-1});
     fenster->menue().Klassenplan1->trigger();
     EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c"}));
     EXPECT_EQ(pdfs().mid(3), (QStringList{"Klassenplan 1a.pdf", "Klassenplan 2b.pdf", "Klassenplan 3c.pdf"}));
+    EXPECT_EQ(meldungen.mid(4, 3), (QStringList{"Gespeichert als Ausdrucke/Klassenplan 1a.pdf",
+                                                "Gespeichert als Ausdrucke/Klassenplan 2b.pdf",
+                                                "Gespeichert als Ausdrucke/Klassenplan 3c.pdf"}));
 
     waehle({-1});
     fenster->menue().Raumplan1->trigger();
