@@ -45,6 +45,10 @@ public:
     // printout of the program, the substitution sheets included.
     void drucke(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
 
+    // Prints every chosen entry, one job each, and sums up several PDF files
+    // in one notice.
+    void fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag);
+
     Druckausgabe& ausgabe() { return *ausgabe_; }
     DruckauswahlDialog& form4() { return *form4_; }
     NamenstabelleDialog& form8() { return *form8_; }
@@ -56,9 +60,6 @@ private:
     std::vector<int> auswahl(const std::vector<std::string>& eintraege);
     Druckdaten daten() const;
     void namenstabelle_zeigen(NamenstabelleDialog& dialog);
-    // Prints every chosen entry, one job each, and sums up several PDF files
-    // in one notice.
-    void fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;

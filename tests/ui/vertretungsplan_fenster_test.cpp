@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -296,5 +297,6 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
     EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
     EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
     EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    EXPECT_EQ(haupt->statusBar()->currentMessage(), "2 Ausdrucke gespeichert in Ausdrucke");
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
