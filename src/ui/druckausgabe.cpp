@@ -15,11 +15,17 @@ namespace orbela {
 
 namespace {
 const QString ausdrucke_ordner = QStringLiteral("Ausdrucke");
+
+Druckausgabe::Druckerliste drucker_des_systems()
+{
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
 }
+} // namespace
 
 Druckausgabe::Druckausgabe(std::string programmpfad)
     : programmpfad_(std::move(programmpfad))
     , drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , quelle_(drucker_des_systems)
 {
 }
 
@@ -34,13 +40,46 @@ void Druckausgabe::einrichten(Dialoge& dialoge)
         eingerichtet_ = true;
 }
 
-bool Druckausgabe::auf_drucker() const
+QString Druckausgabe::waehle_drucker(const Druckerliste& liste)
 {
+    if (!liste.standard.isEmpty())
+        return liste.standard;
+    return liste.installiert.isEmpty() ? QString() : liste.installiert.constFirst();
+}
+
+bool Druckausgabe::auf_drucker()
+{
+    ohne_drucker_ = false;
     if (nur_pdf_)
         return false;
     if (eingerichtet_)
         return drucker_->outputFormat() == QPrinter::NativeFormat && drucker_->isValid();
-    return !QPrinterInfo::defaultPrinter().isNull();
+    const QString name = waehle_drucker(quelle_());
+    if (name.isEmpty()) {
+        ohne_drucker_ = true;
+        return false;
+    }
+    if (drucker_->printerName() != name)
+        drucker_->setPrinterName(name);
+    return true;
+}
+
+QString Druckausgabe::ohne_drucker_hinweis()
+{
+    if (!ohne_drucker_ || ohne_drucker_gemeldet_)
+        return {};
+    ohne_drucker_gemeldet_ = true;
+    return QStringLiteral("Es ist kein Drucker installiert. Die Ausdrucke werden als PDF-Dateien im Ordner \"%1\" "
+                          "gespeichert.")
+        .arg(QDir(QFile::decodeName(QByteArray::fromStdString(programmpfad_))).relativeFilePath(pdf_ordner()));
+}
+
+QString Druckausgabe::pdf_ordner() const
+{
+    if (!nur_pdf_ && eingerichtet_ && drucker_->outputFormat() == QPrinter::PdfFormat
+        && !drucker_->outputFileName().isEmpty())
+        return QFileInfo(drucker_->outputFileName()).absolutePath();
+    return QFile::decodeName(QByteArray::fromStdString(programmpfad_)) + ausdrucke_ordner;
 }
 
 std::unique_ptr<Druckauftrag> Druckausgabe::auftrag(const QString& ausdruck, const QString& thema)
@@ -50,10 +89,7 @@ std::unique_ptr<Druckauftrag> Druckausgabe::auftrag(const QString& ausdruck, con
         drucker_->setDocName(thema.isEmpty() ? ausdruck : ausdruck + u' ' + thema);
         return std::make_unique<QtDruckauftrag>(*drucker_);
     }
-    QString ordner = QFile::decodeName(QByteArray::fromStdString(programmpfad_)) + ausdrucke_ordner;
-    if (!nur_pdf_ && eingerichtet_ && drucker_->outputFormat() == QPrinter::PdfFormat
-        && !drucker_->outputFileName().isEmpty())
-        ordner = QFileInfo(drucker_->outputFileName()).absolutePath();
+    const QString ordner = pdf_ordner();
     if (!QDir().mkpath(ordner))
         throw Fehler("Der Ordner \"" + ordner.toStdString() + "\" kann nicht angelegt werden.");
     letzte_datei_ = pdf_name(ordner, ausdruck, thema);

@@ -67,6 +67,8 @@ void DruckBefehle::drucke(const QString& ausdruck, const QString& thema,
     const Wartecursor wartecursor;
     std::unique_ptr<Druckauftrag> auftrag = ausgabe_->auftrag(ausdruck, thema);
     const QString datei = ausgabe_->letzte_datei();
+    if (const QString hinweis = ausgabe_->ohne_drucker_hinweis(); !hinweis.isEmpty())
+        dialoge_.hinweis(hinweis);
     druck(*auftrag);
     auftrag.reset();
     if (datei.isEmpty())

@@ -32,10 +32,12 @@ TEST(QtDruckauftrag, WritesOnePdfPagePerPageInTheChosenOrientation)
     EXPECT_TRUE(text.contains(QStringLiteral("Stand: 09.12.26")));
 }
 
-TEST(QtDruckauftrag, AJobThatCannotStartIsAnError)
+TEST(QtDruckauftrag, ANewJobHasNoCanvasAndAFileThatCannotBeWrittenIsAnErrorAtTheEnd)
 {
     auto auftrag = QtDruckauftrag::pdf(QStringLiteral("/nicht/vorhanden/x.pdf"));
-    EXPECT_EQ(fehlertext([&] { auftrag->beginnen(Ausrichtung::hochformat); }),
-              "Die Datei \"/nicht/vorhanden/x.pdf\" kann nicht erstellt werden.");
     EXPECT_EQ(fehlertext([&] { auftrag->canvas(); }), "Der Druckauftrag ist nicht begonnen.");
+    auftrag->beginnen(Ausrichtung::hochformat);
+    EXPECT_EQ(fehlertext([&] { auftrag->beenden(); }).rfind("Die Datei \"/nicht/vorhanden/x.pdf\" kann nicht "
+                                                              "vollständig geschrieben werden.", 0),
+              0u);
 }
