@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPageSize>
 
 #include "core/fehler.h"
 #include "ui/dialoge.h"
@@ -96,13 +97,36 @@ std::unique_ptr<Druckauftrag> Druckausgabe::auftrag(const QString& ausdruck, con
     return QtDruckauftrag::pdf(letzte_datei_);
 }
 
-QString Druckausgabe::pdf_name(const QString& ordner, const QString& ausdruck, const QString& thema)
+QPrinter& Druckausgabe::vorschau_drucker(const QString& name)
 {
-    QString name = thema.isEmpty() ? ausdruck : ausdruck + u' ' + thema;
+    if (auf_drucker()) {
+        drucker_->setDocName(name);
+        return *drucker_;
+    }
+    if (!pdf_drucker_) {
+        pdf_drucker_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        pdf_drucker_->setOutputFormat(QPrinter::PdfFormat);
+        pdf_drucker_->setResolution(300);
+        pdf_drucker_->setPageSize(QPageSize(QPageSize::A4));
+        pdf_drucker_->setCreator(QStringLiteral("Orbela"));
+    }
+    pdf_drucker_->setDocName(name);
+    pdf_drucker_->setOutputFileName(QDir(pdf_ordner()).filePath(dateiname(name) + QStringLiteral(".pdf")));
+    return *pdf_drucker_;
+}
+
+QString Druckausgabe::dateiname(QString name)
+{
     for (QChar& ch : name) {
         if (ch.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(ch))
             ch = u'_';
     }
+    return name;
+}
+
+QString Druckausgabe::pdf_name(const QString& ordner, const QString& ausdruck, const QString& thema)
+{
+    const QString name = dateiname(thema.isEmpty() ? ausdruck : ausdruck + u' ' + thema);
     const QDir dir(ordner);
     QString datei = dir.filePath(name + QStringLiteral(".pdf"));
     for (int n = 2; QFileInfo::exists(datei); ++n)

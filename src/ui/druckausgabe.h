@@ -70,6 +70,13 @@ public:
     // printers must not be used).
     void nur_pdf(bool an) { nur_pdf_ = an; }
 
+    // The printer for a preview of the printout `name`: the one the jobs go
+    // to, or without one a PDF file of that name in the PDF folder.
+    QPrinter& vorschau_drucker(const QString& name);
+
+    // The name with every character that cannot stand in a file name
+    // replaced by '_'.
+    static QString dateiname(QString name);
     // A free file name for the printout in the folder: "Klassenplan 1a.pdf",
     // or with " (2)", " (3)", ... before ".pdf" when that exists. Characters
     // that cannot stand in a file name become '_'.
@@ -78,6 +85,7 @@ public:
 private:
     std::string programmpfad_;
     std::unique_ptr<QPrinter> drucker_;
+    std::unique_ptr<QPrinter> pdf_drucker_; // previews without a printer
     std::function<Druckerliste()> quelle_;
     bool eingerichtet_ = false;
     bool nur_pdf_ = false;

@@ -1,6 +1,9 @@
 #include <QAction>
 #include <QDir>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -118,29 +121,89 @@ TEST_F(DruckBefehleTest, EveryPrintoutFromTheMenuIsOnePdfPage)
     EXPECT_FALSE(text("Übersichtsplan (1-6).pdf").contains("Qq"));
 }
 
-TEST_F(DruckBefehleTest, ChosenEntriesPrintInListOrderOneJobEach)
+TEST_F(DruckBefehleTest, WithoutAPrinterTheChosenEntriesAreOneFileInListOrder)
 {
-    waehle({4, 0, 2});
-    fenster->menue().Gesamtplan1->trigger();
-    EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
-    EXPECT_EQ(meldungen, (QStringList{"Gespeichert als Ausdrucke/Gesamtplan Mo.pdf",
-                                      "Gespeichert als Ausdrucke/Gesamtplan Mi.pdf",
-                                      "Gespeichert als Ausdrucke/Gesamtplan Fr.pdf",
-                                      "3 Ausdrucke gespeichert in Ausdrucke"}));
-
+    plantyp& p = sitzung.plan();
+    p.klasse(4).klasse = "4d";
+    p.klasse(5).klasse = "5e";
+    // Each class alone, then all five in one file: the same pages in order.
+    QStringList einzeln;
+    for (int k = 0; k < 5; ++k) {
+        waehle({k});
+        fenster->menue().Klassenplan1->trigger();
+        einzeln << text(QStringLiteral("Klassenplan %1.pdf").arg(angeboten[k]));
+    }
     waehle({-1});
     fenster->menue().Klassenplan1->trigger();
-    EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c"}));
-    EXPECT_EQ(pdfs().mid(3), (QStringList{"Klassenplan 1a.pdf", "Klassenplan 2b.pdf", "Klassenplan 3c.pdf"}));
-    EXPECT_EQ(meldungen.mid(4, 3), (QStringList{"Gespeichert als Ausdrucke/Klassenplan 1a.pdf",
-                                                "Gespeichert als Ausdrucke/Klassenplan 2b.pdf",
-                                                "Gespeichert als Ausdrucke/Klassenplan 3c.pdf"}));
+    EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c", "4d", "5e"}));
+    EXPECT_EQ(pdf_seitentexte(ausdrucke() + QStringLiteral("/Klassenpläne.pdf")), einzeln);
+    EXPECT_EQ(meldungen.back(), QStringLiteral("Gespeichert als Ausdrucke/Klassenpläne.pdf"));
+
+    // The chosen days in list order; a second run adds " (2)".
+    for (const QString& datei : {QStringLiteral("Gesamtpläne.pdf"), QStringLiteral("Gesamtpläne (2).pdf")}) {
+        waehle({4, 0, 2});
+        fenster->menue().Gesamtplan1->trigger();
+        const QStringList seiten = pdf_seitentexte(ausdrucke() + u'/' + datei);
+        ASSERT_EQ(seiten.size(), 3) << datei.toStdString();
+        const QStringList tage = {"Mo", "Mi", "Fr"};
+        for (int s = 0; s < 3; ++s) {
+            for (int t = 0; t < 3; ++t)
+                EXPECT_EQ(seiten[s].contains(tage[t]), s == t) << s << " " << t;
+        }
+    }
+    EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
 
     waehle({-1});
     fenster->menue().Raumplan1->trigger();
     EXPECT_EQ(angeboten, (QStringList{"TU", "Tu"}));
-    EXPECT_TRUE(text("Raumplan Tu.pdf").contains("Cd"));
-    EXPECT_FALSE(text("Raumplan Tu.pdf").contains("Ab"));
+    const QStringList raeume = pdf_seitentexte(ausdrucke() + QStringLiteral("/Raumpläne.pdf"));
+    ASSERT_EQ(raeume.size(), 2);
+    EXPECT_TRUE(raeume[1].contains("Cd"));
+    EXPECT_FALSE(raeume[1].contains("Ab"));
+}
+
+TEST_F(DruckBefehleTest, TheSelectionWindowOffersAGermanPreviewOfAllChosenPages)
+{
+    int seiten = 0;
+    QStringList aktionen;
+    dialoge->dialog_handler = [&](QDialog& d) {
+        if (auto* w = dynamic_cast<DruckauswahlDialog*>(&d)) {
+            w->Button1Click();
+            w->Vorschau->click();
+            return true;
+        }
+        auto& vorschau = dynamic_cast<QPrintPreviewDialog&>(d);
+        auto* bild = vorschau.findChild<QPrintPreviewWidget*>();
+        bild->updatePreview();
+        seiten = bild->pageCount();
+        for (const QAction* a : vorschau.findChildren<QAction*>())
+            aktionen << a->text();
+        return false;
+    };
+    fenster->menue().Lehrerplan1->trigger();
+    EXPECT_EQ(seiten, 3);
+    for (const char* text : {"Drucken", "Nächste Seite", "Vergrößern"})
+        EXPECT_TRUE(aktionen.contains(QString::fromUtf8(text))) << text << ": " << aktionen.join(", ").toStdString();
+    EXPECT_TRUE(pdfs().isEmpty());
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(DruckBefehleTest, AsPdfSavesAllChosenPagesInTheFileNamed)
+{
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& w = dynamic_cast<DruckauswahlDialog&>(d);
+        w.ListBox1->item(0)->setSelected(true);
+        w.ListBox1->item(2)->setSelected(true);
+        w.AlsPdf->click();
+        return true;
+    };
+    const QString datei = QString::fromStdString(ordner.pfad("Plaene fuer 1a und 3c.pdf"));
+    dialoge->dateien = {datei};
+    fenster->menue().Klassenplanquer1->trigger();
+    EXPECT_EQ(dialoge->vorschlaege, QStringList{ausdrucke() + QStringLiteral("/Klassenpläne quer.pdf")});
+    EXPECT_EQ(pdf_seiten(datei), 2);
+    EXPECT_TRUE(pdfs().isEmpty());
+    EXPECT_EQ(meldungen.back(), "Gespeichert als Plaene fuer 1a und 3c.pdf");
 }
 
 TEST_F(DruckBefehleTest, CancelOrNothingChosenPrintsNothing)

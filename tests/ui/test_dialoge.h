@@ -49,7 +49,12 @@ public:
         ++geoeffnet;
         return naechste_datei(f);
     }
-    std::optional<QString> datei_speichern(const QString& f, const QString&) override { return naechste_datei(f); }
+    QStringList vorschlaege; // of the save dialogs
+    std::optional<QString> datei_speichern(const QString& f, const QString&, const QString& vorschlag = {}) override
+    {
+        vorschlaege << vorschlag;
+        return naechste_datei(f);
+    }
     bool modal(QDialog& dialog) override { return dialog_handler(dialog); }
 
 private:
