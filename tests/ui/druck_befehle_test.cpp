@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "pdf_werkzeug.h"
+#include "print/druckauswahl.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
@@ -284,4 +285,45 @@ TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported
     fenster->menue().Uebersichtsplan1->trigger();
     EXPECT_EQ(dialoge->fehler_texte,
               QStringList{QString::fromStdString("Der Ordner \"" + ordner.pfad("Ausdrucke") + "\" kann nicht angelegt werden.")});
+}
+
+TEST_F(DruckBefehleTest, AllPlansAsPdfIsTheOverviewThenEveryClassTeacherAndRoomAndACancelLeavesNoFile)
+{
+    dialoge->dateien = {QString::fromUtf8(ORBELA_DEMO_DIR "/Beispielschule.orb")};
+    fenster->menue().Planladen1->trigger();
+    ASSERT_TRUE(dialoge->fehler_texte.isEmpty());
+    const plantyp& p = sitzung.plan();
+    const auto klassen = auswahl_klassen(p);
+    const auto lehrer = auswahl_lehrer(p);
+    const auto raeume = auswahl_raeume(p);
+    const auto n = static_cast<int>(1 + klassen.size() + lehrer.size() + raeume.size());
+
+    // Cancelled after the tenth printout: no file.
+    const QString abgebrochen = QString::fromStdString(ordner.pfad("abgebrochen.pdf"));
+    std::vector<std::pair<int, int>> schritte;
+    fenster->druck().ablauf().fortschritt([&](int fertig, int gesamt) {
+        schritte.emplace_back(fertig, gesamt);
+        return fertig < 10;
+    });
+    dialoge->dateien = {abgebrochen};
+    fenster->menue().AllePlaeneAlsPdf1->trigger();
+    EXPECT_EQ(schritte.back(), std::make_pair(10, n));
+    EXPECT_FALSE(QFile::exists(abgebrochen));
+
+    fenster->druck().ablauf().fortschritt([](int, int) { return true; });
+    const QString datei = QString::fromStdString(ordner.pfad("alle.pdf"));
+    dialoge->dateien = {datei};
+    fenster->menue().AllePlaeneAlsPdf1->trigger();
+    EXPECT_EQ(dialoge->vorschlaege.back(), ausdrucke() + QStringLiteral("/Alle Pläne.pdf"));
+    const QStringList seiten = pdf_seitentexte(datei);
+    ASSERT_EQ(seiten.size(), n);
+    const auto text_auf = [&](int seite, const std::string& text) {
+        return seiten[seite].contains(QString::fromLatin1(text.c_str()));
+    };
+    EXPECT_TRUE(text_auf(0, "Stand:"));
+    EXPECT_TRUE(text_auf(1, "Klasse: " + klassen.front()));
+    EXPECT_TRUE(text_auf(static_cast<int>(klassen.size()), "Klasse: " + klassen.back()));
+    EXPECT_TRUE(text_auf(static_cast<int>(1 + klassen.size()), "Lehrer: " + lehrer.front()));
+    EXPECT_TRUE(text_auf(n - 1, "Raum: " + raeume.back()));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
