@@ -22,6 +22,7 @@ public:
     QStringList hinweise;
     QStringList fehler_texte;
     QStringList filter;
+    QStringList endungen; // the extension each save dialog appends
     int geoeffnet = 0; // open dialogs shown
 
     bool frage(const QString& text) override
@@ -50,8 +51,10 @@ public:
         return naechste_datei(f);
     }
     QStringList vorschlaege; // of the save dialogs
-    std::optional<QString> datei_speichern(const QString& f, const QString&, const QString& vorschlag = {}) override
+    std::optional<QString> datei_speichern(const QString& f, const QString& endung,
+                                           const QString& vorschlag = {}) override
     {
+        endungen << endung;
         vorschlaege << vorschlag;
         return naechste_datei(f);
     }
