@@ -59,6 +59,7 @@ Druckablauf::Druckablauf(Druckausgabe& ausgabe, Dialoge& dialoge, QWidget* elter
 
 void Druckablauf::ausfuehren(const Druckbefehl& befehl, Druckziel ziel)
 {
+    letzte_datei_.clear();
     if (befehl.ausdrucke.empty())
         return;
     switch (ziel) {
