@@ -95,11 +95,12 @@ void Druckablauf::drucken(const Druckbefehl& befehl)
     // Without a printer every printout of the command goes into one file.
     std::unique_ptr<Druckauftrag> auftrag = ausgabe_.auftrag(befehl.dateiname(), {});
     const QString datei = ausgabe_.letzte_datei();
-    if (const QString hinweis = ausgabe_.ohne_drucker_hinweis(); !hinweis.isEmpty())
-        dialoge_.hinweis(hinweis);
+    const QString hinweis = ausgabe_.ohne_drucker_hinweis();
     befehl.als_ein_auftrag(*auftrag);
     auftrag.reset();
     gespeichert(datei);
+    if (!hinweis.isEmpty())
+        dialoge_.hinweis(hinweis + QStringLiteral("\n\nGespeichert als %1").arg(relativ(datei)));
 }
 
 void Druckablauf::vorschau(const Druckbefehl& befehl)

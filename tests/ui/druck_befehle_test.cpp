@@ -163,6 +163,18 @@ TEST_F(DruckBefehleTest, WithoutAPrinterTheChosenEntriesAreOneFileInListOrder)
     EXPECT_FALSE(raeume[1].contains("Ab"));
 }
 
+TEST_F(DruckBefehleTest, WithNoPrinterInstalledTheFirstFileOfARunIsExplainedOnce)
+{
+    fenster->druck().ausgabe().nur_pdf(false);
+    fenster->druck().ausgabe().drucker_quelle([] { return Druckausgabe::Druckerliste{}; });
+    for (int i = 0; i < 2; ++i)
+        fenster->menue().Uebersichtsplan1->trigger();
+    EXPECT_EQ(dialoge->hinweise, QStringList{QStringLiteral(
+                                     "Es ist kein Drucker installiert. Die Ausdrucke werden als PDF-Dateien im Ordner "
+                                     "\"Ausdrucke\" gespeichert.\n\nGespeichert als Ausdrucke/Übersichtsplan.pdf")});
+    EXPECT_EQ(pdfs(), (QStringList{QStringLiteral("Übersichtsplan (2).pdf"), QStringLiteral("Übersichtsplan.pdf")}));
+}
+
 TEST_F(DruckBefehleTest, TheSelectionWindowOffersAGermanPreviewOfAllChosenPages)
 {
     int seiten = 0;

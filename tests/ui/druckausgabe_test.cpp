@@ -65,21 +65,6 @@ TEST_F(DruckausgabeTest, PrinterIsTheDefaultElseTheFirstInstalledElseNone)
         EXPECT_EQ(Druckausgabe::waehle_drucker(liste), erwartet) << liste.installiert.join(',').toStdString();
 }
 
-TEST_F(DruckausgabeTest, WithNoPrinterInstalledTheFirstPdfOfARunIsExplained)
-{
-    ausgabe.nur_pdf(false);
-    ausgabe.drucker_quelle([] { return Druckausgabe::Druckerliste{}; });
-    QStringList hinweise;
-    for (int i = 0; i < 2; ++i) {
-        drucke("Gesamtplan", "Mo");
-        hinweise << ausgabe.ohne_drucker_hinweis();
-    }
-    EXPECT_EQ(hinweise, (QStringList{"Es ist kein Drucker installiert. Die Ausdrucke werden als PDF-Dateien im "
-                                     "Ordner \"Ausdrucke\" gespeichert.",
-                                     ""}));
-    EXPECT_TRUE(QFile::exists(ausdrucke + "/Gesamtplan Mo (2).pdf"));
-}
-
 TEST_F(DruckausgabeTest, APdfThatCannotBeWrittenCompletelyIsReportedAndLeavesNoFile)
 {
     // The folder goes away while the page is drawn: removed, or a file
