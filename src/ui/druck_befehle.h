@@ -9,7 +9,8 @@
 
 #include "core/sitzung.h"
 #include "print/druckauftrag.h"
-#include "ui/druckziel.h"
+#include "ui/druckablauf.h"
+#include "ui/druckdienst.h"
 
 class QWidget;
 
@@ -24,7 +25,7 @@ struct Druckdaten;
 // The print commands of "Datei / Drucken", the printer set-up and the two
 // name-table commands of "Extras", over the state of the run. Owns the
 // selection window, the name-table windows and where the jobs go.
-class DruckBefehle : public Druckziel {
+class DruckBefehle : public Druckdienst {
 public:
     // `meldung` shows a short notice in the status bar; jobs go to `ausgabe`
     // (by default the printer set up, or PDF files in the program folder).
@@ -39,15 +40,21 @@ public:
     void Raumplan1Click();         // "Raumplan"
     void bersichtsplan1Click();    // "Übersichtsplan"
     void bersichtsplan161Click();  // "Übersichtsplan (1-6)"
+    void UebersichtsplanVorschau1Click();   // "Vorschau / Übersichtsplan"
+    void Uebersichtsplan16Vorschau1Click(); // "Vorschau / Übersichtsplan (1-6)"
+    void AllePlaeneAlsPdf1Click();          // "Alle Pläne als PDF..."
     void Druckereinrichtung1Click();
     void Fcherbezeichnungen1Click();
     void Rau1Click();
 
-    // Runs one printout on a new job named after it and its subject, and
-    // names the PDF file in the status bar when there is one. For every
-    // printout of the program, the card and substitution windows' included.
-    QString drucke(const QString& ausdruck, const QString& thema,
-                   const std::function<void(Druckauftrag&)>& druck) override;
+    // The printouts of the chosen entries as one command, to where the
+    // selection window was closed for.
+    void fuer_jedes(const QString& name, const QString& mehrzahl, const std::vector<int>& positionen,
+                    const std::function<Druckbefehl::Ausdruck(int)>& eintrag);
+
+    // Every printout of the program, the card and substitution windows'
+    // included, runs here.
+    QString drucke(const Druckbefehl& befehl, Druckziel ziel = Druckziel::drucker) override;
 
     DruckauswahlDialog& form4() { return *form4_; }
 
@@ -57,21 +64,18 @@ private:
     std::vector<int> auswahl(const std::vector<std::string>& eintraege);
     Druckdaten daten() const;
     void namenstabelle_zeigen(NamenstabelleDialog& dialog);
-    // Prints every chosen entry, one job each, and sums up several PDF files
-    // in one notice.
-    void fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag);
-    // A file's path as seen from the program folder, for notices.
-    QString relativ_zum_programm(const QString& pfad) const;
+    Druckbefehl::Ausdruck klassenplan(const Druckdaten& d, const std::vector<std::string>& klassen, int p);
+    Druckbefehl::Ausdruck lehrerplan(const Druckdaten& d, const std::string& code);
+    Druckbefehl::Ausdruck raumplan(const Druckdaten& d, const std::string& code);
+    void uebersicht(bool nur_1_6, Druckziel ziel);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
-    std::function<void(const QString&)> meldung_;
     std::unique_ptr<Druckausgabe> ausgabe_;
+    std::unique_ptr<Druckablauf> ablauf_;
     std::unique_ptr<DruckauswahlDialog> form4_;
     std::unique_ptr<NamenstabelleDialog> form8_;
     std::unique_ptr<NamenstabelleDialog> form9_;
-    // PDF files written by the current command, for the status bar.
-    QStringList dateien_;
 };
 
 } // namespace orbela

@@ -47,6 +47,11 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& anfangswerte)
     m.Uebersichtsplan1 = eintrag(drucken, QStringLiteral("Übersichtsplan"), "Uebersichtsplan1");
     m.Uebersichtsplan161 = eintrag(drucken, QStringLiteral("Übersichtsplan (1-6)"), "Uebersichtsplan161");
     m.VertretungsplanDrucken1 = eintrag(drucken, QStringLiteral("Vertretungsplan"), "VertretungsplanDrucken1");
+    drucken->addSeparator();
+    QMenu* vorschau = drucken->addMenu(QStringLiteral("Vorschau"));
+    m.UebersichtsplanVorschau1 = eintrag(vorschau, QStringLiteral("Übersichtsplan"), "UebersichtsplanVorschau1");
+    m.Uebersichtsplan16Vorschau1 = eintrag(vorschau, QStringLiteral("Übersichtsplan (1-6)"), "Uebersichtsplan16Vorschau1");
+    m.AllePlaeneAlsPdf1 = eintrag(drucken, QStringLiteral("Alle Pläne als PDF..."), "AllePlaeneAlsPdf1");
     m.Druckereinrichtung1 = eintrag(datei, QStringLiteral("Druckereinrichtung..."), "Druckereinrichtung1");
     datei->addSeparator();
     m.Lehrerdatei1 = eintrag(datei, QStringLiteral("Lehrerdatei..."), "Lehrerdatei1");

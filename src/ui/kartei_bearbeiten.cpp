@@ -29,10 +29,10 @@ void kartei_laden(Sitzung& sitzung)
 
 } // namespace
 
-void kartei_bearbeiten(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, Druckziel* druckziel)
+void kartei_bearbeiten(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, Druckdienst* druckdienst)
 {
     KarteiFenster fenster(sitzung, dialoge, eltern);
-    fenster.setze_druckziel(druckziel);
+    fenster.setze_druckdienst(druckdienst);
 
     // A file that cannot be read ends the command here: the window is not
     // shown and the card file is not written over with a partial index.

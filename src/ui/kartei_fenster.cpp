@@ -451,11 +451,13 @@ void KarteiFenster::SpeedButton6Click()
     if (wahl != KarteiDruckauswahl::Wahl::karte)
         karte_speichern();
     const int position = kartei_.position();
-    if (druckziel_) {
+    if (druckdienst_) {
         const QString thema =
             wahl == KarteiDruckauswahl::Wahl::karte ? qstring_aus_1252(kartei_.karte.nachname.view()) : QString();
-        const QString datei = druckziel_->drucke(kartei_ausdruck_name(wahl), thema,
-                                                 [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei_, wahl); });
+        const QString name = kartei_ausdruck_name(wahl);
+        const QString datei = druckdienst_->drucke(
+            Druckbefehl{name, name, {{thema, [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei_, wahl); }}}},
+            auswahl.vorschau() ? Druckziel::vorschau : Druckziel::drucker);
         // This window covers the status bar, so a PDF file is named in a
         // notice as well.
         if (!datei.isEmpty())

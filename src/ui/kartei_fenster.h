@@ -5,7 +5,7 @@
 
 #include "core/sitzung.h"
 #include "ui/dialoge.h"
-#include "ui/druckziel.h"
+#include "ui/druckdienst.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/zentrieren.h"
 
@@ -26,7 +26,6 @@ class BildWidget;
 class KarteiFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
-    // Runs one card index printout; set by whoever can print.
 
     // Edits the card index of the session; the grid follows its lesson
     // numbering option.
@@ -35,7 +34,7 @@ public:
     void anzeigen();
     void sichern();
 
-    void setze_druckziel(Druckziel* ziel) { druckziel_ = ziel; }
+    void setze_druckdienst(Druckdienst* dienst) { druckdienst_ = dienst; }
 
     // Handlers.
     void SpeedButton1Click(); // "<"
@@ -75,7 +74,7 @@ private:
     Sitzung& sitzung_;
     lehrertyp& kartei_;
     Dialoge& dialoge_;
-    Druckziel* druckziel_ = nullptr;
+    Druckdienst* druckdienst_ = nullptr;
     std::array<QLineEdit*, 28> edits_{};
 };
 

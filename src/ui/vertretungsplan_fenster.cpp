@@ -67,12 +67,12 @@ QString stunde_text(int tag, int stunde, bool stunden_0_8)
 
 } // namespace
 
-VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckziel* druckziel,
+VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckdienst* druckdienst,
                                                QWidget* parent)
     : ZentrierterDialog(parent)
     , sitzung_(sitzung)
     , dialoge_(dialoge)
-    , druckziel_(druckziel)
+    , druckdienst_(druckdienst)
 {
     // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
@@ -433,12 +433,14 @@ void VertretungsplanFenster::speichern1Click()
 
 void VertretungsplanFenster::drucken1Click()
 {
-    if (druckziel_ == nullptr)
+    if (druckdienst_ == nullptr)
         return;
     // Also without an absent teacher: an empty week.
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    druckziel_->drucke(QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
-                [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); });
+    const QString name = QStringLiteral("Vertretungsplan");
+    druckdienst_->drucke(Druckbefehl{name, name, {{qstring_aus_1252(vp_.abwesender_lehrer), [&](Druckauftrag& auftrag) {
+                                                      drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_);
+                                                  }}}});
 }
 
 QListWidgetItem* VertretungsplanFenster::gewaehlte_zeile() const
@@ -499,8 +501,8 @@ void VertretungsplanFenster::ganzen_tag()
 void VertretungsplanFenster::wochendruck(const QString& ausdruck, const QString& thema,
                                          const std::function<void(Druckauftrag&)>& druck)
 {
-    if (druckziel_ != nullptr)
-        geschuetzt(dialoge_, [&] { druckziel_->drucke(ausdruck, thema, druck); });
+    if (druckdienst_ != nullptr)
+        geschuetzt(dialoge_, [&] { druckdienst_->drucke(Druckbefehl{ausdruck, ausdruck, {{thema, druck}}}); });
 }
 
 void VertretungsplanFenster::vertretungen_je_lehrer()

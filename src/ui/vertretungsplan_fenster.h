@@ -7,7 +7,7 @@
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
 #include "core/vertretungswoche.h"
-#include "ui/druckziel.h"
+#include "ui/druckdienst.h"
 #include "ui/dialoge.h"
 #include "ui/zentrieren.h"
 
@@ -34,7 +34,7 @@ public:
     // Runs one printout on a new job named after the printout and its
     // subject (the printer, or a PDF file without one).
 
-    VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckziel* druckziel, QWidget* parent = nullptr);
+    VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckdienst* druckdienst, QWidget* parent = nullptr);
     ~VertretungsplanFenster() override;
 
     // Opening from the main menu: discards the substitutes of the last
@@ -112,7 +112,7 @@ private:
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
-    Druckziel* druckziel_;
+    Druckdienst* druckdienst_;
     Vertretungsplan vp_;
     BildWidget* image1_ = nullptr;
     std::array<QLabel*, 4> felder_{};       // Label2..Label5

@@ -13,7 +13,7 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/druckausgabe.h"
-#include "ui/druckziel.h"
+#include "ui/druckdienst.h"
 
 // The main window's widgets as its user sees them, found by name under the
 // menu bar, the central widget or the status bar.
@@ -55,15 +55,12 @@ inline std::unique_ptr<orbela::Druckausgabe> nur_pdf(const std::string& programm
     return ausgabe;
 }
 
-// A print target that hands every printout to a function.
-struct Druckfunktion : orbela::Druckziel {
-    std::function<void(const QString& ausdruck, const QString& thema,
-                       const std::function<void(orbela::Druckauftrag&)>& druck)>
-        funktion;
-    QString drucke(const QString& ausdruck, const QString& thema,
-                   const std::function<void(orbela::Druckauftrag&)>& druck) override
+// A print service that hands every command to a function.
+struct Druckfunktion : orbela::Druckdienst {
+    std::function<void(const orbela::Druckbefehl& befehl, orbela::Druckziel ziel)> funktion;
+    QString drucke(const orbela::Druckbefehl& befehl, orbela::Druckziel ziel) override
     {
-        funktion(ausdruck, thema, druck);
+        funktion(befehl, ziel);
         return {};
     }
 };

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -290,10 +292,18 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
 
         ASSERT_TRUE(aktion(h, "Lehrerdatei1")->isEnabled());
         int ausdruck = 0;
+        int vorschau_seiten = 0;
         antworten.dialog_handler = [&](QDialog& dlg) {
             if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
-                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4}[ausdruck]);
+                wahl->Vorschau->setChecked(ausdruck == 4); // the card once more, in the preview
+                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4, wahl->Button4}[ausdruck]);
                 return true;
+            }
+            if (auto* vorschau = dynamic_cast<QPrintPreviewDialog*>(&dlg)) {
+                auto* seiten = vorschau->findChild<QPrintPreviewWidget*>();
+                seiten->updatePreview();
+                vorschau_seiten = seiten->pageCount();
+                return false;
             }
             auto& f = dynamic_cast<KarteiFenster&>(dlg);
             f.show();
@@ -302,7 +312,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.CheckBox1, {8, 12});
             f.Edit(7)->setText("Xy");
             klick(f.Image1, {25, 35}); // Monday, lesson 2
-            for (ausdruck = 0; ausdruck < 4; ++ausdruck)
+            for (ausdruck = 0; ausdruck < 5; ++ausdruck)
                 klick(f.SpeedButton6);
             klick(f.BitBtn1);
             return true;
@@ -316,6 +326,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
                                "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
         for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
             EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
+        EXPECT_EQ(vorschau_seiten, 1);
         EXPECT_FALSE(hat_farbe(bild(h, 1)->bild(), code, qRgb(128, 0, 128)));
         EXPECT_TRUE(hat_farbe(bild(h, 1)->bild(), code, qRgb(255, 0, 0)));
         EXPECT_EQ(seite(h), Seite::leer);
@@ -330,10 +341,10 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
     std::vector<std::string> gedruckt;
     AufzeichnungsDruckauftrag auftrag{800, 1100};
     Druckfunktion drucken;
-    drucken.funktion = [&](const QString& ausdruck, const QString&, const std::function<void(Druckauftrag&)>& druck) {
-        gedruckt.push_back(ausdruck.toStdString() + ":" + sitzung.kartei().karte.nachname.str() + ":"
+    drucken.funktion = [&](const Druckbefehl& befehl, Druckziel) {
+        gedruckt.push_back(befehl.name.toStdString() + ":" + sitzung.kartei().karte.nachname.str() + ":"
                            + sitzung.kartei().karte_nr(1).nachname.str());
-        druck(auftrag);
+        befehl.ausdrucke.at(0).drucken(auftrag);
     };
     int knopf = 0;
     dialoge.dialog_handler = [&](QDialog& d) {

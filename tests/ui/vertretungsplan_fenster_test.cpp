@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -54,10 +55,11 @@ protected:
         sitzung.dokument().beginnen(plan);
         sitzung.lehrerliste() = liste;
         // Printouts are recorded: the job's name and the texts of its pages.
-        druckziel.funktion = [this](const QString& ausdruck, const QString&,
-                                    const std::function<void(Druckauftrag&)>& druck) {
+        druckdienst.funktion = [this](const Druckbefehl& befehl, Druckziel) {
+            const QString& ausdruck = befehl.name;
             AufzeichnungsDruckauftrag auftrag(800, 1100);
-            druck(auftrag);
+            for (const Druckbefehl::Ausdruck& a : befehl.ausdrucke)
+                a.drucken(auftrag);
             std::vector<std::string> texte;
             for (int n = 1; n <= auftrag.seitenzahl(); ++n) {
                 for (const auto* t : auftrag.seite(n).texte())
@@ -65,7 +67,7 @@ protected:
             }
             gedruckt.emplace_back(ausdruck, texte);
         };
-        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, &druckziel);
+        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, &druckdienst);
         waehle_lehrer("Ab");
     }
 
@@ -135,7 +137,7 @@ protected:
 
     Sitzung sitzung{"/nonexistent/"};
     TestDialoge dialoge;
-    Druckfunktion druckziel;
+    Druckfunktion druckdienst;
     std::unique_ptr<VertretungsplanFenster> fenster;
     std::vector<std::pair<QString, std::vector<std::string>>> gedruckt;
 };
@@ -497,9 +499,11 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
     dialoge->antworten = {true};
     aktion(*haupt, "VertretungsplanDrucken1")->trigger();
     EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
-    const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
-    EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
-    EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
-    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    const QStringList seiten = pdf_seitentexte(pdf(QStringLiteral("Vertretungspläne.pdf")));
+    ASSERT_EQ(seiten.size(), 2);
+    EXPECT_TRUE(seiten[0].contains("Vertretungsplan: Ab"));
+    EXPECT_TRUE(seiten[0].contains("Cd")); // proposed: teaches 1a the lesson before
+    EXPECT_TRUE(seiten[1].contains("Vertretungsplan: Cd"));
+    EXPECT_EQ(haupt->statusBar()->currentMessage(), QStringLiteral("Gespeichert als Ausdrucke/Vertretungspläne.pdf"));
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
