@@ -3,8 +3,9 @@
 # repetitions each: a keystroke and a full redraw of the grid drawn into
 # bitmaps; a keystroke through the real main window on the demo plan (median
 # and 99th percentile of 1,000 keystrokes); the time from the program's start
-# to its first painted window; and the time per printed page of every
-# printout of the demo school written as PDF.
+# to its first painted window; the time per printed page of every
+# printout of the demo school written as PDF; and the week's conflict scan,
+# the drop targets of a day and the conflict window on a full plan.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"

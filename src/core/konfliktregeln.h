@@ -27,10 +27,8 @@ struct Lehrerbefund {
 using Lehrerbefunde = std::array<Lehrerbefund, belegungen_je_stunde + 1>;
 using Raumbefunde = std::array<bool, belegungen_je_stunde + 1>; // true: room twice
 
-// Whether any entry carrying the code blocks the lesson; whether any entry
-// carries it at all.
+// Whether any entry carrying the code blocks the lesson.
 bool lehrer_gesperrt(const Lehrerliste& liste, std::string_view code, int tag, int stunde);
-bool lehrer_gelistet(const Lehrerliste& liste, std::string_view code);
 
 Lehrerbefunde pruefe_lehrer(const plantyp& plan, const Lehrerliste& liste, int tag, int stunde);
 Raumbefunde pruefe_raeume(const plantyp& plan, int tag, int stunde);

@@ -89,8 +89,18 @@ QString KonflikteFenster::art_text(Konfliktart art)
 void KonflikteFenster::aktualisieren()
 {
     const plantyp& plan = sitzung_.plan();
-    konflikte_ = wochenkonflikte(plan, sitzung_.lehrerliste(), sitzung_.optionen());
-    const bool stunden_0_8 = sitzung_.optionen().stunden_0_8;
+    Stand stand{wochenkonflikte(plan, sitzung_.lehrerliste(), sitzung_.optionen()), {},
+                sitzung_.optionen().stunden_0_8};
+    for (const Konflikt& k : stand.konflikte) {
+        for (int c = 1; c <= anzahl_klassen; ++c) {
+            if (k.in_klasse(c))
+                stand.klassen[static_cast<std::size_t>(c)] = plan.klasse(c).klasse.str();
+        }
+    }
+    if (gezeigt_ == stand)
+        return;
+    konflikte_ = stand.konflikte;
+    const bool stunden_0_8 = stand.stunden_0_8;
     Liste->setUpdatesEnabled(false);
     Liste->clear();
     QList<QTreeWidgetItem*> zeilen;
@@ -103,6 +113,7 @@ void KonflikteFenster::aktualisieren()
     Liste->addTopLevelItems(zeilen);
     Liste->setUpdatesEnabled(true);
     Anzahl->setText(anzahl_text(konflikte_.size()));
+    gezeigt_ = std::move(stand);
 }
 
 } // namespace orbela

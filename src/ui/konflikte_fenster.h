@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/sitzung.h"
@@ -29,7 +32,8 @@ public:
     QTreeWidget* Liste = nullptr;
 
 public slots:
-    // Scans the session's plan again with its teacher list and options.
+    // Scans the session's plan again with its teacher list and options; the
+    // lines are rebuilt only when what they show has changed.
     void aktualisieren();
 
 signals:
@@ -37,8 +41,17 @@ signals:
     void zelleGewaehlt(int tag, int stunde, int klasse);
 
 private:
+    // What the lines were built from.
+    struct Stand {
+        std::vector<Konflikt> konflikte;
+        std::array<std::string, anzahl_klassen + 1> klassen;
+        bool stunden_0_8 = false;
+        bool operator==(const Stand&) const = default;
+    };
+
     const Sitzung& sitzung_;
     std::vector<Konflikt> konflikte_;
+    std::optional<Stand> gezeigt_;
 };
 
 } // namespace orbela
