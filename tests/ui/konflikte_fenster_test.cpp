@@ -52,6 +52,11 @@ TEST(KonflikteFenster, ListsTheWeeksConflictsCountsThemAndReportsADoubleClick)
     ASSERT_EQ(gewaehlt.size(), 1);
     EXPECT_EQ(gewaehlt.front(), (QVariantList{4, 9, 4}));
 
+    // A renamed class shows although the conflicts stay the same.
+    sitzung.plan().klasse(6).klasse = "6b";
+    fenster.aktualisieren();
+    EXPECT_EQ(fenster.Liste->topLevelItem(3)->text(2), "4a, 6b");
+
     setze_zelle(sitzung.plan(), 4, 9, 6, "Cd", "Ma", "R6");
     sitzung.plan().zelle(1, 2, 3) = {};
     sitzung.plan().zelle(3, 1, 5) = {};
