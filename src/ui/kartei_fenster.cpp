@@ -453,7 +453,7 @@ void KarteiFenster::SpeedButton6Click()
     karte_speichern();
     const int position = kartei_.position();
     if (drucken_)
-        drucken_(wahl);
+        drucken_(wahl, auswahl.vorschau() ? Druckziel::vorschau : Druckziel::drucker);
     kartei_.gehe_zu(position);
     anzeigen();
 }
