@@ -9,17 +9,9 @@
 #include "core/klassen_spalten.h"
 #include "core/plantyp.h"
 #include "core/planverlauf.h"
+#include "core/zellort.h"
 
 namespace orbela {
-
-// One cell of the week.
-struct Zellort {
-    int tag = 1;
-    int stunde = 1;
-    int klasse = 1;
-
-    bool operator==(const Zellort&) const = default;
-};
 
 // The six codes of a cell, in the order of the fields of page "Plan".
 enum class Codefeld { lehrer, fach, raum, lehrer2, fach2, raum2 };
