@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "core/dokument.h"
-#include "test_ordner.h"
 #include "testhilfe.h"
 
 using namespace orbela;
@@ -132,28 +131,4 @@ TEST_F(DokumentTest, MoveSwapAndCopyTakeWholeCellsWithTheirMarksAsOneStepEach)
     dok.rueckgaengig(); // the move
     EXPECT_EQ(lehrer(voll), "Ab");
     EXPECT_TRUE(zelle(ziel).ist_leer());
-}
-
-TEST_F(DokumentTest, DispensableGoesToTheSecondOccupancyOnlyOfADoubleCell)
-{
-    dok.setze_verzichtbar(leer, true, 'v'); // single cell: the first
-    EXPECT_TRUE(zelle(leer).erste.ist_verzichtbar());
-    dok.setze_verzichtbar(voll, true, 'v');
-    EXPECT_FALSE(zelle(voll).erste.ist_verzichtbar());
-    EXPECT_TRUE(zelle(voll).zweite.ist_verzichtbar());
-}
-
-TEST_F(DokumentTest, SavingClearsTheMarkAndUndoingBackToItClearsItAgain)
-{
-    TestOrdner ordner;
-    dok.setze_code(leer, Codefeld::lehrer, "A");
-    ASSERT_TRUE(dok.geaendert());
-    dok.speichern_unter(ordner.pfad("p.orb"));
-    EXPECT_EQ(dok.dateiname(), ordner.pfad("p.orb"));
-    EXPECT_FALSE(dok.geaendert());
-    dok.setze_code(leer, Codefeld::lehrer, "B");
-    dok.rueckgaengig();
-    EXPECT_FALSE(dok.geaendert());
-    dok.rueckgaengig();
-    EXPECT_TRUE(dok.geaendert());
 }
