@@ -15,9 +15,8 @@ namespace orbela {
 void Hauptfenster::Vertretungsplan1Click()
 {
     if (form5_ == nullptr) {
-        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
-                                       const std::function<void(Druckauftrag&)>& druck) {
-            druck_->drucke(ausdruck, thema, druck);
+        const auto druckstart = [this](const Druckbefehl& befehl, Druckziel ziel) {
+            druck_->ablauf().ausfuehren(befehl, ziel);
         };
         form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
     }

@@ -7,8 +7,8 @@
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
 #include "core/vertretungswoche.h"
-#include "print/druckauftrag.h"
 #include "ui/dialoge.h"
+#include "ui/druckablauf.h"
 #include "ui/zentrieren.h"
 
 class QAction;
@@ -31,10 +31,9 @@ class LehrerwahlDialog;
 class VertretungsplanFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
-    // Runs one printout on a new job named after the printout and its
-    // subject (the printer, or a PDF file without one).
-    using Druckstart = std::function<void(const QString& ausdruck, const QString& thema,
-                                          const std::function<void(Druckauftrag&)>& druck)>;
+    // Runs a print command: on the printer (a PDF file without one), in the
+    // preview, or as a PDF file named in a save dialog.
+    using Druckstart = std::function<void(const Druckbefehl& befehl, Druckziel ziel)>;
 
     VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart, QWidget* parent = nullptr);
     ~VertretungsplanFenster() override;
@@ -61,6 +60,8 @@ public:
     void oeffnen2Click();
     void speichern1Click();
     void drucken1Click();
+    void Vorschau1Click(); // "Vorschau..." of the sheet "drucken" prints
+    void AlsPdf1Click();   // "als PDF..." of that sheet
     void Ende1Click();
     // Menu "Extras"
     // Gives the substitute chosen in a list every uncovered lesson of the
@@ -109,8 +110,11 @@ private:
     // Count and double booking of each list line, in its tooltip and colour.
     void listenhinweise_setzen();
     QListWidgetItem* gewaehlte_zeile() const;
-    // "Drucken" of the week's printouts, under the general error handler.
-    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
+    // The sheet of the plan in memory, to where `ziel` says.
+    void vertretungsblatt(Druckziel ziel);
+    // One printout of the window, under the general error handler.
+    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck,
+                     Druckziel ziel);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;

@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTableWidget>
 #include <QLabel>
 #include <QListWidget>
@@ -53,16 +56,15 @@ protected:
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
         // Printouts are recorded: the job's name and the texts of its pages.
-        const auto druckstart = [this](const QString& ausdruck, const QString&,
-                                       const std::function<void(Druckauftrag&)>& druck) {
+        const auto druckstart = [this](const Druckbefehl& befehl, Druckziel) {
             AufzeichnungsDruckauftrag auftrag(800, 1100);
-            druck(auftrag);
+            befehl.als_ein_auftrag(auftrag);
             std::vector<std::string> texte;
             for (int n = 1; n <= auftrag.seitenzahl(); ++n) {
                 for (const auto* t : auftrag.seite(n).texte())
                     texte.push_back(t->text);
             }
-            gedruckt.emplace_back(ausdruck, texte);
+            gedruckt.emplace_back(befehl.name, texte);
         };
         fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
         waehle_lehrer("Ab");
@@ -363,7 +365,7 @@ TEST_F(VertretungsFenster, CountsWindowSortsAndPrintsInTheOrderShown)
         d.tabelle->sortByColumn(1, Qt::DescendingOrder);
         EXPECT_EQ(d.gezeigt().front(), (std::pair<std::string, int>{"K", 1}));
         EXPECT_EQ(d.gezeigt().size(), 6u);
-        QTest::mouseClick(d.druckknopf, Qt::LeftButton);
+        QTest::mouseClick(d.druckknoepfe.drucken, Qt::LeftButton);
     });
     ASSERT_EQ(gedruckt.size(), 1u);
     EXPECT_EQ(gedruckt[0].first, "Vertretungen je Lehrer");
@@ -384,7 +386,7 @@ TEST_F(VertretungsFenster, SlipsAreOfferedAsTextToCopyAndPrinted)
     mit_dialog<VertretungszettelDialog>("Vertretungszettel1", [&](VertretungszettelDialog& d) {
         EXPECT_EQ(d.textfeld->toPlainText(), text);
         QTest::mouseClick(d.kopierknopf, Qt::LeftButton);
-        QTest::mouseClick(d.druckknopf, Qt::LeftButton);
+        QTest::mouseClick(d.druckknoepfe.drucken, Qt::LeftButton);
     });
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
     ASSERT_EQ(gedruckt.size(), 1u);
@@ -501,5 +503,77 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
     EXPECT_TRUE(seiten[0].contains("Cd")); // proposed: teaches 1a the lesson before
     EXPECT_TRUE(seiten[1].contains("Vertretungsplan: Cd"));
     EXPECT_EQ(haupt->statusBar()->currentMessage(), QStringLiteral("Gespeichert als Ausdrucke/Vertretungspläne.pdf"));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, EachPrintoutOfTheWindowPrintsPreviewsOrSavesAllItsPagesAsOnePdf)
+{
+    for (int i = 0; i < 40; ++i) { // 41 teachers: the counts take two pages
+        lehrereintrag e{};
+        e.kuerzel = QStringLiteral("L%1").arg(i).toStdString();
+        sitzung.lehrerliste().eintraege.push_back(e);
+    }
+    const Druckziel ziele[] = {Druckziel::drucker, Druckziel::vorschau, Druckziel::pdf};
+    Druckziel ziel = Druckziel::drucker;
+    const auto knopf = [&](const Druckknoepfe& k) {
+        return ziel == Druckziel::drucker ? k.drucken : ziel == Druckziel::vorschau ? k.vorschau : k.als_pdf;
+    };
+    QStringList vorschau; // title and page count of each preview
+    struct Fall {
+        QString name;
+        const char* menuepunkt; // of the window's own sheet; the dialogs' buttons else
+        const char* befehl;
+        int seiten;
+    };
+    const Fall faelle[] = {{"Vertretungsplan Ab", nullptr, "drucken1", 1},
+                           {"Vertretungen je Lehrer", "VertretungenJeLehrer1", nullptr, 2},
+                           {"Vertretungszettel Ab", "Vertretungszettel1", nullptr, 1}};
+    dialoge->dialog_handler = [&](QDialog& d) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d)) {
+            wahl->ListBox1->setCurrentRow(0);
+            return true;
+        }
+        if (auto* v = dynamic_cast<QPrintPreviewDialog*>(&d)) {
+            auto* bild = v->findChild<QPrintPreviewWidget*>();
+            bild->updatePreview();
+            vorschau << QStringLiteral("%1: %2").arg(v->windowTitle()).arg(bild->pageCount());
+            return false;
+        }
+        if (auto* z = dynamic_cast<VertretungszahlenDialog*>(&d))
+            knopf(z->druckknoepfe)->click();
+        if (auto* z = dynamic_cast<VertretungszettelDialog*>(&d))
+            knopf(z->druckknoepfe)->click();
+        auto* fenster = dynamic_cast<VertretungsplanFenster*>(&d);
+        if (fenster == nullptr)
+            return false;
+        fenster->Neu1Click();
+        fenster->Image1MouseDown(130, 90);
+        fenster->liste(1)->setCurrentRow(0); // Cd
+        fenster->ListBox1Click();
+        const char* blatt[] = {"drucken1", "Vorschau1", "AlsPdf1"};
+        for (const Fall& f : faelle) {
+            for (std::size_t z = 0; z < 3; ++z) {
+                SCOPED_TRACE(f.name.toStdString() + " " + std::to_string(z));
+                ziel = ziele[z];
+                vorschau.clear();
+                const QString eigene = QString::fromStdString(ordner.pfad(f.name.toStdString() + " eigen.pdf"));
+                dialoge->dateien = {eigene};
+                dialoge->vorschlaege.clear();
+                fenster->menuepunkt(f.menuepunkt ? f.menuepunkt : blatt[z])->trigger();
+                if (ziel == Druckziel::drucker) {
+                    EXPECT_EQ(pdf_seiten(pdf(f.name + ".pdf")), f.seiten);
+                    EXPECT_EQ(haupt->statusBar()->currentMessage(), "Gespeichert als Ausdrucke/" + f.name + ".pdf");
+                } else if (ziel == Druckziel::vorschau) {
+                    EXPECT_EQ(vorschau, QStringList{QStringLiteral("Druckvorschau - %1: %2").arg(f.name).arg(f.seiten)});
+                } else {
+                    EXPECT_EQ(dialoge->vorschlaege, QStringList{pdf(f.name + ".pdf")});
+                    EXPECT_EQ(pdf_seiten(eigene), f.seiten);
+                }
+            }
+        }
+        return false;
+    };
+    haupt->menue().Vertretungsplan1->trigger();
+    EXPECT_EQ(QDir(pdf("")).entryList(QDir::Files).size(), 3); // one file per printed command
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
