@@ -513,58 +513,52 @@ TEST_F(VertretungAusDemHauptmenue, EachPrintoutOfTheWindowPrintsPreviewsOrSavesA
         e.kuerzel = QStringLiteral("L%1").arg(i).toStdString();
         sitzung.lehrerliste().eintraege.push_back(e);
     }
-    const Druckziel ziele[] = {Druckziel::drucker, Druckziel::vorschau, Druckziel::pdf};
-    Druckziel ziel = Druckziel::drucker;
-    const auto knopf = [&](const Druckknoepfe& k) {
-        return ziel == Druckziel::drucker ? k.drucken : ziel == Druckziel::vorschau ? k.vorschau : k.als_pdf;
-    };
+    // Per target (printer, preview, PDF): the sheet's menu entry and the dialogs' button.
+    const char* blatt[] = {"drucken1", "Vorschau1", "AlsPdf1"};
+    QPushButton* Druckknoepfe::*const knopf[] = {&Druckknoepfe::drucken, &Druckknoepfe::vorschau,
+                                                 &Druckknoepfe::als_pdf};
+    std::size_t ziel = 0;
     QStringList vorschau; // title and page count of each preview
     struct Fall {
         QString name;
-        const char* menuepunkt; // of the window's own sheet; the dialogs' buttons else
-        const char* befehl;
+        const char* dialog; // the menu entry of a dialog, none for the sheet
         int seiten;
     };
-    const Fall faelle[] = {{"Vertretungsplan Ab", nullptr, "drucken1", 1},
-                           {"Vertretungen je Lehrer", "VertretungenJeLehrer1", nullptr, 2},
-                           {"Vertretungszettel Ab", "Vertretungszettel1", nullptr, 1}};
+    const Fall faelle[] = {{"Vertretungsplan Ab", nullptr, 1},
+                           {"Vertretungen je Lehrer", "VertretungenJeLehrer1", 2},
+                           {"Vertretungszettel Ab", "Vertretungszettel1", 1}};
     dialoge->dialog_handler = [&](QDialog& d) {
-        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d)) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d))
             wahl->ListBox1->setCurrentRow(0);
-            return true;
-        }
         if (auto* v = dynamic_cast<QPrintPreviewDialog*>(&d)) {
             auto* bild = v->findChild<QPrintPreviewWidget*>();
             bild->updatePreview();
             vorschau << QStringLiteral("%1: %2").arg(v->windowTitle()).arg(bild->pageCount());
-            return false;
         }
         if (auto* z = dynamic_cast<VertretungszahlenDialog*>(&d))
-            knopf(z->druckknoepfe)->click();
+            (z->druckknoepfe.*knopf[ziel])->click();
         if (auto* z = dynamic_cast<VertretungszettelDialog*>(&d))
-            knopf(z->druckknoepfe)->click();
+            (z->druckknoepfe.*knopf[ziel])->click();
         auto* fenster = dynamic_cast<VertretungsplanFenster*>(&d);
         if (fenster == nullptr)
-            return false;
+            return dynamic_cast<LehrerwahlDialog*>(&d) != nullptr;
         fenster->Neu1Click();
         fenster->Image1MouseDown(130, 90);
         fenster->liste(1)->setCurrentRow(0); // Cd
         fenster->ListBox1Click();
-        const char* blatt[] = {"drucken1", "Vorschau1", "AlsPdf1"};
         for (const Fall& f : faelle) {
-            for (std::size_t z = 0; z < 3; ++z) {
-                SCOPED_TRACE(f.name.toStdString() + " " + std::to_string(z));
-                ziel = ziele[z];
+            for (ziel = 0; ziel < 3; ++ziel) {
+                SCOPED_TRACE(f.name.toStdString() + " " + blatt[ziel]);
                 vorschau.clear();
+                dialoge->vorschlaege.clear();
                 const QString eigene = QString::fromStdString(ordner.pfad(f.name.toStdString() + " eigen.pdf"));
                 dialoge->dateien = {eigene};
-                dialoge->vorschlaege.clear();
-                fenster->menuepunkt(f.menuepunkt ? f.menuepunkt : blatt[z])->trigger();
-                if (ziel == Druckziel::drucker) {
+                fenster->menuepunkt(f.dialog ? f.dialog : blatt[ziel])->trigger();
+                if (ziel == 0) {
                     EXPECT_EQ(pdf_seiten(pdf(f.name + ".pdf")), f.seiten);
                     EXPECT_EQ(haupt->statusBar()->currentMessage(), "Gespeichert als Ausdrucke/" + f.name + ".pdf");
-                } else if (ziel == Druckziel::vorschau) {
-                    EXPECT_EQ(vorschau, QStringList{QStringLiteral("Druckvorschau - %1: %2").arg(f.name).arg(f.seiten)});
+                } else if (ziel == 1) {
+                    EXPECT_EQ(vorschau, QStringList{"Druckvorschau - " + f.name + ": " + QString::number(f.seiten)});
                 } else {
                     EXPECT_EQ(dialoge->vorschlaege, QStringList{pdf(f.name + ".pdf")});
                     EXPECT_EQ(pdf_seiten(eigene), f.seiten);
