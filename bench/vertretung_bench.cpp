@@ -41,7 +41,10 @@ public:
     void hinweis(const QString&) override { ++meldungen; }
     void fehler(const QString&) override { ++meldungen; }
     std::optional<QString> datei_oeffnen(const QString&) override { return datei; }
-    std::optional<QString> datei_speichern(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> datei_speichern(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     bool modal(QDialog&) override { return false; }
 };
 

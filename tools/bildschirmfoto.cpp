@@ -9,8 +9,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QTabBar>
-#include <QAction>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QtTest/QTest>
@@ -38,7 +36,10 @@ public:
         fehler_ = true;
     }
     std::optional<QString> datei_oeffnen(const QString&) override { return plan_; }
-    std::optional<QString> datei_speichern(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> datei_speichern(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     bool modal(QDialog&) override { return false; }
     bool fehler_gemeldet() const { return fehler_; }
 

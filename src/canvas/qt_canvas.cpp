@@ -1,6 +1,7 @@
 #include "canvas/qt_canvas.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <cmath>
 
 #include "canvas/qt_text_1252.h"
@@ -57,7 +58,11 @@ bool QtCanvas::beginnen()
 QPainter& QtCanvas::painter()
 {
     if (!painter_.isActive() && painter_.begin(&geraet_)) {
-        painter_.setRenderHint(QPainter::Antialiasing, false);
+        // A recorded picture is a print preview, drawn scaled down to the
+        // screen: smoothed there, a line thinner than a pixel stays visible.
+        // Images, PDF files and printers are drawn exactly.
+        const QPaintEngine* engine = painter_.paintEngine();
+        painter_.setRenderHint(QPainter::Antialiasing, engine != nullptr && engine->type() == QPaintEngine::Picture);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         painter_font_ = nullptr;
     }

@@ -106,6 +106,8 @@ void VertretungsplanFenster::baue_fenster()
     eintrag("oeffnen2", QStringLiteral("öffnen..."));
     eintrag("speichern1", QStringLiteral("speichern..."));
     eintrag("drucken1", QStringLiteral("drucken"));
+    eintrag("Vorschau1", QStringLiteral("Vorschau..."));
+    eintrag("AlsPdf1", QStringLiteral("als PDF..."));
     datei->addSeparator();
     eintrag("Ende1", QStringLiteral("Ende"));
     QMenu* extras = menue->addMenu(QStringLiteral("Extras"));
@@ -189,6 +191,8 @@ void VertretungsplanFenster::verbinde_signale()
     verbinde("oeffnen2", &VertretungsplanFenster::oeffnen2Click);
     verbinde("speichern1", &VertretungsplanFenster::speichern1Click);
     verbinde("drucken1", &VertretungsplanFenster::drucken1Click);
+    verbinde("Vorschau1", &VertretungsplanFenster::Vorschau1Click);
+    verbinde("AlsPdf1", &VertretungsplanFenster::AlsPdf1Click);
     verbinde("Ende1", &VertretungsplanFenster::Ende1Click);
     verbinde("ganzerTag1", &VertretungsplanFenster::ganzen_tag);
     verbinde("VertretungenJeLehrer1", &VertretungsplanFenster::vertretungen_je_lehrer);
@@ -431,16 +435,17 @@ void VertretungsplanFenster::speichern1Click()
     listenhinweise_setzen();
 }
 
-void VertretungsplanFenster::drucken1Click()
+void VertretungsplanFenster::drucken1Click() { vertretungsblatt(Druckziel::drucker); }
+void VertretungsplanFenster::Vorschau1Click() { vertretungsblatt(Druckziel::vorschau); }
+void VertretungsplanFenster::AlsPdf1Click() { vertretungsblatt(Druckziel::pdf); }
+
+void VertretungsplanFenster::vertretungsblatt(Druckziel ziel)
 {
-    if (druckdienst_ == nullptr)
-        return;
     // Also without an absent teacher: an empty week.
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    const QString name = QStringLiteral("Vertretungsplan");
-    druckdienst_->drucke(Druckbefehl{name, name, {{qstring_aus_1252(vp_.abwesender_lehrer), [&](Druckauftrag& auftrag) {
-                                                      drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_);
-                                                  }}}});
+    wochendruck(
+        QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
+        [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); }, ziel);
 }
 
 QListWidgetItem* VertretungsplanFenster::gewaehlte_zeile() const
@@ -499,10 +504,10 @@ void VertretungsplanFenster::ganzen_tag()
 }
 
 void VertretungsplanFenster::wochendruck(const QString& ausdruck, const QString& thema,
-                                         const std::function<void(Druckauftrag&)>& druck)
+                                         const std::function<void(Druckauftrag&)>& druck, Druckziel ziel)
 {
     if (druckdienst_ != nullptr)
-        geschuetzt(dialoge_, [&] { druckdienst_->drucke(Druckbefehl{ausdruck, ausdruck, {{thema, druck}}}); });
+        geschuetzt(dialoge_, [&] { druckdienst_->drucke(Druckbefehl{ausdruck, ausdruck, {{thema, druck}}}, ziel); });
 }
 
 void VertretungsplanFenster::vertretungen_je_lehrer()
@@ -527,11 +532,12 @@ void VertretungsplanFenster::vertretungen_je_lehrer()
     const std::string ordner = text_1252_aus_qstring(ordner_text);
     VertretungszahlenDialog dialog(
         zeilen, ordner_text,
-        [&](const VertretungszahlenDialog::Zeilen& gezeigt) {
+        [&](const VertretungszahlenDialog::Zeilen& gezeigt, Druckziel ziel) {
             // The whole week's list, named after no one teacher.
-            wochendruck(QStringLiteral("Vertretungen je Lehrer"), QString(), [&](Druckauftrag& auftrag) {
-                drucke_vertretungszahlen(auftrag, gezeigt, ordner, druckdatum_heute());
-            });
+            wochendruck(
+                QStringLiteral("Vertretungen je Lehrer"), QString(),
+                [&](Druckauftrag& auftrag) { drucke_vertretungszahlen(auftrag, gezeigt, ordner, druckdatum_heute()); },
+                ziel);
         },
         this);
     dialoge_.modal(dialog);
@@ -547,11 +553,11 @@ void VertretungsplanFenster::vertretungszettel()
     }
     VertretungszettelDialog dialog(
         qstring_aus_1252(zettel_als_text(zettel)),
-        [&] {
+        [&](Druckziel ziel) {
             const auto druck = [&](Druckauftrag& auftrag) {
                 drucke_vertretungszettel(auftrag, zettel, vp_.abwesender_lehrer, druckdatum_heute());
             };
-            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(vp_.abwesender_lehrer), druck);
+            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(vp_.abwesender_lehrer), druck, ziel);
         },
         this);
     dialoge_.modal(dialog);

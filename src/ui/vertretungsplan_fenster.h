@@ -7,8 +7,8 @@
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
 #include "core/vertretungswoche.h"
-#include "ui/druckdienst.h"
 #include "ui/dialoge.h"
+#include "ui/druckdienst.h"
 #include "ui/zentrieren.h"
 
 class QAction;
@@ -31,9 +31,7 @@ class LehrerwahlDialog;
 class VertretungsplanFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
-    // Runs one printout on a new job named after the printout and its
-    // subject (the printer, or a PDF file without one).
-
+    // Printouts go to `druckdienst` (none: nothing is printed).
     VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckdienst* druckdienst, QWidget* parent = nullptr);
     ~VertretungsplanFenster() override;
 
@@ -59,6 +57,8 @@ public:
     void oeffnen2Click();
     void speichern1Click();
     void drucken1Click();
+    void Vorschau1Click(); // "Vorschau..." of the sheet "drucken" prints
+    void AlsPdf1Click();   // "als PDF..." of that sheet
     void Ende1Click();
     // Menu "Extras"
     // Gives the substitute chosen in a list every uncovered lesson of the
@@ -107,8 +107,11 @@ private:
     // Count and double booking of each list line, in its tooltip and colour.
     void listenhinweise_setzen();
     QListWidgetItem* gewaehlte_zeile() const;
-    // "Drucken" of the week's printouts, under the general error handler.
-    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
+    // The sheet of the plan in memory, to where `ziel` says.
+    void vertretungsblatt(Druckziel ziel);
+    // One printout of the window, under the general error handler.
+    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck,
+                     Druckziel ziel);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
