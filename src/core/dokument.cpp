@@ -101,20 +101,21 @@ void Dokument::speichern_unter(const std::string& pfad)
 
 bool Dokument::rueckgaengig()
 {
-    if (!verlauf_.rueckgaengig(*plan_))
-        return false;
-    geaendert_ = !verlauf_.ist_gespeichert();
-    melden({Aenderung::Art::alles});
-    return true;
+    return verlauf_gegangen(verlauf_.rueckgaengig(*plan_));
 }
 
 bool Dokument::wiederholen()
 {
-    if (!verlauf_.wiederholen(*plan_))
-        return false;
-    geaendert_ = !verlauf_.ist_gespeichert();
-    melden({Aenderung::Art::alles});
-    return true;
+    return verlauf_gegangen(verlauf_.wiederholen(*plan_));
+}
+
+bool Dokument::verlauf_gegangen(bool getan)
+{
+    if (getan) {
+        geaendert_ = !verlauf_.ist_gespeichert();
+        melden({Aenderung::Art::alles});
+    }
+    return getan;
 }
 
 // --- edits

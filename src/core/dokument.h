@@ -112,6 +112,8 @@ private:
     // Records the changed plan for undo and tells the listeners.
     void geaendert_durch(const Aenderung& aenderung, const Faltschluessel& schluessel = {});
     void melden(const Aenderung& aenderung);
+    // After a step back or forward through the history, when there was one.
+    bool verlauf_gegangen(bool getan);
     zellentyp& zelle(Zellort ort);
 
     std::unique_ptr<plantyp> plan_;
