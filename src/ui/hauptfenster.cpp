@@ -60,6 +60,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, s
 Hauptfenster::~Hauptfenster()
 {
     sitzung_.dokument().nicht_mehr_beobachten(beobachter_);
+    // The pages run their handlers through lauf_: they go first.
+    delete takeCentralWidget();
 }
 
 void Hauptfenster::plan_oeffnen(const std::string& pfad)
