@@ -46,6 +46,11 @@ public:
         melde(text);
         return Antwort::abbrechen;
     }
+    Antwort wahl(const QString& text, const QString&, const QString&) override
+    {
+        melde(text);
+        return Antwort::abbrechen;
+    }
     void hinweis(const QString& text) override { melde(text); }
     void fehler(const QString& text) override { melde(text); }
     std::optional<QString> datei_oeffnen(const QString&) override { return std::nullopt; }

@@ -21,6 +21,7 @@
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
 #include "ui/lehrerwahl_dialog.h"
+#include "ui/sicherungswache.h"
 #include "views/vertretung_woche.h"
 
 namespace orbela {
@@ -54,6 +55,9 @@ VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialog
     // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
     verbinde_signale();
+    sicherung_ = new Sicherungswache(
+        "vertretung", vtp_groesse, [this] { return Sicherungswache::Inhalt{vertretungen_als_bytes(vp_), datei_, {}}; },
+        this);
 }
 
 VertretungsplanFenster::~VertretungsplanFenster() = default;
@@ -182,6 +186,7 @@ void VertretungsplanFenster::FormActivate()
     if (vp_.abwesender_lehrer.empty())
         return;
     vp_.alle_leeren();
+    sicherung_->gesichert();
     vertretungsplan();
     if (vp_.hat_auswahl())
         vorschlaege(vp_.wahl_tag, vp_.wahl_stunde, klassentext(vp_.wahl_tag, vp_.wahl_stunde));
@@ -245,6 +250,7 @@ void VertretungsplanFenster::vertreter_setzen(const std::string& vertreter)
     if (!vp_.hat_auswahl())
         return;
     vp_.gewaehlt().vertreter = vertreter;
+    sicherung_->geaendert();
     felder_[3]->setText(qstring_aus_1252(vp_.gewaehlt().vertreter.view()));
     vertretungsplan();
 }
@@ -272,6 +278,7 @@ void VertretungsplanFenster::Neu1Click()
     if (!dialoge_.modal(*form6_))
         return;
     vp_.alle_leeren();
+    sicherung_->gesichert();
     if (form6_->hat_auswahl())
         vp_.abwesender_lehrer = form6_->gewaehlt();
     // Also without a chosen line the grid is redrawn, so that it shows the
@@ -286,6 +293,8 @@ void VertretungsplanFenster::oeffnen2Click()
     if (!name)
         return;
     lade_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
+    datei_ = QFile::encodeName(*name).toStdString();
+    sicherung_->gesichert();
     titel_setzen();
     vertretungsplan();
 }
@@ -296,6 +305,18 @@ void VertretungsplanFenster::speichern1Click()
     if (!name)
         return;
     speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
+    datei_ = QFile::encodeName(*name).toStdString();
+    sicherung_->gesichert();
+}
+
+void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
+{
+    vertretungen_aus_bytes(sicherung.inhalt, vp_);
+    datei_ = sicherung.dateiname;
+    titel_setzen();
+    vertretungsplan();
+    image1_->update();
+    sicherung_->geaendert();
 }
 
 void VertretungsplanFenster::drucken1Click()

@@ -20,6 +20,8 @@ namespace orbela {
 
 class BildWidget;
 class LehrerwahlDialog;
+class Sicherungswache;
+struct Sicherung;
 
 // "Vertretungsplan": plans the cover for one absent teacher's week. The grid
 // shows the lessons to cover; a click selects one, the four lists propose
@@ -40,6 +42,8 @@ public:
     // Opening from the main menu: discards the substitutes of the last
     // visit and rebuilds the week from the timetable as it now stands.
     void FormActivate();
+    // Takes the substitution plan of a recovery copy, unsaved as it was.
+    void wiederherstellen(const Sicherung& sicherung);
 
     void Image1MouseDown(int x, int y);
     void ListBox1Click();
@@ -90,6 +94,8 @@ private:
     std::array<QLabel*, 4> felder_{};       // Label2..Label5
     std::array<QListWidget*, 4> listBox_{}; // ListBox1..ListBox4
     LehrerwahlDialog* form6_ = nullptr;
+    Sicherungswache* sicherung_ = nullptr;
+    std::string datei_; // the file last opened or saved
 };
 
 } // namespace orbela
