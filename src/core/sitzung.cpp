@@ -76,9 +76,7 @@ bool Sitzung::wiederholen()
 void Sitzung::verlauf_geaendert()
 {
     geaendert_ = !verlauf_.ist_gespeichert();
-    // A listener may sign off while being told.
-    const auto zuhoerer = zuhoerer_;
-    for (const auto& [nummer, rueckruf] : zuhoerer)
+    for (const auto& [nummer, rueckruf] : zuhoerer_)
         rueckruf();
 }
 

@@ -84,7 +84,8 @@ public:
     };
 
     // Runs `rueckruf` whenever the plan, the changed-mark or what undo and
-    // redo can do changes, until abgemeldet with the number returned.
+    // redo can do changes, until signed off with the number returned (not
+    // from inside a call).
     int bei_aenderung(std::function<void()> rueckruf);
     void abmelden(int nummer);
 
