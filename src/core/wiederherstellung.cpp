@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 #include "core/fehler.h"
@@ -106,7 +107,9 @@ void Wiederherstellung::sichern(std::string_view inhalt, const std::string& date
                                 const std::optional<Dateistand>& stand)
 {
     std::error_code ec;
-    std::filesystem::create_directories(ordner_, ec);
+    // The copies are the user's own: a new folder is for the user alone.
+    if (std::filesystem::create_directories(ordner_, ec))
+        ::chmod(ordner_.c_str(), 0700);
     if (ec)
         throw Fehler::aus_errno(ec.value());
     std::string text = std::string(kopfzeile) + "\ndatei=" + maskiert(dateiname)

@@ -60,7 +60,8 @@ public:
     void plan_oeffnen(const std::string& pfad);
     // Takes a recovery copy's plan as the unsaved state of its file; the
     // substitution plan's opens the substitution window with it.
-    // False when the user cancels at the lock question.
+    // False when the user cancels at the lock question or it fails (the
+    // error shown).
     bool plan_wiederherstellen(const Sicherung& sicherung);
     void vertretungsplan_wiederherstellen(const Sicherung& sicherung);
     // --- Extras

@@ -112,19 +112,23 @@ void Hauptfenster::plan_laden(const std::string& pfad)
 
 bool Hauptfenster::plan_wiederherstellen(const Sicherung& sicherung)
 {
-    Plansperre sperre;
-    bool schreibgeschuetzt = false;
-    if (!sicherung.dateiname.empty() && !plan_sperren(*dialoge_, sicherung.dateiname, sperre, schreibgeschuetzt))
-        return false;
-    std::memcpy(static_cast<void*>(&sitzung_.plan()), sicherung.inhalt.data(), plan_groesse);
-    sitzung_.setze_kein_plan(false);
-    sitzung_.setze_dateiname(sicherung.dateiname);
-    sitzung_.planschutz().geoeffnet(sicherung.dateiname, std::move(sperre), schreibgeschuetzt, sicherung.stand);
-    sitzung_.plan_begonnen(false);
-    lehrerliste_nach_planladen();
-    ansicht_->leere_felder();
-    neu_zeichnen();
-    return true;
+    bool hergestellt = false;
+    ausfuehren([&] {
+        Plansperre sperre;
+        bool schreibgeschuetzt = false;
+        if (!sicherung.dateiname.empty() && !plan_sperren(*dialoge_, sicherung.dateiname, sperre, schreibgeschuetzt))
+            return;
+        std::memcpy(static_cast<void*>(&sitzung_.plan()), sicherung.inhalt.data(), plan_groesse);
+        sitzung_.setze_kein_plan(false);
+        sitzung_.setze_dateiname(sicherung.dateiname);
+        sitzung_.planschutz().geoeffnet(sicherung.dateiname, std::move(sperre), schreibgeschuetzt, sicherung.stand);
+        sitzung_.plan_begonnen(false);
+        hergestellt = true;
+        lehrerliste_nach_planladen();
+        ansicht_->leere_felder();
+        neu_zeichnen();
+    });
+    return hergestellt;
 }
 
 void Hauptfenster::Planspeichern1Click()

@@ -27,8 +27,8 @@ bool plan_sperren(Dialoge& dialoge, const std::string& pfad, Plansperre& sperre,
     if (!wer.prozess.rechner.empty())
         text += QStringLiteral(" auf dem Computer %1").arg(QString::fromStdString(wer.prozess.rechner));
     text += QStringLiteral(".\n\nSchreibgeschützt öffnen: Sie sehen den Plan und können ihn unter einem "
-                           "neuen Namen speichern.\nTrotzdem öffnen: Wer zuletzt speichert, überschreibt "
-                           "die Änderungen des anderen.");
+                           "neuen Namen speichern.\nTrotzdem öffnen: Sie können beide ändern; wer speichert, "
+                           "wird gefragt, wenn der andere schon gespeichert hat.");
     switch (dialoge.wahl(text, QStringLiteral("Schreibgeschützt öffnen"), QStringLiteral("Trotzdem öffnen"))) {
     case Antwort::ja:
         schreibgeschuetzt = true;

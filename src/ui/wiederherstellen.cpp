@@ -5,7 +5,6 @@
 #include "core/vtp_datei.h"
 #include "core/wiederherstellung.h"
 #include "ui/dialoge.h"
-#include "ui/geschuetzt.h"
 #include "ui/hauptfenster.h"
 #include "ui/sperrfrage.h"
 
@@ -39,15 +38,20 @@ void anbieten(Dialoge& dialoge, const char* art, std::size_t groesse, Name name,
 {
     Wiederherstellung ablage(Wiederherstellung::standardordner(), art, groesse);
     for (const Sicherung& s : ablage.verwaiste()) {
-        if (!dialoge.frage(frage_text(name(s), s.zeit))) {
+        // "Ja" is the default: Enter must not throw work away. "Abbrechen"
+        // (or closing the box) leaves the copy for the next start.
+        switch (dialoge.wahl(frage_text(name(s), s.zeit), QStringLiteral("Ja"), QStringLiteral("Nein"))) {
+        case Antwort::nein:
             Wiederherstellung::entfernen(s);
             continue;
+        case Antwort::abbrechen:
+            continue;
+        case Antwort::ja:
+            break;
         }
-        bool hergestellt = false;
-        geschuetzt(dialoge, [&] { hergestellt = herstellen(s); });
         // The copy becomes this program's own until its next write, so a
         // crash right now still finds it; one not restored stays for later.
-        if (hergestellt)
+        if (herstellen(s))
             ablage.uebernehmen(s);
         return;
     }

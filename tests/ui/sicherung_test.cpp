@@ -184,7 +184,7 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
 
     kind.toeten();
     Fenster f;
-    f.dialoge->antworten = {true, true};
+    f.dialoge->antworten_mit_abbrechen = {Antwort::ja, Antwort::ja};
     sicherungen_anbieten(*f.dialoge, *f.fenster);
     ASSERT_EQ(f.dialoge->fragen.size(), 2) << f.dialoge->fragen.join('\n').toStdString();
     const QRegularExpression frage("^Es gibt einen nicht gespeicherten Stand von (.*) vom "
@@ -203,12 +203,18 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
     EXPECT_TRUE(Wiederherstellung(zustand.pfad("orbela"), "plan", plan_groesse).verwaiste().empty());
 }
 
-TEST_F(Sicherungen, NeinRemovesTheCopiesAndANormalEndLeavesNone)
+TEST_F(Sicherungen, AbbrechenKeepsTheCopiesNeinRemovesThemANormalEndLeavesNone)
 {
     {
         Kind kind(plan_datei, zustand.pfad(""), schule.pfad("erwartet"), false);
         ASSERT_TRUE(kind.bereit()) << kind.ausgabe();
         kind.toeten();
+    }
+    {
+        Fenster spaeter; // "Abbrechen": decided at a later start
+        spaeter.dialoge->antworten_mit_abbrechen = {Antwort::abbrechen, Antwort::abbrechen};
+        sicherungen_anbieten(*spaeter.dialoge, *spaeter.fenster);
+        EXPECT_EQ(kopien().size(), 2);
     }
     Fenster f;
     sicherungen_anbieten(*f.dialoge, *f.fenster); // "Nein" to both
