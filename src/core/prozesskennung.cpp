@@ -21,8 +21,10 @@ std::string erste_zeile(const std::string& pfad)
 }
 
 // Field 22 of /proc/<pid>/stat; the command name before it may hold
-// blanks and parentheses, so counting starts after its last ')'.
-std::uint64_t startzeit(long pid)
+// blanks and parentheses, so counting starts after its last ')'. A
+// process that has ended but not yet been collected by its parent (state
+// 'Z') or is being torn down ('X') gives `beendet`.
+std::uint64_t startzeit(long pid, bool* beendet = nullptr)
 {
     std::ifstream f("/proc/" + std::to_string(pid) + "/stat");
     const std::string text{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
@@ -32,6 +34,8 @@ std::uint64_t startzeit(long pid)
     std::istringstream felder(text.substr(klammer + 1));
     std::string feld;
     for (int i = 3; i <= 22 && felder >> feld; ++i) {
+        if (i == 3 && beendet)
+            *beendet = feld == "Z" || feld == "X";
         if (i == 22)
             return std::strtoull(feld.c_str(), nullptr, 10);
     }
@@ -67,8 +71,9 @@ bool Prozesskennung::laeuft() const
         return false;
     if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
         return false;
-    const std::uint64_t jetzt = startzeit(pid);
-    return start == 0 || jetzt == 0 || jetzt == start;
+    bool beendet = false;
+    const std::uint64_t jetzt = startzeit(pid, &beendet);
+    return !beendet && (start == 0 || jetzt == 0 || jetzt == start);
 }
 
 std::string Prozesskennung::als_zeilen() const

@@ -46,6 +46,18 @@ void in_laufendem_kind(F f, W weiter)
     ::waitpid(pid, nullptr, 0);
 }
 
+// Waits until the child has ended without collecting it.
+bool wird_zombie(pid_t pid)
+{
+    for (int i = 0; i < 500; ++i) {
+        siginfo_t info{};
+        if (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+            return true;
+        ::usleep(2000);
+    }
+    return false;
+}
+
 std::string sperrtext(const Prozesskennung& k)
 {
     return "Orbela-Sperre\nbenutzer=Frau Berg\nseit=1700000000\n" + k.als_zeilen();
@@ -66,6 +78,12 @@ TEST(Plansperre, AnotherRunningProgramsLockIsHeldAStaleOneIsTakenOver)
     frueherer_start.start = ich.start + 1;
     Prozesskennung alter_boot = eltern;
     alter_boot.boot = "ein-anderer-boot";
+    Prozesskennung nicht_abgeholt = ich; // ended, its parent has not waited yet
+    nicht_abgeholt.pid = ::fork();
+    if (nicht_abgeholt.pid == 0)
+        ::_exit(0);
+    nicht_abgeholt.start = 0;
+    ASSERT_TRUE(wird_zombie(static_cast<pid_t>(nicht_abgeholt.pid)));
     Prozesskennung anderer_rechner = tot;
     anderer_rechner.rechner = ich.rechner + "-nebenan";
 
@@ -82,6 +100,7 @@ TEST(Plansperre, AnotherRunningProgramsLockIsHeldAStaleOneIsTakenOver)
                              Fall{"damaged", std::string("\x01\x02"), E::belegt, "unbekannt"},
                              Fall{"ended program", sperrtext(tot), E::genommen, ""},
                              Fall{"number reused", sperrtext(frueherer_start), E::genommen, ""},
+                             Fall{"not yet collected", sperrtext(nicht_abgeholt), E::genommen, ""},
                              Fall{"before a reboot", sperrtext(alter_boot), E::genommen, ""},
                              Fall{"this program", sperrtext(ich), E::genommen, ""}}) {
         SCOPED_TRACE(fall.name);
@@ -104,6 +123,7 @@ TEST(Plansperre, AnotherRunningProgramsLockIsHeldAStaleOneIsTakenOver)
         }
         EXPECT_FALSE(std::filesystem::exists(datei)) << "released";
     }
+    ::waitpid(static_cast<pid_t>(nicht_abgeholt.pid), nullptr, 0);
 }
 
 TEST(Plansperre, ALockTakenOverByAnotherIsLeftToItAndAReadOnlyFolderTakesNone)
