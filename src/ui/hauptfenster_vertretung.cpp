@@ -17,8 +17,8 @@ void Hauptfenster::Vertretungsplan1Click()
     vertretungsfenster_anlegen();
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
-    form5_->FormActivate();
-    dialoge_->modal(*form5_);
+    if (form5_->FormActivate())
+        dialoge_->modal(*form5_);
 }
 
 void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)

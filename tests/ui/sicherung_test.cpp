@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDir>
 #include <QListWidget>
 #include <QProcess>
@@ -134,9 +135,9 @@ TEST(Kindprogramm, DISABLED_BearbeitetEinenPlan)
         return true;
     };
     f->Vertretungsplan1Click();
-    f->form5()->Neu1Click();
+    f->form5()->menuepunkt("Neu1")->trigger();
     f->form5()->Image1MouseDown(40 + 20, 20 + 10);
-    f->form5()->BitBtn2Click();
+    QTest::mouseClick(f->form5()->BitBtn2, Qt::LeftButton);
     schreibe(qEnvironmentVariable("ORBELA_KIND_ERWARTET").toStdString(), plan_bytes(f.sitzung.plan()));
 
     const QDir ordner(qEnvironmentVariable("XDG_STATE_HOME") + "/orbela");
