@@ -159,6 +159,8 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
 {
     Kind kind(plan_datei, zustand.pfad(""), schule.pfad("erwartet"), false);
     ASSERT_TRUE(kind.bereit()) << kind.ausgabe();
+    const std::string sperre_des_kindes = lies(Plansperre::sperrdatei(plan_datei));
+    ASSERT_FALSE(sperre_des_kindes.empty());
 
     struct Fall {
         Antwort antwort;
@@ -182,6 +184,9 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
         }
     }
     EXPECT_EQ(lies(plan_datei), plan_bytes(plan));
+    // "Trotzdem öffnen" took the lock over and gave it up on closing; the
+    // killed program's lock is put back as it would have been left.
+    schreibe(Plansperre::sperrdatei(plan_datei), sperre_des_kindes);
 
     kind.toeten();
     Fenster f;
@@ -200,6 +205,11 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
     ASSERT_NE(f->form5(), nullptr);
     EXPECT_EQ(f->form5()->plan().eintrag(1, 1).vertreter, "XX");
     EXPECT_EQ(f->form5()->plan().abwesender_lehrer, "Ab");
+    // The check before saving knows the file as the killed program had it.
+    schreibe(plan_datei, plan_bytes(*neuer_plan()));
+    f->Planspeichern1Click();
+    EXPECT_EQ(f.dialoge->fragen.size(), 3);
+    EXPECT_TRUE(f.sitzung.geaendert());
     // Taken over: not offered again while this program runs.
     EXPECT_TRUE(Wiederherstellung(zustand.pfad("orbela"), "plan", plan_groesse).verwaiste().empty());
 }
