@@ -56,7 +56,10 @@ public:
     void hinweis(const QString& text) override { melde(text); }
     void fehler(const QString& text) override { melde(text); }
     std::optional<QString> datei_oeffnen(const QString&) override { return std::nullopt; }
-    std::optional<QString> datei_speichern(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> datei_speichern(const QString&, const QString&, const QString& = {}) override
+    {
+        return std::nullopt;
+    }
     bool modal(QDialog&) override { return false; }
 
 private:

@@ -67,13 +67,16 @@ std::optional<QString> QtDialoge::datei_oeffnen(const QString& filter)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtDialoge::datei_speichern(const QString& filter, const QString& endung)
+std::optional<QString> QtDialoge::datei_speichern(const QString& filter, const QString& endung,
+                                                  const QString& vorschlag)
 {
     QFileDialog dialog(eltern_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(endung);
+    if (!vorschlag.isEmpty())
+        dialog.selectFile(vorschlag);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

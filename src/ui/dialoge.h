@@ -29,9 +29,11 @@ public:
     // The general error handler's message box.
     virtual void fehler(const QString& text) = 0;
     // Open and save dialogs; nothing when the user cancels. The save dialog
-    // appends `endung` to a name typed without one.
+    // appends `endung` to a name typed without one and starts at `vorschlag`
+    // (a path) when one is given.
     virtual std::optional<QString> datei_oeffnen(const QString& filter) = 0;
-    virtual std::optional<QString> datei_speichern(const QString& filter, const QString& endung) = 0;
+    virtual std::optional<QString> datei_speichern(const QString& filter, const QString& endung,
+                                                   const QString& vorschlag = {}) = 0;
     // Shows a dialog window modally; true when it was closed with OK.
     virtual bool modal(QDialog& dialog) = 0;
 };
@@ -49,7 +51,8 @@ public:
     void hinweis(const QString& text) override;
     void fehler(const QString& text) override;
     std::optional<QString> datei_oeffnen(const QString& filter) override;
-    std::optional<QString> datei_speichern(const QString& filter, const QString& endung) override;
+    std::optional<QString> datei_speichern(const QString& filter, const QString& endung,
+                                           const QString& vorschlag = {}) override;
     bool modal(QDialog& dialog) override;
 
 private:

@@ -49,12 +49,15 @@ void Hauptfenster::VertretungsplanDrucken1Click()
         return;
     const bool mit_vorschlaegen = dialoge_->frage(QStringLiteral("Mit Vorschlägen drucken?"));
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    for (int p : form4.gewaehlt()) {
-        const std::string& code = lehrer[static_cast<std::size_t>(p)];
-        druck_->drucke(QStringLiteral("Vertretungsplan"), qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
-            drucke_vertretungsplan(auftrag, daten, sitzung_.lehrerliste(), code, mit_vorschlaegen);
-        });
-    }
+    druck_->fuer_jedes(QStringLiteral("Vertretungsplan"), QStringLiteral("Vertretungspläne"), form4.gewaehlt(),
+                       [&](int p) {
+                           const std::string& code = lehrer[static_cast<std::size_t>(p)];
+                           return Druckbefehl::Ausdruck{qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
+                                                            drucke_vertretungsplan(auftrag, daten,
+                                                                                   sitzung_.lehrerliste(), code,
+                                                                                   mit_vorschlaegen);
+                                                        }};
+                       });
 }
 
 } // namespace orbela

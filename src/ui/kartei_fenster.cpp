@@ -451,7 +451,7 @@ void KarteiFenster::SpeedButton6Click()
         karte_speichern();
     const int position = kartei_.position();
     if (drucken_)
-        drucken_(wahl);
+        drucken_(wahl, auswahl.vorschau() ? Druckziel::vorschau : Druckziel::drucker);
     if (wahl != KarteiDruckauswahl::Wahl::karte) {
         kartei_.gehe_zu(position);
         anzeigen();

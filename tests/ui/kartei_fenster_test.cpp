@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -289,10 +291,18 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         ASSERT_TRUE(h.menue().Lehrerdatei1->isEnabled());
         h.druck().ausgabe().nur_pdf(true);
         int ausdruck = 0;
+        int vorschau_seiten = 0;
         antworten.dialog_handler = [&](QDialog& dlg) {
             if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
-                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4}[ausdruck]);
+                wahl->Vorschau->setChecked(ausdruck == 4); // the card once more, in the preview
+                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4, wahl->Button4}[ausdruck]);
                 return true;
+            }
+            if (auto* vorschau = dynamic_cast<QPrintPreviewDialog*>(&dlg)) {
+                auto* seiten = vorschau->findChild<QPrintPreviewWidget*>();
+                seiten->updatePreview();
+                vorschau_seiten = seiten->pageCount();
+                return false;
             }
             auto& f = dynamic_cast<KarteiFenster&>(dlg);
             f.show();
@@ -301,7 +311,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.CheckBox1, {8, 12});
             f.Edit(7)->setText("Xy");
             klick(f.Image1, {25, 35}); // Monday, lesson 2
-            for (ausdruck = 0; ausdruck < 4; ++ausdruck)
+            for (ausdruck = 0; ausdruck < 5; ++ausdruck)
                 klick(f.SpeedButton6);
             klick(f.BitBtn1);
             return true;
@@ -315,6 +325,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
                                "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
         for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
             EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
+        EXPECT_EQ(vorschau_seiten, 1);
         EXPECT_FALSE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
         EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(255, 0, 0)));
         EXPECT_EQ(h.seite(), Hauptfenster::Seite::leer);
@@ -328,7 +339,7 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
     karten({karte("Adam"), karte("Berg")});
     std::vector<std::string> gedruckt;
     AufzeichnungsDruckauftrag auftrag{800, 1100};
-    const auto drucken = [&](KarteiDruckauswahl::Wahl wahl) {
+    const auto drucken = [&](KarteiDruckauswahl::Wahl wahl, Druckziel) {
         gedruckt.push_back(kartei_ausdruck_name(wahl).toStdString() + ":" + sitzung.kartei().karte.nachname.str()
                            + ":" + sitzung.kartei().karte_nr(1).nachname.str());
         kartei_drucken(auftrag, sitzung.kartei(), wahl);

@@ -54,9 +54,12 @@ public:
         ++geoeffnet;
         return naechste_datei(f);
     }
-    std::optional<QString> datei_speichern(const QString& f, const QString& endung) override
+    QStringList vorschlaege; // of the save dialogs
+    std::optional<QString> datei_speichern(const QString& f, const QString& endung,
+                                           const QString& vorschlag = {}) override
     {
         endungen << endung;
+        vorschlaege << vorschlag;
         return naechste_datei(f);
     }
     bool modal(QDialog& dialog) override { return dialog_handler(dialog); }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -494,9 +495,11 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
     dialoge->antworten = {true};
     haupt->menue().VertretungsplanDrucken1->trigger();
     EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
-    const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
-    EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
-    EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
-    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    const QStringList seiten = pdf_seitentexte(pdf(QStringLiteral("Vertretungspläne.pdf")));
+    ASSERT_EQ(seiten.size(), 2);
+    EXPECT_TRUE(seiten[0].contains("Vertretungsplan: Ab"));
+    EXPECT_TRUE(seiten[0].contains("Cd")); // proposed: teaches 1a the lesson before
+    EXPECT_TRUE(seiten[1].contains("Vertretungsplan: Cd"));
+    EXPECT_EQ(haupt->statusBar()->currentMessage(), QStringLiteral("Gespeichert als Ausdrucke/Vertretungspläne.pdf"));
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
