@@ -269,7 +269,7 @@ TEST_F(DruckBefehleTest, NameTablesSaveOnOkOnly)
     EXPECT_EQ(lies(ordner.pfad("faecherkrz.int")), "Ma=Mathematik\r\n");
 }
 
-TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
+TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyAnEqualsSignOrAMissingKey)
 {
     NamenstabelleDialog& w = fenster->druck().form8();
     schreibe(ordner.pfad("faecherkrz.int"), "De=Deutsch\r\nMa=Mathe\r\n");
@@ -281,6 +281,18 @@ TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
               (QStringList{"Schlüssel mit der Bezeichnung \"dE\" existiert bereits",
                            "Schlüssel darf keine Gleichheitszeichen (\"=\") enthalten"}));
     EXPECT_EQ(w.tabelle().zeilen, (std::vector<Namenseintrag>{{"De", "Deutsch"}, {"Mu", "Mathe"}}));
+
+    // "OK" refuses a name without a code and accepts once it has one.
+    dialoge->fehler_texte.clear();
+    w.ZeileNeuClick();
+    w.Tabelle->item(2, 1)->setText("Sport");
+    w.BitBtn1->click();
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    EXPECT_EQ(dialoge->fehler_texte, QStringList{"Zur Bezeichnung \"Sport\" fehlt das Kürzel. Bitte ein Kürzel "
+                                                 "eintragen oder die Zeile löschen."});
+    w.Tabelle->item(2, 0)->setText("Sp");
+    w.BitBtn1->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported)

@@ -273,6 +273,54 @@ TEST_F(KarteiFensterTest, NewSchoolStartsEmptyAndSavesItsFirstCard)
     EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
 }
 
+TEST_F(KarteiFensterTest, SchoolWithOnlyTheOldAddressFileKeepsItsPeople)
+{
+    std::string satz(493, '\0');
+    karten_testhilfe::setze_text(satz, 0, "Berg");
+    schreibe(ordner.pfad(lehrer_datei), satz);
+    EXPECT_EQ(bearbeiten([&](KarteiFenster& f) { EXPECT_EQ(text(f.Edit(1)), "Berg"); }), "Berg|");
+}
+
+TEST_F(KarteiFensterTest, LongStatisticsCodeIsKeptButOnlyFourCharactersCanBeTyped)
+{
+    std::string lehrer = karte("Adam");
+    lehrer[karten_testhilfe::ist_lehrer] = 1;
+    karten_testhilfe::setze_text(lehrer, karten_testhilfe::kuerzel4, "ABCDEF");
+    karten({lehrer, karte("Berg")});
+    bearbeiten([&](KarteiFenster& f) {
+        EXPECT_EQ(text(f.Edit(6)), "ABCDEF");
+        klick(f.SpeedButton3);
+        EXPECT_EQ(sitzung.kartei().karte_nr(1).kuerzel4, "ABCDEF");
+        klick(f.SpeedButton1);
+        f.Edit(6)->clear();
+        QTest::keyClicks(f.Edit(6), "WXYZQ");
+        EXPECT_EQ(text(f.Edit(6)), "WXYZ");
+    });
+    EXPECT_EQ(sitzung.kartei().karte_nr(1).kuerzel4, "WXYZ");
+}
+
+// Saving an unchanged card keeps the bytes behind its texts; a cleared field
+// leaves zeros, not the old text.
+TEST_F(KarteiFensterTest, UnchangedCardsSaveByteForByteAndAClearedFieldLeavesNoTrace)
+{
+    using karten_testhilfe::bemerkung;
+    std::string alt = karte("Adam");
+    alt.replace(karten_testhilfe::nachname + 5, 20, std::string(20, 'y'));
+    karten_testhilfe::setze_text(alt, bemerkung, "Diabetes");
+    alt.replace(bemerkung + 9, 20, std::string(20, 'z'));
+    std::string geleert = alt;
+    geleert.replace(bemerkung, 251, std::string(251, '\0'));
+    const std::pair<bool, std::string> faelle[] = {{false, alt}, {true, geleert}};
+    for (const auto& [leeren, erwartet] : faelle) {
+        karten({alt});
+        bearbeiten([&, leeren = leeren](KarteiFenster& f) {
+            if (leeren)
+                f.Edit(8)->clear();
+        });
+        EXPECT_EQ(lies(datei()), erwartet) << leeren;
+    }
+}
+
 TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
 {
     const QString vorher = QDir::currentPath();
@@ -334,7 +382,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
     EXPECT_EQ(gespeicherte_namen(), "Xaver|");
 }
 
-TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
+TEST_F(KarteiFensterTest, PrintChoicesStoreTheShownCardFirst)
 {
     karten({karte("Adam"), karte("Berg")});
     std::vector<std::string> gedruckt;
@@ -362,7 +410,7 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
         return wahl.result() == QDialog::Accepted;
     };
     kartei_bearbeiten(sitzung, dialoge, nullptr, drucken);
-    EXPECT_EQ(gedruckt, (std::vector<std::string>{"Karte:Adam:Adam", "Adressliste:Zander:Berg",
+    EXPECT_EQ(gedruckt, (std::vector<std::string>{"Karte:Zander:Berg", "Adressliste:Zander:Berg",
                                                    "Adressliste Lehrer:Zander:Berg",
                                                    "Geburtstagskalender:Zander:Berg"}));
     EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
