@@ -14,16 +14,29 @@ namespace orbela {
 
 void Hauptfenster::Vertretungsplan1Click()
 {
+    vertretungsfenster_anlegen();
+    // Opening counts as activating the window; returning to it from its own
+    // dialogs does not.
+    if (form5_->FormActivate())
+        dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)
+{
+    // Shown as it was, without the clearing of a fresh opening.
+    vertretungsfenster_anlegen();
+    form5_->wiederherstellen(sicherung);
+    dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::vertretungsfenster_anlegen()
+{
     if (form5_ == nullptr) {
         const auto druckstart = [this](const Druckbefehl& befehl, Druckziel ziel) {
             druck_->ablauf().ausfuehren(befehl, ziel);
         };
         form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
     }
-    // Opening counts as activating the window; returning to it from its own
-    // dialogs does not.
-    if (form5_->FormActivate())
-        dialoge_->modal(*form5_);
 }
 
 void Hauptfenster::VertretungsplanDrucken1Click()
