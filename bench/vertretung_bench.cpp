@@ -38,6 +38,11 @@ public:
         ++meldungen;
         return Antwort::abbrechen;
     }
+    Antwort wahl(const QString&, const QString&, const QString&) override
+    {
+        ++meldungen;
+        return Antwort::abbrechen;
+    }
     void hinweis(const QString&) override { ++meldungen; }
     void fehler(const QString&) override { ++meldungen; }
     std::optional<QString> datei_oeffnen(const QString&) override { return datei; }

@@ -71,14 +71,14 @@ zellentyp& Dokument::zelle(Zellort ort)
 
 // --- the plan as a whole
 
-void Dokument::beginnen(const plantyp& plan, std::string dateiname)
+void Dokument::beginnen(const plantyp& plan, std::string dateiname, bool gespeichert)
 {
     if (&plan != plan_.get())
         *plan_ = plan;
     kein_plan_ = false;
     dateiname_ = std::move(dateiname);
-    verlauf_.beginnen(*plan_);
-    geaendert_ = false;
+    verlauf_.beginnen(*plan_, gespeichert);
+    geaendert_ = !gespeichert;
     melden({Aenderung::Art::neuer_plan});
 }
 

@@ -57,8 +57,9 @@ public:
 
     // --- the plan as a whole
     // Takes `plan` (made anew, or read from the file `dateiname`) as the
-    // plan; the history starts empty and the mark clears.
-    void beginnen(const plantyp& plan, std::string dateiname = {});
+    // plan; the history starts empty and the mark clears, unless the plan
+    // is not what that file holds (`gespeichert` false: a recovery copy).
+    void beginnen(const plantyp& plan, std::string dateiname = {}, bool gespeichert = true);
     // Writes the plan to its file; the mark clears, undo stays.
     void speichern();
     // Writes the plan to `pfad`, which becomes its file once written.

@@ -37,16 +37,18 @@ void Sitzung::neu()
     if (karten_gelesen)
         kartei_ = std::move(kartei);
     lehrerliste_ = std::move(liste);
+    planschutz_.geschlossen();
     dokument_.beginnen(*plan);
 }
 
-void Sitzung::laden(const std::string& pfad)
+void Sitzung::laden(const std::string& pfad, Plansperre sperre, bool schreibgeschuetzt)
 {
     // The file name is taken over only once the plan has been read, so a
     // failed load never lets "Speichern" overwrite that file with the old
     // plan. A card file that cannot be read is reported with the plan loaded.
     const auto plan = std::make_unique<plantyp>();
     lade_plan(pfad, *plan);
+    planschutz_.geoeffnet(pfad, std::move(sperre), schreibgeschuetzt);
     try {
         lehrerliste_nach_plan_laden(kartei_, lehrerliste_, programmpfad_);
     } catch (...) {
@@ -54,6 +56,19 @@ void Sitzung::laden(const std::string& pfad)
         throw;
     }
     dokument_.beginnen(*plan, pfad);
+}
+
+void Sitzung::wiederherstellen(const plantyp& plan, const std::string& dateiname, Plansperre sperre,
+                               bool schreibgeschuetzt, std::optional<Dateistand> stand)
+{
+    planschutz_.geoeffnet(dateiname, std::move(sperre), schreibgeschuetzt, stand);
+    try {
+        lehrerliste_nach_plan_laden(kartei_, lehrerliste_, programmpfad_);
+    } catch (...) {
+        dokument_.beginnen(plan, dateiname, false);
+        throw;
+    }
+    dokument_.beginnen(plan, dateiname, false);
 }
 
 } // namespace orbela

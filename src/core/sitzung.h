@@ -1,12 +1,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/auswahl.h"
 #include "core/dokument.h"
 #include "core/lehrerliste.h"
 #include "core/lehrertyp.h"
 #include "core/optionen.h"
+#include "core/planschutz.h"
 #include "core/plantyp.h"
 
 namespace orbela {
@@ -45,8 +47,17 @@ public:
     // plan, its file name and the cards stay as they were.
     void neu();
     // "Laden...": reads the plan file, then reloads the cards and rebuilds
-    // the teacher list. A plan that cannot be read changes nothing.
-    void laden(const std::string& pfad);
+    // the teacher list. A plan that cannot be read changes nothing. `sperre`
+    // is the file's lock taken by the caller, or none.
+    void laden(const std::string& pfad, Plansperre sperre = {}, bool schreibgeschuetzt = false);
+    // A recovery copy's plan as the unsaved state of the file `dateiname`
+    // (empty: a plan never saved), which was `stand` then.
+    void wiederherstellen(const plantyp& plan, const std::string& dateiname, Plansperre sperre,
+                          bool schreibgeschuetzt, std::optional<Dateistand> stand);
+
+    // The lock and the last known state of the plan's file.
+    Planschutz& planschutz() { return planschutz_; }
+    const Planschutz& planschutz() const { return planschutz_; }
 
 private:
     Dokument dokument_;
@@ -55,6 +66,7 @@ private:
     Lehrerliste lehrerliste_;
     lehrertyp kartei_;
     std::string programmpfad_;
+    Planschutz planschutz_;
 };
 
 } // namespace orbela

@@ -1,13 +1,17 @@
 #include "ui/datei_befehle.h"
 
 #include <QFile>
+#include <cstring>
+#include <memory>
 
 #include "core/kartei_dateien.h"
 #include "core/sitzung.h"
 #include "core/uvd_export.h"
+#include "core/wiederherstellung.h"
 #include "ui/aenderungen_sichern.h"
 #include "ui/dialoge.h"
 #include "ui/info_fenster.h"
+#include "ui/sperrfrage.h"
 #include "ui/wartecursor.h"
 
 namespace orbela {
@@ -15,6 +19,8 @@ namespace orbela {
 namespace {
 const QString plan_filter = QStringLiteral("Orbela (*.orb)");
 const QString plan_geaendert = QStringLiteral("Der Plan wurde geändert. Änderungen speichern?");
+const QString datei_fremd_geaendert
+    = QStringLiteral("Die Datei wurde inzwischen von einem anderen Programm geändert. Trotzdem überschreiben?");
 
 std::string dateipfad(const QString& name)
 {
@@ -52,21 +58,44 @@ void DateiBefehle::Planladen1Click()
 
 void DateiBefehle::plan_laden(const std::string& pfad)
 {
-    sitzung_.laden(pfad);
+    Plansperre sperre;
+    bool schreibgeschuetzt = false;
+    if (plan_sperren(dialoge_, pfad, sperre, schreibgeschuetzt))
+        sitzung_.laden(pfad, std::move(sperre), schreibgeschuetzt);
+}
+
+bool DateiBefehle::plan_wiederherstellen(const Sicherung& sicherung)
+{
+    Plansperre sperre;
+    bool schreibgeschuetzt = false;
+    if (!sicherung.dateiname.empty() && !plan_sperren(dialoge_, sicherung.dateiname, sperre, schreibgeschuetzt))
+        return false;
+    const auto plan = std::make_unique<plantyp>();
+    std::memcpy(static_cast<void*>(plan.get()), sicherung.inhalt.data(), plan_groesse);
+    sitzung_.wiederherstellen(*plan, sicherung.dateiname, std::move(sperre), schreibgeschuetzt, sicherung.stand);
+    return true;
 }
 
 void DateiBefehle::Planspeichern1Click()
 {
-    if (sitzung_.dokument().dateiname().empty())
+    Dokument& dokument = sitzung_.dokument();
+    // A plan opened read-only is saved under a new name only.
+    if (dokument.dateiname().empty() || sitzung_.planschutz().schreibgeschuetzt()) {
         Planspeichernunter1Click();
-    else
-        sitzung_.dokument().speichern();
+        return;
+    }
+    if (!sitzung_.planschutz().unveraendert(dokument.dateiname()) && !dialoge_.frage(datei_fremd_geaendert))
+        return;
+    dokument.speichern();
+    sitzung_.planschutz().gespeichert(dokument.dateiname());
 }
 
 void DateiBefehle::Planspeichernunter1Click()
 {
-    if (const std::optional<QString> name = dialoge_.datei_speichern(plan_filter, QStringLiteral("orb")))
+    if (const std::optional<QString> name = dialoge_.datei_speichern(plan_filter, QStringLiteral("orb"))) {
         sitzung_.dokument().speichern_unter(dateipfad(*name));
+        sitzung_.planschutz().gespeichert(dateipfad(*name));
+    }
 }
 
 void DateiBefehle::ExportUVDtxt1Click()

@@ -21,6 +21,9 @@ public:
     virtual bool frage(const QString& text) = 0;
     // A question with "Ja", "Nein" and "Abbrechen"; closing the box cancels.
     virtual Antwort frage_mit_abbrechen(const QString& text) = 0;
+    // The same with other names for the first two buttons: the first
+    // answers `ja`, the second `nein`, "Abbrechen" and closing `abbrechen`.
+    virtual Antwort wahl(const QString& text, const QString& erster, const QString& zweiter) = 0;
     // A notice with "OK".
     virtual void hinweis(const QString& text) = 0;
     // The general error handler's message box.
@@ -44,6 +47,7 @@ public:
     }
     bool frage(const QString& text) override;
     Antwort frage_mit_abbrechen(const QString& text) override;
+    Antwort wahl(const QString& text, const QString& erster, const QString& zweiter) override;
     void hinweis(const QString& text) override;
     void fehler(const QString& text) override;
     std::optional<QString> datei_oeffnen(const QString& filter) override;

@@ -66,7 +66,17 @@ Hauptfenster::~Hauptfenster()
 
 void Hauptfenster::plan_oeffnen(const std::string& pfad)
 {
-    lauf_([&] { datei_->plan_laden(pfad); });
+    lauf_([&] {
+        if (datei_->aenderungen_sichern())
+            datei_->plan_laden(pfad);
+    });
+}
+
+bool Hauptfenster::plan_wiederherstellen(const Sicherung& sicherung)
+{
+    bool hergestellt = false;
+    lauf_([&] { hergestellt = datei_->plan_wiederherstellen(sicherung); });
+    return hergestellt;
 }
 
 void Hauptfenster::baue_fenster()

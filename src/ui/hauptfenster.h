@@ -30,6 +30,7 @@ class RasterWidget;
 class Seitenansichten;
 class StundenSeite;
 class VertretungsplanFenster;
+struct Sicherung;
 
 // The main window: the menus, the day tabs with the grid, the editing pages,
 // the side views and the status bar, wired to the run's state (the Sitzung
@@ -46,7 +47,14 @@ public:
 
     // Loads the plan file at `pfad` exactly as "Laden..." does when that file
     // is chosen, errors shown by the general handler (the plan given at start).
+    // Unsaved changes (a restored plan) are asked about first.
     void plan_oeffnen(const std::string& pfad);
+    // Takes a recovery copy's plan as the unsaved state of its file; the
+    // substitution plan's opens the substitution window with it.
+    // False when the user cancels at the lock question or it fails (the
+    // error shown).
+    bool plan_wiederherstellen(const Sicherung& sicherung);
+    void vertretungsplan_wiederherstellen(const Sicherung& sicherung);
 
 protected:
     // Grows the grid and moves the lower half down (FormResize).
@@ -88,6 +96,7 @@ private:
     void Lehrerersetzen1Click();
     void Lehrerdatei1Click();
     void Vertretungsplan1Click();
+    VertretungsplanFenster& vertretungsfenster();
     void VertretungsplanDrucken1Click();
 
     Sitzung& sitzung_;

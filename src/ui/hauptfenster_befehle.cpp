@@ -227,14 +227,26 @@ void Hauptfenster::Lehrerdatei1Click()
     }
 }
 
-void Hauptfenster::Vertretungsplan1Click()
+VertretungsplanFenster& Hauptfenster::vertretungsfenster()
 {
     if (form5_ == nullptr)
         form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druck_.get(), this);
+    return *form5_;
+}
+
+void Hauptfenster::Vertretungsplan1Click()
+{
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
-    if (form5_->FormActivate())
+    if (vertretungsfenster().FormActivate())
         dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)
+{
+    // Shown as it was, without the clearing of a fresh opening.
+    vertretungsfenster().wiederherstellen(sicherung);
+    dialoge_->modal(*form5_);
 }
 
 void Hauptfenster::VertretungsplanDrucken1Click()

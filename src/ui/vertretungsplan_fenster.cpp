@@ -27,6 +27,7 @@
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
 #include "ui/lehrerwahl_dialog.h"
+#include "ui/sicherungswache.h"
 #include "ui/vertretungszahlen_dialog.h"
 #include "ui/vertretungszettel_dialog.h"
 #include "views/vertretung_woche.h"
@@ -77,6 +78,9 @@ VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialog
     // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
     verbinde_signale();
+    sicherung_ = new Sicherungswache(
+        "vertretung", vtp_groesse, [this] { return Sicherungswache::Inhalt{vertretungen_als_bytes(vp_), datei_, {}}; },
+        this);
 }
 
 VertretungsplanFenster::~VertretungsplanFenster() = default;
@@ -179,6 +183,29 @@ void VertretungsplanFenster::ausfuehren(Aktion&& aktion)
 {
     geschuetzt(dialoge_, std::forward<Aktion>(aktion));
     image1_->update();
+    sicherung_nachziehen();
+}
+
+void VertretungsplanFenster::sicherung_nachziehen()
+{
+    if (vp_.geaendert)
+        sicherung_->geaendert();
+    else
+        sicherung_->gesichert();
+}
+
+void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
+{
+    vertretungen_aus_bytes(sicherung.inhalt, vp_);
+    vp_.geaendert = true;
+    datei_ = sicherung.dateiname;
+    if (!datei_.empty())
+        wochenordner_setzen(QFile::decodeName(QByteArray::fromStdString(datei_)));
+    woche_lesen();
+    titel_setzen();
+    vertretungsplan();
+    image1_->update();
+    sicherung_nachziehen();
 }
 
 void VertretungsplanFenster::verbinde_signale()
@@ -234,6 +261,7 @@ bool VertretungsplanFenster::FormActivate()
     vertretungsplan();
     auswahl_auffrischen();
     image1_->update();
+    sicherung_nachziehen();
     return true;
 }
 
@@ -416,6 +444,7 @@ void VertretungsplanFenster::oeffnen2Click()
         return;
     lade_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
     vp_.geaendert = false;
+    datei_ = QFile::encodeName(*name).toStdString();
     wochenordner_setzen(*name);
     woche_lesen();
     titel_setzen();
@@ -430,6 +459,7 @@ void VertretungsplanFenster::speichern1Click()
         return;
     speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
     vp_.geaendert = false;
+    datei_ = QFile::encodeName(*name).toStdString();
     wochenordner_setzen(*name);
     woche_lesen();
     listenhinweise_setzen();

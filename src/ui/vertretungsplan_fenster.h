@@ -22,6 +22,8 @@ namespace orbela {
 
 class BildWidget;
 class LehrerwahlDialog;
+class Sicherungswache;
+struct Sicherung;
 
 // "Vertretungsplan": plans the cover for one absent teacher's week. The grid
 // shows the lessons to cover; a click selects one, the four lists propose
@@ -40,6 +42,8 @@ public:
     // Unsaved substitutes are asked about first; false when the planner
     // cancels, and the window is not to open.
     bool FormActivate();
+    // Takes the substitution plan of a recovery copy, unsaved as it was.
+    void wiederherstellen(const Sicherung& sicherung);
     // Before the program ends or the plan is dropped: asks about unsaved
     // substitutes. True when it may go on.
     bool aenderungen_sichern();
@@ -112,6 +116,8 @@ private:
     // One printout of the window, under the general error handler.
     void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck,
                      Druckziel ziel);
+    // Lets the recovery copy follow the plan's changed-mark.
+    void sicherung_nachziehen();
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
@@ -127,6 +133,8 @@ private:
     std::size_t gewaehlte_liste_ = 0;   // the list whose line was chosen last
     int listen_tag_ = 0;                // the lesson the lists were filled for
     int listen_stunde_ = 0;
+    Sicherungswache* sicherung_ = nullptr;
+    std::string datei_; // the file last opened or saved
 };
 
 } // namespace orbela
