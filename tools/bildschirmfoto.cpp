@@ -29,6 +29,7 @@ public:
     }
     bool frage(const QString&) override { return false; }
     orbela::Antwort frage_mit_abbrechen(const QString&) override { return orbela::Antwort::nein; }
+    orbela::Antwort wahl(const QString&, const QString&, const QString&) override { return orbela::Antwort::nein; }
     void hinweis(const QString&) override {}
     void fehler(const QString& text) override
     {
