@@ -14,18 +14,9 @@
 #include "ui/druckausgabe.h"
 #include "ui/geschuetzt.h"
 #include "ui/qt_druckauftrag.h"
+#include "ui/wartecursor.h"
 
 namespace orbela {
-
-namespace {
-
-// The wait cursor is restored however a command ends.
-struct Wartecursor {
-    Wartecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wartecursor() { QApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
 
 QString Druckbefehl::dateiname() const
 {
