@@ -28,7 +28,7 @@ DruckBefehle::DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern,
     : sitzung_(sitzung)
     , dialoge_(dialoge)
     , ausgabe_(ausgabe ? std::move(ausgabe) : std::make_unique<Druckausgabe>(sitzung.programmpfad()))
-    , ablauf_(std::make_unique<Druckablauf>(*ausgabe_, dialoge, eltern, sitzung.programmpfad(), std::move(meldung)))
+    , ablauf_(std::make_unique<Druckablauf>(*ausgabe_, dialoge, eltern, std::move(meldung)))
     , form4_(std::make_unique<DruckauswahlDialog>(eltern))
     , form8_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::faecher, sitzung.programmpfad(), dialoge,
                                                    eltern))

@@ -38,12 +38,11 @@ bool Druckbefehl::als_ein_auftrag(Druckauftrag& auftrag, const std::function<boo
     return true;
 }
 
-Druckablauf::Druckablauf(Druckausgabe& ausgabe, Dialoge& dialoge, QWidget* eltern, std::string programmpfad,
+Druckablauf::Druckablauf(Druckausgabe& ausgabe, Dialoge& dialoge, QWidget* eltern,
                          std::function<void(const QString&)> meldung)
     : ausgabe_(ausgabe)
     , dialoge_(dialoge)
     , eltern_(eltern)
-    , programmpfad_(std::move(programmpfad))
     , meldung_(std::move(meldung))
 {
 }
@@ -62,7 +61,7 @@ void Druckablauf::ausfuehren(const Druckbefehl& befehl, Druckziel ziel)
 
 QString Druckablauf::relativ(const QString& datei) const
 {
-    return QDir(QFile::decodeName(QByteArray::fromStdString(programmpfad_))).relativeFilePath(datei);
+    return ausgabe_.relativ(datei);
 }
 
 void Druckablauf::gespeichert(const QString& datei)

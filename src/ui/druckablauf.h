@@ -43,10 +43,8 @@ enum class Druckziel { drucker, vorschau, pdf };
 // print preview; or as one PDF file named in a save dialog.
 class Druckablauf {
 public:
-    // `meldung` shows a short notice in the status bar; `programmpfad` is
-    // the working directory, ending in '/'.
-    Druckablauf(Druckausgabe& ausgabe, Dialoge& dialoge, QWidget* eltern, std::string programmpfad,
-                std::function<void(const QString&)> meldung);
+    // `meldung` shows a short notice in the status bar.
+    Druckablauf(Druckausgabe& ausgabe, Dialoge& dialoge, QWidget* eltern, std::function<void(const QString&)> meldung);
 
     void ausfuehren(const Druckbefehl& befehl, Druckziel ziel);
     void drucken(const Druckbefehl& befehl);
@@ -66,7 +64,6 @@ private:
     Druckausgabe& ausgabe_;
     Dialoge& dialoge_;
     QWidget* eltern_;
-    std::string programmpfad_;
     std::function<void(const QString&)> meldung_;
     QString letzte_datei_;
 };

@@ -72,7 +72,7 @@ QString Druckausgabe::ohne_drucker_hinweis()
     ohne_drucker_gemeldet_ = true;
     return QStringLiteral("Es ist kein Drucker installiert. Die Ausdrucke werden als PDF-Dateien im Ordner \"%1\" "
                           "gespeichert.")
-        .arg(QDir(QFile::decodeName(QByteArray::fromStdString(programmpfad_))).relativeFilePath(pdf_ordner()));
+        .arg(relativ(pdf_ordner()));
 }
 
 QString Druckausgabe::pdf_ordner() const
@@ -81,6 +81,11 @@ QString Druckausgabe::pdf_ordner() const
         && !drucker_->outputFileName().isEmpty())
         return QFileInfo(drucker_->outputFileName()).absolutePath();
     return QFile::decodeName(QByteArray::fromStdString(programmpfad_)) + ausdrucke_ordner;
+}
+
+QString Druckausgabe::relativ(const QString& pfad) const
+{
+    return QDir(QFile::decodeName(QByteArray::fromStdString(programmpfad_))).relativeFilePath(pfad);
 }
 
 std::unique_ptr<Druckauftrag> Druckausgabe::auftrag(const QString& ausdruck, const QString& thema)

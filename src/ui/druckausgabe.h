@@ -62,6 +62,8 @@ public:
     bool auf_drucker();
     // The folder the PDF files go to.
     QString pdf_ordner() const;
+    // A file's path as seen from the program folder, for notices.
+    QString relativ(const QString& pfad) const;
     // The notice that printouts become PDF files as no printer is
     // installed: once in a run, after the first such job; empty otherwise.
     QString ohne_drucker_hinweis();
