@@ -17,11 +17,13 @@
 #include "ui/raster_widget.h"
 #include "ui/druck_befehle.h"
 #include "ui/klassen_seite.h"
+#include "ui/konflikte_fenster.h"
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
 #include "ui/vertretungsplan_fenster.h"
+#include "ui/zellen_ziehen.h"
 #include "ui/zentrieren.h"
 #include "views/plan_ansicht.h"
 
@@ -170,6 +172,7 @@ void Hauptfenster::verbinde_signale()
     befehl(menue_.Lehrerersetzen1, [this] { Lehrerersetzen1Click(); });
     befehl(menue_.Vertretungsplan1, [this] { Vertretungsplan1Click(); });
     befehl(menue_.VertretungsplanDrucken1, [this] { VertretungsplanDrucken1Click(); });
+    befehl(menue_.Konfliktederwoche1, [this] { Konfliktederwoche1Click(); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { close(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
         {menue_.Gesamtplan1, &DruckBefehle::drucken1Click},
@@ -210,6 +213,9 @@ void Hauptfenster::verbinde_signale()
         if (!sitzung_.dokument().kein_plan())
             popupMenu1_->popup(wo);
     });
+    // Drag and drop runs its drops through lauf_ itself.
+    auto* ziehen = new ZellenZiehen(sitzung_, lauf_, *image1_, *tabBar_, this);
+    connect(ziehen, &ZellenZiehen::zielGewaehlt, this, &Hauptfenster::zelle_gewaehlt);
     connect(planSeite_, &PlanSeite::naechsteStunde, this, &Hauptfenster::zur_naechsten_stunde);
     connect(klassenSeite_, &KlassenSeite::spalteGeaendert, this, [this] { zeige_seite(Seite::leer); });
 }

@@ -23,6 +23,7 @@ namespace orbela {
 class DateiBefehle;
 class DruckBefehle;
 class KlassenSeite;
+class KonflikteFenster;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
 class PlanSeite;
@@ -98,6 +99,10 @@ private:
     void Vertretungsplan1Click();
     VertretungsplanFenster& vertretungsfenster();
     void VertretungsplanDrucken1Click();
+    // The list of the week's conflicts, opened or brought to the front; a
+    // line double-clicked there shows its day and selects its cell.
+    void Konfliktederwoche1Click();
+    void konflikt_zeigen(int tag, int stunde, int klasse);
 
     Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;
@@ -122,6 +127,7 @@ private:
     std::unique_ptr<DateiBefehle> datei_;
     std::unique_ptr<DruckBefehle> druck_;
     VertretungsplanFenster* form5_ = nullptr;
+    KonflikteFenster* konflikte_ = nullptr;
 };
 
 } // namespace orbela

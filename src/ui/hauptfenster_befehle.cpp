@@ -19,6 +19,7 @@
 #include "ui/druck_befehle.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/klassen_seite.h"
+#include "ui/konflikte_fenster.h"
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/raster_widget.h"
@@ -187,6 +188,9 @@ void Hauptfenster::verlauf_zeigen(bool getan)
 void Hauptfenster::plan_geaendert(const Aenderung& aenderung)
 {
     ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl());
+    // A closed conflict list is brought up to date when it opens.
+    if (konflikte_ != nullptr && konflikte_->isVisible())
+        konflikte_->aktualisieren();
     menue_.Rueckgaengig1->setEnabled(sitzung_.dokument().kann_rueckgaengig());
     menue_.Wiederholen1->setEnabled(sitzung_.dokument().kann_wiederholen());
 }
@@ -201,6 +205,8 @@ void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
                || eintrag == menue_.Statistikanz1 || eintrag == menue_.Lehrereinsatzanz1) {
         ansicht_->leere_felder();
     }
+    if (konflikte_ != nullptr && konflikte_->isVisible())
+        konflikte_->aktualisieren();
 }
 
 void Hauptfenster::Lehrerersetzen1Click()
@@ -225,6 +231,31 @@ void Hauptfenster::Lehrerdatei1Click()
         ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
         zeige_seite(Seite::leer);
     }
+    if (konflikte_ != nullptr && konflikte_->isVisible())
+        konflikte_->aktualisieren();
+}
+
+void Hauptfenster::Konfliktederwoche1Click()
+{
+    if (konflikte_ == nullptr) {
+        konflikte_ = new KonflikteFenster(sitzung_, this);
+        connect(konflikte_, &KonflikteFenster::zelleGewaehlt, this,
+                [this](int tag, int stunde, int klasse) { lauf_([&] { konflikt_zeigen(tag, stunde, klasse); }); });
+    }
+    konflikte_->aktualisieren();
+    konflikte_->show();
+    konflikte_->raise();
+    konflikte_->activateWindow();
+}
+
+void Hauptfenster::konflikt_zeigen(int tag, int stunde, int klasse)
+{
+    if (sitzung_.dokument().kein_plan())
+        return;
+    if (tag != sitzung_.auswahl().akt_tag)
+        tabBar_->setCurrentIndex(tag - 1);
+    zelle_gewaehlt(stunde, klasse);
+    zelle_sichtbar_machen(*scrollBox1_, sitzung_.auswahl());
 }
 
 VertretungsplanFenster& Hauptfenster::vertretungsfenster()

@@ -86,6 +86,8 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& anfangswerte)
     m.Lehrerersetzen1 = eintrag(extras, QStringLiteral("Lehrer ersetzen..."), "Lehrerersetzen1");
     m.Fcherbezeichnungen1 = eintrag(extras, QStringLiteral("Fächerbezeichnungen..."), "Fcherbezeichnungen1");
     m.Rau1 = eintrag(extras, QStringLiteral("Raumbezeichnungen..."), "Rau1");
+    extras->addSeparator();
+    m.Konfliktederwoche1 = eintrag(extras, QStringLiteral("Konflikte der Woche..."), "Konfliktederwoche1");
 
     Optionen anfang = anfangswerte;
     for (const auto& [eintrag, option] : optionen_eintraege(m, anfang))

@@ -53,6 +53,7 @@ struct Hauptmenue {
     QAction* Lehrerersetzen1 = nullptr;
     QAction* Fcherbezeichnungen1 = nullptr;
     QAction* Rau1 = nullptr;
+    QAction* Konfliktederwoche1 = nullptr;
 };
 
 Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& optionen);

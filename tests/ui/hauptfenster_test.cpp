@@ -138,7 +138,7 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     ASSERT_NE(extras, nullptr);
     EXPECT_EQ(captions(extras),
               (QStringList{"Rückgängig", "Wiederholen", "-", "Lehrer ersetzen...", "Fächerbezeichnungen...",
-                           "Raumbezeichnungen..."}));
+                           "Raumbezeichnungen...", "-", "Konflikte der Woche..."}));
     EXPECT_EQ(aktion(*f.fenster, "Rueckgaengig1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(aktion(*f.fenster, "Wiederholen1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
     EXPECT_FALSE(aktion(*f.fenster, "Rueckgaengig1")->isEnabled());
