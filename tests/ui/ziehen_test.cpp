@@ -1,0 +1,188 @@
+#include <QAction>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+#include <cstring>
+#include <gtest/gtest.h>
+
+#include "fenster_zugriff.h"
+#include "konflikt_schule.h"
+#include "test_dialoge.h"
+#include "ui/hauptfenster.h"
+#include "ui/konflikte_fenster.h"
+#include "ui/raster_widget.h"
+#include "ui/zellen_ziehen.h"
+
+using namespace orbela;
+using namespace fenster_zugriff;
+
+namespace {
+
+// The main window on the plan with one conflict of each kind, its grid
+// driven by mouse events.
+class Ziehen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sitzung = std::make_unique<Sitzung>("/nonexistent/");
+        fenster = std::make_unique<Hauptfenster>(*sitzung, std::make_unique<TestDialoge>());
+        auto plan = std::make_unique<plantyp>(sitzung->plan());
+        konflikt_schule(*plan, sitzung->lehrerliste());
+        sitzung->dokument().beginnen(*plan);
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+        vorher = std::make_unique<plantyp>(sitzung->plan());
+    }
+
+    RasterWidget* grid() { return kind<RasterWidget>(*fenster, QStringLiteral("Image1")); }
+    QTabBar* tage() { return kind<QTabBar>(*fenster, QStringLiteral("TabBar1")); }
+    static QPoint mitte(int stunde, int klasse) { return {50 * klasse + 25, 75 * stunde + 37}; }
+    const zellentyp& zelle(const plantyp& p, Zellort o) { return p.zelle(o.tag, o.stunde, o.klasse); }
+    bool gleich(const zellentyp& a, const zellentyp& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+    bool plan_wie_vorher() { return std::memcmp(&sitzung->plan(), vorher.get(), sizeof(plantyp)) == 0; }
+
+    // Presses on a cell and pulls it well beyond the drag distance.
+    void anfassen(int stunde, int klasse)
+    {
+        QTest::mousePress(grid(), Qt::LeftButton, {}, mitte(stunde, klasse));
+        QTest::mouseMove(grid(), mitte(stunde, klasse) + QPoint(12, 12));
+    }
+    void ziehen_nach(QPoint wo, Qt::KeyboardModifiers tasten = {})
+    {
+        QTest::mouseMove(grid(), wo);
+        QTest::mouseRelease(grid(), Qt::LeftButton, tasten, wo);
+    }
+    KonflikteFenster* liste_oeffnen()
+    {
+        aktion(*fenster, "Konfliktederwoche1")->trigger();
+        return fenster->findChild<KonflikteFenster*>();
+    }
+
+    std::unique_ptr<Sitzung> sitzung;
+    std::unique_ptr<Hauptfenster> fenster;
+    std::unique_ptr<plantyp> vorher;
+};
+
+const Zellort ab_1a{1, 2, 1}; // Ab, De, R1
+const Zellort ab_3a{1, 2, 3}; // Ab, Ma, R3
+const Zellort leer{1, 3, 2};
+
+} // namespace
+
+TEST_F(Ziehen, DropsMoveSwapOrCopyAsOneUndoStepAndSelectTheTarget)
+{
+    enum class Ergebnis { verschoben, getauscht, kopiert };
+    const struct {
+        const char* fall;
+        Zellort nach;
+        Qt::KeyboardModifiers tasten;
+        Ergebnis ergebnis;
+    } faelle[] = {
+        {"empty cell", leer, {}, Ergebnis::verschoben},
+        {"filled cell", ab_3a, {}, Ergebnis::getauscht},
+        {"with Ctrl", leer, Qt::ControlModifier, Ergebnis::kopiert},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        anfassen(ab_1a.stunde, ab_1a.klasse);
+        ASSERT_TRUE(grid()->zieht());
+        ziehen_nach(mitte(f.nach.stunde, f.nach.klasse), f.tasten);
+        EXPECT_FALSE(grid()->zieht());
+        const plantyp& p = sitzung->plan();
+        switch (f.ergebnis) {
+        case Ergebnis::verschoben:
+            EXPECT_TRUE(zelle(p, ab_1a).ist_leer());
+            EXPECT_TRUE(gleich(zelle(p, f.nach), zelle(*vorher, ab_1a)));
+            break;
+        case Ergebnis::getauscht:
+            EXPECT_TRUE(gleich(zelle(p, ab_1a), zelle(*vorher, ab_3a)));
+            EXPECT_TRUE(gleich(zelle(p, ab_3a), zelle(*vorher, ab_1a)));
+            break;
+        case Ergebnis::kopiert:
+            EXPECT_TRUE(gleich(zelle(p, ab_1a), zelle(*vorher, ab_1a)));
+            EXPECT_TRUE(gleich(zelle(p, f.nach), zelle(*vorher, ab_1a)));
+            break;
+        }
+        EXPECT_TRUE(sitzung->dokument().geaendert());
+        EXPECT_EQ(sitzung->auswahl().akt_stunde, f.nach.stunde);
+        EXPECT_EQ(sitzung->auswahl().akt_klasse, f.nach.klasse);
+        EXPECT_EQ(seite(*fenster), Seite::plan);
+        aktion(*fenster, "Rueckgaengig1")->trigger();
+        EXPECT_TRUE(plan_wie_vorher());
+        EXPECT_FALSE(sitzung->dokument().geaendert());
+    }
+}
+
+TEST_F(Ziehen, EscADropOutsideTheVisibleGridAClickOrAnEmptyCellChangeNothing)
+{
+    const struct {
+        const char* fall;
+        std::function<void()> tun;
+    } faelle[] = {
+        {"Esc", [this] { anfassen(2, 1); QTest::keyClick(grid(), Qt::Key_Escape); ziehen_nach(mitte(3, 2)); }},
+        {"onto a header", [this] { anfassen(2, 1); ziehen_nach(mitte(0, 2)); }},
+        {"onto a lesson scrolled away", [this] { anfassen(2, 1); ziehen_nach(mitte(9, 2)); }},
+        {"click", [this] { QTest::mouseClick(grid(), Qt::LeftButton, {}, mitte(2, 1)); }},
+        {"empty cell", [this] { anfassen(3, 2); ziehen_nach(mitte(2, 1)); }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        f.tun();
+        EXPECT_FALSE(grid()->zieht());
+        EXPECT_TRUE(plan_wie_vorher());
+        EXPECT_FALSE(sitzung->dokument().kann_rueckgaengig());
+    }
+    // The click still selects as before.
+    EXPECT_EQ(sitzung->auswahl().akt_stunde, 3);
+    EXPECT_EQ(sitzung->auswahl().akt_klasse, 2);
+}
+
+TEST_F(Ziehen, TheTintShowsOverTheGridOnlyWhileDraggingAndFollowsTheDayTab)
+{
+    const QPoint frei = mitte(3, 5) + QPoint(-20, -20);
+    const QRgb weiss = grid()->bild().pixel(frei);
+    anfassen(ab_1a.stunde, ab_1a.klasse);
+    EXPECT_NE(grid()->grab().toImage().pixel(frei), weiss);
+    EXPECT_EQ(grid()->bild().pixel(frei), weiss);
+
+    // Resting on the Wednesday tab shows Wednesday; the lesson lands there.
+    const QRect mittwoch = tage()->tabRect(2);
+    QTest::mouseMove(grid(), grid()->mapFromGlobal(tage()->mapToGlobal(mittwoch.center())));
+    QTest::qWait(ZellenZiehen::reiter_wartezeit_ms + 200);
+    EXPECT_EQ(tage()->currentIndex(), 2);
+    EXPECT_EQ(sitzung->auswahl().akt_tag, 3);
+    ziehen_nach(mitte(3, 1));
+    EXPECT_EQ(grid()->grab().toImage().pixel(frei), grid()->bild().pixel(frei));
+    EXPECT_TRUE(zelle(sitzung->plan(), ab_1a).ist_leer());
+    EXPECT_TRUE(gleich(zelle(sitzung->plan(), {3, 3, 1}), zelle(*vorher, ab_1a)));
+}
+
+TEST_F(Ziehen, TheConflictListFollowsDropsUndoAndOptionsAndJumpsToALine)
+{
+    KonflikteFenster* liste = liste_oeffnen();
+    ASSERT_NE(liste, nullptr);
+    EXPECT_TRUE(liste->isVisible());
+    EXPECT_EQ(liste->Liste->topLevelItemCount(), 4);
+
+    // Moving one Ab away resolves Monday's double teacher.
+    anfassen(ab_3a.stunde, ab_3a.klasse);
+    ziehen_nach(mitte(3, 3));
+    EXPECT_EQ(liste->Liste->topLevelItemCount(), 3);
+    aktion(*fenster, "Rueckgaengig1")->trigger();
+    EXPECT_EQ(liste->Liste->topLevelItemCount(), 4);
+    aktion(*fenster, "Raumnutzung1")->trigger();
+    EXPECT_EQ(liste->Anzahl->text(), "3 Konflikte");
+    aktion(*fenster, "Raumnutzung1")->trigger();
+
+    // Thursday, lesson 9, class 4a: its day shown, the cell selected and in view.
+    const QPoint zeile = liste->Liste->visualItemRect(liste->Liste->topLevelItem(3)).center();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(liste));
+    QTest::mouseClick(liste->Liste->viewport(), Qt::LeftButton, {}, zeile);
+    QTest::mouseDClick(liste->Liste->viewport(), Qt::LeftButton, {}, zeile);
+    EXPECT_EQ(tage()->currentIndex(), 3);
+    EXPECT_EQ(sitzung->auswahl().akt_tag, 4);
+    EXPECT_EQ(sitzung->auswahl().akt_stunde, 9);
+    EXPECT_EQ(sitzung->auswahl().akt_klasse, 4);
+    EXPECT_TRUE(grid()->visibleRegion().contains(mitte(9, 4)));
+}
