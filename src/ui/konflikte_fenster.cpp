@@ -101,18 +101,30 @@ void KonflikteFenster::aktualisieren()
         return;
     konflikte_ = stand.konflikte;
     const bool stunden_0_8 = stand.stunden_0_8;
-    Liste->setUpdatesEnabled(false);
-    Liste->clear();
-    QList<QTreeWidgetItem*> zeilen;
-    zeilen.reserve(static_cast<qsizetype>(konflikte_.size()));
-    for (const Konflikt& k : konflikte_) {
-        zeilen << new QTreeWidgetItem(QStringList{
-            qstring_aus_1252(tagname(k.tag)), QString::fromStdString(stunden_label(k.stunde, stunden_0_8)),
-            klassen_text(plan, k), qstring_aus_1252(k.code), art_text(k.art)});
+    // Lines are changed in place, only the texts that differ, so that a
+    // keystroke repaints the one line it changed rather than the list.
+    const int anzahl = static_cast<int>(konflikte_.size());
+    while (Liste->topLevelItemCount() > anzahl)
+        delete Liste->takeTopLevelItem(Liste->topLevelItemCount() - 1);
+    QList<QTreeWidgetItem*> neue;
+    for (int i = 0; i < anzahl; ++i) {
+        const Konflikt& k = konflikte_[static_cast<std::size_t>(i)];
+        const QString texte[] = {qstring_aus_1252(tagname(k.tag)),
+                                 QString::fromStdString(stunden_label(k.stunde, stunden_0_8)), klassen_text(plan, k),
+                                 qstring_aus_1252(k.code), art_text(k.art)};
+        QTreeWidgetItem* zeile = i < Liste->topLevelItemCount() ? Liste->topLevelItem(i) : nullptr;
+        if (zeile == nullptr) {
+            neue << new QTreeWidgetItem(QStringList(std::begin(texte), std::end(texte)));
+            continue;
+        }
+        for (int s = 0; s < static_cast<int>(std::size(texte)); ++s) {
+            if (zeile->text(s) != texte[s])
+                zeile->setText(s, texte[s]);
+        }
     }
-    Liste->addTopLevelItems(zeilen);
-    Liste->setUpdatesEnabled(true);
-    Anzahl->setText(anzahl_text(konflikte_.size()));
+    Liste->addTopLevelItems(neue);
+    if (const QString text = anzahl_text(konflikte_.size()); Anzahl->text() != text)
+        Anzahl->setText(text);
     gezeigt_ = std::move(stand);
 }
 
