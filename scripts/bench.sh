@@ -2,7 +2,8 @@
 # Installs what is missing, builds the benchmarks and runs them, ten
 # repetitions each: a keystroke and a full redraw of the grid drawn into
 # bitmaps; a keystroke through the real main window on the demo plan (median
-# and 99th percentile of 1,000 keystrokes); the time from the program's start
+# and 99th percentile of 1,000 keystrokes, with the list of the week's
+# conflicts closed and open); the time from the program's start
 # to its first painted window; the time per printed page of every printout of
 # the demo school written as PDF; all of those pages in one PDF file; the
 # print preview of twenty class plans; opening the substitution window
