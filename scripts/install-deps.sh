@@ -11,6 +11,7 @@ packages=(
   fonts-liberation poppler-utils
   desktop-file-utils xdg-utils
   xvfb x11-utils
+  dpkg-dev fakeroot file lintian appstream strace
 )
 
 missing=()
