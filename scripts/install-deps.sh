@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need;
+# Installs the Debian 12 packages that building, running, testing and
+# packaging need;
 # does nothing when they are all present.
 set -euo pipefail
 
