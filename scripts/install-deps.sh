@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running, testing and
-# packaging need;
-# does nothing when they are all present.
+# packaging need; does nothing when they are all present.
 set -euo pipefail
 
 packages=(
