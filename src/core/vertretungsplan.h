@@ -20,6 +20,9 @@ struct Vertretungsplan {
     std::string abwesender_lehrer; // Windows-1252; empty until chosen or opened
     std::int32_t wahl_tag = 0;     // 0 = nothing selected
     std::int32_t wahl_stunde = 0;
+    // Set by every assignment, cleared when the plan is saved, opened or
+    // emptied: whether substitutes would be lost.
+    bool geaendert = false;
 
     Vertretungsplan() { std::memset(static_cast<void*>(vertretungen), 0, sizeof vertretungen); }
 
@@ -33,6 +36,8 @@ struct Vertretungsplan {
         return const_cast<Vertretungsplan*>(this)->eintrag(tag, stunde);
     }
     bool hat_auswahl() const { return wahl_tag != 0 && wahl_stunde != 0; }
+    // A lesson of the absent teacher to cover: only these take a substitute.
+    bool zu_vertreten(int tag, int stunde) const { return !eintrag(tag, stunde).klasse.empty(); }
     vertretungtyp& gewaehlt() { return eintrag(wahl_tag, wahl_stunde); }
 
     void alle_leeren()
@@ -41,6 +46,7 @@ struct Vertretungsplan {
             for (auto& e : tag)
                 e.leeren();
         }
+        geaendert = false;
     }
 };
 

@@ -64,7 +64,9 @@ Vorschlagslisten vorschlaege(const plantyp& plan, const Lehrerliste& liste, std:
     for (const lehrereintrag& lehrer : liste.eintraege) {
         if (lehrer.kuerzel.empty())
             continue;
-        const Eignung e = eignung(plan, lehrer, tag, stunde, spalte);
+        Eignung e = eignung(plan, lehrer, tag, stunde, spalte);
+        if (lehrer.kuerzel == abwesender_lehrer)
+            e.verfuegbar = false;
         std::string text = lehrer.kuerzel.str();
         if (e.verfuegbar) {
             if (e.verzichtbar_belegt)
@@ -84,12 +86,12 @@ Vorschlagslisten vorschlaege(const plantyp& plan, const Lehrerliste& liste, std:
     return listen;
 }
 
-Vorschlagstexte vorschlagstexte(const plantyp& plan, const Lehrerliste& liste, int tag, int stunde,
-                                int klassenspalte)
+Vorschlagstexte vorschlagstexte(const plantyp& plan, const Lehrerliste& liste, std::string_view abwesender_lehrer,
+                                int tag, int stunde, int klassenspalte)
 {
     Vorschlagstexte texte;
     for (const lehrereintrag& lehrer : liste.eintraege) {
-        if (lehrer.kuerzel.empty())
+        if (lehrer.kuerzel.empty() || lehrer.kuerzel == abwesender_lehrer)
             continue;
         const Eignung e = eignung(plan, lehrer, tag, stunde, klassenspalte);
         if (!e.verfuegbar)

@@ -33,22 +33,23 @@ struct Vorschlagslisten {
 
 // The class column is the one whose name equals `klassentext` exactly, so a
 // joint lesson ("1a&") has none and nobody is "optimal". Without an absent
-// teacher all lists are empty.
+// teacher all lists are empty. The absent teacher is never available, also
+// where all their occupancies of the lesson are dispensable.
 Vorschlagslisten vorschlaege(const plantyp& plan, const Lehrerliste& liste, std::string_view abwesender_lehrer,
                              int tag, int stunde, std::string_view klassentext);
 
 // The printed sheet's proposals of one lesson: the codes of the first three
 // lists joined by "/", without marks, each shortened to fit its cell
 // (`vorschlagstext_kuerzen`). `klassenspalte` is the column the lesson's
-// class text was taken from.
+// class text was taken from; the absent teacher is never proposed.
 struct Vorschlagstexte {
     std::string optimal;
     std::string ohne;
     std::string frei;
 };
 
-Vorschlagstexte vorschlagstexte(const plantyp& plan, const Lehrerliste& liste, int tag, int stunde,
-                                int klassenspalte);
+Vorschlagstexte vorschlagstexte(const plantyp& plan, const Lehrerliste& liste, std::string_view abwesender_lehrer,
+                                int tag, int stunde, int klassenspalte);
 
 // Drops the final "/" of a joined list; a text still longer than 17
 // characters becomes its first 10 and its last 7 characters and ">".

@@ -90,7 +90,7 @@ void drucke_vertretungsplan(Druckauftrag& auftrag, const Druckdaten& daten, cons
             unterricht_zeigen(s, d, l, u.klasse, u.fach, u.raum);
             if (!mit_vorschlaegen || (u.klasse.empty() && u.fach.empty()))
                 continue;
-            const Vorschlagstexte t = vorschlagstexte(daten.plan, liste, d, l, u.klassenspalte);
+            const Vorschlagstexte t = vorschlagstexte(daten.plan, liste, lehrer, d, l, u.klassenspalte);
             s.schriftgroesse(8);
             s.text(100 * d + 2, 100 * l + 27, t.optimal);
             s.text(100 * d + 2, 100 * l + 42, t.ohne);

@@ -26,6 +26,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
+#include "ui/vertretungsplan_fenster.h"
 #include "ui/zentrieren.h"
 #include "views/plan_ansicht.h"
 
@@ -403,7 +404,9 @@ void Hauptfenster::Programmende1Click()
 void Hauptfenster::closeEvent(QCloseEvent* event)
 {
     bool schliessen = false;
-    geschuetzt(*dialoge_, [&] { schliessen = aenderungen_sichern(); });
+    geschuetzt(*dialoge_, [&] {
+        schliessen = aenderungen_sichern() && (form5_ == nullptr || form5_->aenderungen_sichern());
+    });
     bilder_auffrischen();
     if (schliessen)
         event->accept();

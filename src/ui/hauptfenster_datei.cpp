@@ -8,6 +8,7 @@
 #include "core/kartei_laden.h"
 #include "core/uvd_export.h"
 #include "core/plan_datei.h"
+#include "ui/aenderungen_sichern.h"
 #include "ui/hauptfenster.h"
 #include "ui/info_fenster.h"
 #include "views/plan_ansicht.h"
@@ -29,18 +30,8 @@ const QString plan_geaendert = QStringLiteral("Der Plan wurde geändert. Änderu
 
 bool Hauptfenster::aenderungen_sichern()
 {
-    if (!sitzung_.geaendert())
-        return true;
-    switch (dialoge_->frage_mit_abbrechen(plan_geaendert)) {
-    case Antwort::ja:
-        Planspeichern1Click();
-        return !sitzung_.geaendert(); // not when the save dialog was cancelled
-    case Antwort::nein:
-        return true;
-    case Antwort::abbrechen:
-        break;
-    }
-    return false;
+    return orbela::aenderungen_sichern(
+        *dialoge_, plan_geaendert, [this] { return sitzung_.geaendert(); }, [this] { Planspeichern1Click(); });
 }
 
 void Hauptfenster::Neu1Click()

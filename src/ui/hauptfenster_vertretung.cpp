@@ -23,8 +23,8 @@ void Hauptfenster::Vertretungsplan1Click()
     }
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
-    form5_->FormActivate();
-    dialoge_->modal(*form5_);
+    if (form5_->FormActivate())
+        dialoge_->modal(*form5_);
 }
 
 void Hauptfenster::VertretungsplanDrucken1Click()

@@ -6,6 +6,7 @@
 
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
+#include "core/vertretungswoche.h"
 #include "print/druckauftrag.h"
 #include "ui/dialoge.h"
 #include "ui/zentrieren.h"
@@ -13,6 +14,7 @@
 class QAction;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QToolButton;
 
@@ -39,7 +41,12 @@ public:
 
     // Opening from the main menu: discards the substitutes of the last
     // visit and rebuilds the week from the timetable as it now stands.
-    void FormActivate();
+    // Unsaved substitutes are asked about first; false when the planner
+    // cancels, and the window is not to open.
+    bool FormActivate();
+    // Before the program ends or the plan is dropped: asks about unsaved
+    // substitutes. True when it may go on.
+    bool aenderungen_sichern();
 
     void Image1MouseDown(int x, int y);
     void ListBox1Click();
@@ -55,6 +62,18 @@ public:
     void speichern1Click();
     void drucken1Click();
     void Ende1Click();
+    // Menu "Extras"
+    // Gives the substitute chosen in a list every uncovered lesson of the
+    // selected day where they are free, and names the lessons left open.
+    void ganzen_tag();
+    // The teachers' counts of covers this week, sortable and printable.
+    void vertretungen_je_lehrer();
+    // Each substitute's covers, printed to cut apart or copied as text.
+    void vertretungszettel();
+
+    // The week is the folder of the plan last opened or saved here (a local
+    // path); empty until then.
+    const std::string& wochenordner() const { return ordner_; }
 
     // Rebuilds the entries for the absent teacher and redraws the grid.
     void vertretungsplan();
@@ -69,6 +88,7 @@ public:
     QPushButton* BitBtn1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
+    QPushButton* ganzerTag = nullptr;
     LehrerwahlDialog* form6() const { return form6_; }
 
 private:
@@ -77,10 +97,20 @@ private:
     template <typename Aktion>
     void ausfuehren(Aktion&& aktion);
     void zeige_auswahl();
+    // Labels and lists for the selected lesson of the plan now shown.
+    void auswahl_auffrischen();
     void vertreter_setzen(const std::string& vertreter);
     void vertreter_aus_liste(int n);
     std::string klassentext(int tag, int stunde) const;
     void titel_setzen();
+    // Reads the week's plans again; names files it cannot read once.
+    void woche_lesen();
+    void wochenordner_setzen(const QString& datei);
+    // Count and double booking of each list line, in its tooltip and colour.
+    void listenhinweise_setzen();
+    QListWidgetItem* gewaehlte_zeile() const;
+    // "Drucken" of the week's printouts, under the general error handler.
+    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
@@ -90,6 +120,12 @@ private:
     std::array<QLabel*, 4> felder_{};       // Label2..Label5
     std::array<QListWidget*, 4> listBox_{}; // ListBox1..ListBox4
     LehrerwahlDialog* form6_ = nullptr;
+    std::string ordner_;
+    Vertretungswoche woche_;
+    std::vector<std::string> gemeldet_; // the unreadable files last named
+    std::size_t gewaehlte_liste_ = 0;   // the list whose line was chosen last
+    int listen_tag_ = 0;                // the lesson the lists were filled for
+    int listen_stunde_ = 0;
 };
 
 } // namespace orbela

@@ -88,10 +88,21 @@ TEST_F(Vorschlaege, PrintedTextsJoinTheCodesOfTheFirstThreeListsWithoutMarks)
     unterricht(2, 4, 2, "Dv", "MA", "R1", true);
     unterricht(2, 3, 2, "Op");
     unterricht(1, 1, 1, "Op");
-    const Vorschlagstexte t = vorschlagstexte(plan, liste, 2, 4, 1);
+    const Vorschlagstexte t = vorschlagstexte(plan, liste, "Ab", 2, 4, 1);
     EXPECT_EQ(t.optimal, "Op");
     EXPECT_EQ(t.ohne, "Oh");
     EXPECT_EQ(t.frei, "Fr/Dv");
-    EXPECT_EQ(vorschlagstexte(plan, liste, 2, 4, 0).ohne, "Oh/Op"); // no class column
+    EXPECT_EQ(vorschlagstexte(plan, liste, "Ab", 2, 4, 0).ohne, "Oh/Op"); // no class column
     EXPECT_EQ(vorschlagstext_kuerzen("/"), "/");
+}
+
+TEST_F(Vorschlaege, AbsentTeacherIsNeverProposedEvenWhenOnlyDispensable)
+{
+    unterricht(2, 4, 1, "Ab", "MA", "R1", true);
+    lehrer("Ab");
+    lehrer("Fr");
+    const Vorschlagslisten l = listen();
+    EXPECT_EQ(l.freie_lehrer, (Liste{"Fr"}));
+    EXPECT_EQ(l.alle_lehrer, (Liste{"Ab-", "Fr"}));
+    EXPECT_EQ(vorschlagstexte(plan, liste, "Ab", 2, 4, 1).frei, "Fr");
 }

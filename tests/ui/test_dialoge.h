@@ -22,6 +22,7 @@ public:
     QStringList hinweise;
     QStringList fehler_texte;
     QStringList filter;
+    QStringList endungen; // the extension each save dialog appends
     int geoeffnet = 0; // open dialogs shown
 
     bool frage(const QString& text) override
@@ -49,7 +50,11 @@ public:
         ++geoeffnet;
         return naechste_datei(f);
     }
-    std::optional<QString> datei_speichern(const QString& f, const QString&) override { return naechste_datei(f); }
+    std::optional<QString> datei_speichern(const QString& f, const QString& endung) override
+    {
+        endungen << endung;
+        return naechste_datei(f);
+    }
     bool modal(QDialog& dialog) override { return dialog_handler(dialog); }
 
 private:

@@ -1,5 +1,9 @@
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +15,7 @@
 
 #include "core/vtp_datei.h"
 #include "pdf_werkzeug.h"
+#include "print/aufzeichnungs_druckauftrag.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "ui/bild_widget.h"
@@ -20,6 +25,8 @@
 #include "ui/hauptfenster_druck.h"
 #include "ui/lehrerwahl_dialog.h"
 #include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretungszahlen_dialog.h"
+#include "ui/vertretungszettel_dialog.h"
 #include "vertretung_schule.h"
 
 using namespace orbela;
@@ -44,7 +51,19 @@ protected:
             lehrer(c);
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
-        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, nullptr);
+        // Printouts are recorded: the job's name and the texts of its pages.
+        const auto druckstart = [this](const QString& ausdruck, const QString&,
+                                       const std::function<void(Druckauftrag&)>& druck) {
+            AufzeichnungsDruckauftrag auftrag(800, 1100);
+            druck(auftrag);
+            std::vector<std::string> texte;
+            for (int n = 1; n <= auftrag.seitenzahl(); ++n) {
+                for (const auto* t : auftrag.seite(n).texte())
+                    texte.push_back(t->text);
+            }
+            gedruckt.emplace_back(ausdruck, texte);
+        };
+        fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
         waehle_lehrer("Ab");
     }
 
@@ -96,9 +115,26 @@ protected:
     }
     const vertretungtyp& eintrag(int tag, int stunde) { return fenster->plan().eintrag(tag, stunde); }
 
+    QListWidgetItem* zeile(int liste, const QString& text)
+    {
+        const auto treffer = fenster->liste(liste)->findItems(text, Qt::MatchExactly);
+        return treffer.isEmpty() ? nullptr : treffer.front();
+    }
+    // Runs a command whose dialog the handler drives.
+    template <typename Dialog>
+    void mit_dialog(const char* befehl, const std::function<void(Dialog&)>& handler)
+    {
+        dialoge.dialog_handler = [&](QDialog& d) {
+            handler(dynamic_cast<Dialog&>(d));
+            return false;
+        };
+        fenster->menuepunkt(befehl)->trigger();
+    }
+
     Sitzung sitzung{"/nonexistent/"};
     TestDialoge dialoge;
     std::unique_ptr<VertretungsplanFenster> fenster;
+    std::vector<std::pair<QString, std::vector<std::string>>> gedruckt;
 };
 
 const QRgb gruen = qRgb(0, 128, 0);
@@ -194,6 +230,7 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     dialoge.dateien = {QString::fromStdString(dir.pfad("w.vtp"))};
     fenster->menuepunkt("speichern1")->trigger();
     EXPECT_EQ(dialoge.filter, QStringList{"Vertretungsplan (*.vtp)"});
+    EXPECT_EQ(dialoge.endungen, QStringList{"vtp"}); // "Meier" is saved as "Meier.vtp"
     EXPECT_EQ(lies(dir.pfad("w.vtp")).size(), vtp_groesse);
 
     waehle_lehrer("Te");
@@ -209,6 +246,150 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     EXPECT_EQ(eintrag(2, 2).vertreter, "##");
     EXPECT_EQ(eintrag(2, 2).klasse, "1a");
     EXPECT_TRUE(zeigt_farbe(2, 2, gruen));
+}
+
+TEST_F(VertretungsFenster, UnsavedSubstitutesAreAskedAboutBeforeTheyAreDropped)
+{
+    const QString frage = "Der Vertretungsplan wurde geändert. Änderungen speichern?";
+    waehle_lehrer("Ab"); // nothing changed: nothing asked
+    EXPECT_TRUE(dialoge.fragen.isEmpty());
+    klick_stunde(1, 1);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+
+    // Cancelling "Neu", "öffnen..." and reopening keeps the substitute.
+    const std::vector<std::function<bool()>> befehle = {
+        [&] { waehle_lehrer("Te"); return true; },
+        [&] { fenster->menuepunkt("oeffnen2")->trigger(); return true; },
+        [&] { return fenster->FormActivate(); },
+    };
+    for (std::size_t i = 0; i < befehle.size(); ++i) {
+        dialoge.fragen.clear();
+        dialoge.antworten_mit_abbrechen = {Antwort::abbrechen};
+        const bool weiter = befehle[i]();
+        EXPECT_EQ(dialoge.fragen, QStringList{frage}) << i;
+        EXPECT_EQ(eintrag(1, 1).vertreter, "XX") << i;
+        EXPECT_EQ(weiter, i != 2) << i;
+    }
+    EXPECT_EQ(dialoge.geoeffnet, 0);
+    EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Ab");
+
+    // "Ja" saves first; then reopening empties the plan without a question.
+    TestOrdner dir;
+    dialoge.antworten_mit_abbrechen = {Antwort::ja};
+    dialoge.dateien = {QString::fromStdString(dir.pfad("ab.vtp"))};
+    EXPECT_TRUE(fenster->FormActivate());
+    EXPECT_EQ(lies(dir.pfad("ab.vtp")).substr(9 + 1, 2), "XX");
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    dialoge.fragen.clear();
+    EXPECT_TRUE(fenster->aenderungen_sichern());
+    EXPECT_TRUE(dialoge.fragen.isEmpty());
+}
+
+TEST_F(VertretungsFenster, KeptSelectionShowsTheNewPlanAndTakesNoSubstituteOutsideALesson)
+{
+    klick_stunde(1, 1);
+    waehle_lehrer("Te"); // Te gives 2b in the selected lesson
+    EXPECT_EQ(fenster->feld(2)->text(), "2b");
+    waehle_lehrer("Ko"); // Ko teaches Mo/2 only
+    EXPECT_EQ(fenster->plan().wahl_tag, 1);
+    EXPECT_EQ(fenster->feld(2)->text(), "");
+    EXPECT_EQ(fenster->liste(4)->count(), 0);
+    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    EXPECT_FALSE(fenster->plan().geaendert);
+}
+
+TEST_F(VertretungsFenster, SecondAbsenceSeesTheFirstOnesCoverGreyedWithCounts)
+{
+    TestOrdner dir;
+    schreibe(dir.pfad("kaputt.vtp"), "x");
+    klick_stunde(1, 1);
+    doppelklick(3, "Fr");
+    dialoge.dateien = {QString::fromStdString(dir.pfad("ab.vtp"))};
+    fenster->menuepunkt("speichern1")->trigger();
+    EXPECT_EQ(dialoge.hinweise.size(), 1);
+    EXPECT_TRUE(dialoge.hinweise.front().endsWith("\nkaputt.vtp"));
+    EXPECT_EQ(zeile(3, "Fr")->toolTip(), "bisher 1 Vertretung diese Woche");
+
+    waehle_lehrer("Te"); // Te also teaches Mo/1
+    EXPECT_EQ(dialoge.hinweise.size(), 1); // the same bad file is named once
+    klick_stunde(1, 1);
+    QListWidgetItem* fr = zeile(3, "Fr");
+    ASSERT_NE(fr, nullptr);
+    EXPECT_EQ(fr->toolTip(), "bisher 1 Vertretung diese Woche\nvertritt in dieser Stunde schon für Ab");
+    EXPECT_EQ(fr->foreground().color(), QColor(128, 128, 128));
+    EXPECT_EQ(zeile(3, "Dv*")->toolTip(), "bisher 0 Vertretungen diese Woche");
+    EXPECT_FALSE(zeile(3, "Dv*")->foreground().style() != Qt::NoBrush);
+
+    doppelklick(3, "Fr"); // asked, "Nein"
+    EXPECT_EQ(dialoge.fragen.back(), "Fr vertritt Montag, 1. Stunde schon für Ab. Trotzdem eintragen?");
+    EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
+    dialoge.antworten = {true};
+    doppelklick(3, "Fr");
+    EXPECT_EQ(eintrag(1, 1).vertreter, "Fr");
+    EXPECT_EQ(zeile(3, "Fr")->toolTip().left(31), "bisher 2 Vertretungen diese Woc");
+}
+
+TEST_F(VertretungsFenster, WholeDayAssignsTheChosenLineAndNamesWhatItSkips)
+{
+    sitzung.plan().zelle(1, 3, 1).erste.lehrer = "Ab";
+    sitzung.plan().zelle(1, 5, 1).erste.lehrer = "Ab";
+    sitzung.plan().zelle(1, 5, 2).erste.lehrer = "Fr";
+    sitzung.lehrerliste().eintraege[4].gesperrt[0][2] = 1; // Fr blocked Mo/3
+    fenster->vertretungsplan();
+    QTest::mouseClick(fenster->ganzerTag, Qt::LeftButton); // nothing chosen
+    EXPECT_EQ(dialoge.hinweise.size(), 1);
+
+    klick_stunde(1, 1);
+    QListWidget* frei = fenster->liste(3);
+    QTest::mouseClick(frei->viewport(), Qt::LeftButton, {}, frei->visualItemRect(zeile(3, "Fr")).center());
+    QTest::mouseClick(fenster->ganzerTag, Qt::LeftButton);
+    EXPECT_EQ(eintrag(1, 1).vertreter, "Fr");
+    EXPECT_EQ(fenster->feld(5)->text(), "Fr");
+    EXPECT_TRUE(eintrag(1, 3).vertreter.empty() && eintrag(1, 5).vertreter.empty());
+    EXPECT_EQ(dialoge.hinweise.back(), "Fr ist in 1 Stunde eingetragen. Nicht eingetragen:\n"
+                                       "Montag, 3. Stunde: gesperrt\nMontag, 5. Stunde: unterrichtet selbst");
+    EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
+    EXPECT_TRUE(fenster->plan().geaendert);
+}
+
+TEST_F(VertretungsFenster, CountsWindowSortsAndPrintsInTheOrderShown)
+{
+    klick_stunde(1, 1);
+    doppelklick(3, "K*");
+    mit_dialog<VertretungszahlenDialog>("VertretungenJeLehrer1", [](VertretungszahlenDialog& d) {
+        EXPECT_EQ(d.gezeigt().front(), (std::pair<std::string, int>{"Ab", 0}));
+        d.tabelle->sortByColumn(1, Qt::DescendingOrder);
+        EXPECT_EQ(d.gezeigt().front(), (std::pair<std::string, int>{"K", 1}));
+        EXPECT_EQ(d.gezeigt().size(), 6u);
+        QTest::mouseClick(d.druckknopf, Qt::LeftButton);
+    });
+    ASSERT_EQ(gedruckt.size(), 1u);
+    EXPECT_EQ(gedruckt[0].first, "Vertretungen je Lehrer");
+    const auto& t = gedruckt[0].second;
+    EXPECT_EQ(*(std::find(t.begin(), t.end(), "Vertretungen") + 1), "K");
+}
+
+TEST_F(VertretungsFenster, SlipsAreOfferedAsTextToCopyAndPrinted)
+{
+    mit_dialog<VertretungszettelDialog>("Vertretungszettel1", [](VertretungszettelDialog&) { FAIL(); });
+    EXPECT_EQ(dialoge.hinweise.size(), 1); // nobody assigned yet
+    klick_stunde(1, 1);
+    doppelklick(3, "Fr");
+    klick_stunde(2, 2);
+    doppelklick(3, "Ko");
+    const QString text = "Vertretungszettel für Fr\nMo, 1. Stunde: Klasse 1a, Fach MA, Raum R1, für Ab\n\n"
+                         "Vertretungszettel für Ko\nDi, 2. Stunde: Klasse 1a&, Fach DE, Raum R1, für Ab\n";
+    mit_dialog<VertretungszettelDialog>("Vertretungszettel1", [&](VertretungszettelDialog& d) {
+        EXPECT_EQ(d.textfeld->toPlainText(), text);
+        QTest::mouseClick(d.kopierknopf, Qt::LeftButton);
+        QTest::mouseClick(d.druckknopf, Qt::LeftButton);
+    });
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    ASSERT_EQ(gedruckt.size(), 1u);
+    EXPECT_EQ(gedruckt[0].first, "Vertretungszettel");
+    EXPECT_NE(std::find(gedruckt[0].second.begin(), gedruckt[0].second.end(), "Vertretungszettel f\xFCr Ko"),
+              gedruckt[0].second.end());
 }
 
 namespace {
@@ -272,6 +453,27 @@ TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
     EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
     EXPECT_EQ(fenster->plan().wahl_tag, 3);
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, EndingTheProgramAsksAboutUnsavedSubstitutes)
+{
+    dialoge->dialog_handler = [&](QDialog& dlg) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
+            wahl->ListBox1->setCurrentRow(0);
+            return true;
+        }
+        auto& fenster = dynamic_cast<VertretungsplanFenster&>(dlg);
+        fenster.Neu1Click();
+        fenster.Image1MouseDown(130, 90);
+        fenster.BitBtn2Click();
+        return false;
+    };
+    haupt->menue().Vertretungsplan1->trigger();
+    dialoge->antworten_mit_abbrechen = {Antwort::abbrechen};
+    EXPECT_FALSE(haupt->close());
+    EXPECT_EQ(dialoge->fragen.back(), "Der Vertretungsplan wurde geändert. Änderungen speichern?");
+    dialoge->antworten_mit_abbrechen = {Antwort::nein};
+    EXPECT_TRUE(haupt->close());
 }
 
 TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)

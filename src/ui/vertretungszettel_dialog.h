@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "ui/zentrieren.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orbela {
+
+// "Vertretungszettel": the slips of every substitute as plain text to copy
+// into a message, and printed one block per substitute to cut apart.
+class VertretungszettelDialog : public ZentrierterDialog {
+    Q_OBJECT
+public:
+    VertretungszettelDialog(const QString& text, std::function<void()> drucken, QWidget* parent = nullptr);
+
+    QPlainTextEdit* textfeld = nullptr;
+    QPushButton* druckknopf = nullptr;
+    QPushButton* kopierknopf = nullptr; // puts the whole text on the clipboard
+
+private:
+    std::function<void()> drucken_;
+};
+
+} // namespace orbela
