@@ -4,20 +4,12 @@
 # and the program unpacked into a temporary root (dpkg -x), started through
 # its launcher on Qt's offscreen platform with a temporary HOME.
 # Usage: paket_test.sh PACKAGE.deb SOURCE_DIR
-# Every program started here gets a time limit, so a hang fails the test.
+# Every program started here gets a time limit (tests/pruefhilfe.sh).
 set -euo pipefail
 deb="$1"
 quellen="$2"
-tmp="$(mktemp -d)"
-trap 'rm -rf -- "$tmp"' EXIT
-fehler=0
-frist() { timeout 30 "$@"; }
-pruefe() { # description, expected, actual
-  if [[ "$2" != "$3" ]]; then
-    printf 'FEHLER %s:\n  erwartet: %s\n  erhalten: %s\n' "$1" "$2" "$3" >&2
-    fehler=1
-  fi
-}
+# shellcheck source=../pruefhilfe.sh
+source "$(dirname -- "${BASH_SOURCE[0]}")/../pruefhilfe.sh"
 feld() { dpkg-deb -f "$deb" "$1"; }
 
 # Control fields: the version is the changelog's, the libraries come from
