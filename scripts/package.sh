@@ -32,8 +32,8 @@ paket="$(basename -- "${pakete[0]}")"
 mv -f -- "${pakete[0]}" "$root/$paket"
 
 echo "== lintian $paket"
-# --fail-on error: warnings are listed but do not fail the package.
-lintian --fail-on error --no-tag-display-limit "$root/$paket"
+# --fail-on error: warnings and notes are listed but do not fail the package.
+lintian --fail-on error --display-info --tag-display-limit 0 "$root/$paket"
 
 echo "== Pakettests"
 tests/paket/paket_test.sh "$root/$paket" "$root"
