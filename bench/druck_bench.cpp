@@ -1,6 +1,6 @@
-// How long one printed page takes through the Qt path: every printout of the
-// demo school written as a PDF file, page by page, as "Datei / Drucken" does
-// when no printer is installed.
+// How long printing takes through the Qt path: every printout of the demo
+// school written as a PDF file page by page, all of them as one PDF file, and
+// the print preview of twenty class plans.
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,13 @@
 #include "core/plan_datei.h"
 #include "print/druckauswahl.h"
 #include "print/plan_ausdrucke.h"
+#include "ui/druckablauf.h"
 #include "ui/qt_druckauftrag.h"
+
+#include <QCoreApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 
 using namespace orbela;
 
@@ -91,6 +97,53 @@ void druckseiten(benchmark::State& state, const std::string& art)
     }
     state.counters["Seiten"] = static_cast<double>(seiten.size());
 }
+
+// Every page of the demo school, all printouts in turn, in one PDF file.
+void BM_AlleSeitenEinePdf(benchmark::State& state)
+{
+    Druckbefehl befehl{"Alle", "Alle", {}};
+    for (const auto& [name, druck] : demo().seiten)
+        befehl.ausdrucke.push_back({QString::fromStdString(name), druck});
+    QTemporaryDir ordner;
+    const QString datei = QDir(ordner.path()).filePath(QStringLiteral("alle.pdf"));
+    for (auto _ : state) {
+        auto auftrag = QtDruckauftrag::pdf(datei);
+        befehl.als_ein_auftrag(*auftrag);
+    }
+    state.counters["Seiten"] = static_cast<double>(befehl.ausdrucke.size());
+}
+BENCHMARK(BM_AlleSeitenEinePdf)->Unit(benchmark::kMillisecond);
+
+// The print preview of twenty class plans (the demo's classes over and
+// over), from opening the window to its pages drawn.
+void BM_VorschauZwanzigKlassenplaene(benchmark::State& state)
+{
+    const plantyp& plan = *demo().plan;
+    const Druckdaten& d = *demo().daten;
+    const std::size_t klassen = auswahl_klassen(plan).size();
+    Druckbefehl befehl{QStringLiteral("Klassenplan"), QStringLiteral("Klassenpläne"), {}};
+    for (std::size_t i = 0; i < 20; ++i) {
+        const int c = klasse_an_position(plan, static_cast<int>(i % klassen));
+        befehl.ausdrucke.push_back({QString(), [&d, c](Druckauftrag& a) { drucke_klassenplan(a, d, c); }});
+    }
+    QPrinter drucker(QPrinter::ScreenResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setResolution(300);
+    int seiten = 0;
+    for (auto _ : state) {
+        QPrintPreviewDialog dialog(&drucker);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* ziel) {
+            QtDruckauftrag auftrag(*ziel);
+            befehl.als_ein_auftrag(auftrag);
+        });
+        dialog.resize(900, 1000);
+        dialog.show();
+        QCoreApplication::processEvents();
+        seiten = dialog.findChild<QPrintPreviewWidget*>()->pageCount();
+    }
+    state.counters["Seiten"] = seiten;
+}
+BENCHMARK(BM_VorschauZwanzigKlassenplaene)->Unit(benchmark::kMillisecond);
 
 const bool registriert = [] {
     for (const char* art : {"Gesamtplan", "Klassenplan", "Klassenplan quer", "Lehrerplan", "Raumplan",

@@ -26,6 +26,8 @@
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
 #include "ui/plan_seite.h"
+#include "ui/sicherungswache.h"
+#include "core/wiederherstellung.h"
 
 extern char** environ;
 
@@ -46,10 +48,18 @@ public:
         melde(text);
         return Antwort::abbrechen;
     }
+    Antwort wahl(const QString& text, const QString&, const QString&) override
+    {
+        melde(text);
+        return Antwort::abbrechen;
+    }
     void hinweis(const QString& text) override { melde(text); }
     void fehler(const QString& text) override { melde(text); }
     std::optional<QString> datei_oeffnen(const QString&) override { return std::nullopt; }
-    std::optional<QString> datei_speichern(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> datei_speichern(const QString&, const QString&, const QString& = {}) override
+    {
+        return std::nullopt;
+    }
     bool modal(QDialog&) override { return false; }
 
 private:
@@ -104,8 +114,20 @@ void perzentile_melden(benchmark::State& state, std::vector<double> zeiten, cons
     state.counters[vorsilbe + "p99_ms"] = rang(0.99);
 }
 
+// The user's state folder for the recovery copies: a fresh one under /tmp.
+void eigener_zustandsordner()
+{
+    static std::string ordner = [] {
+        char vorlage[] = "/tmp/orbela-bench-XXXXXX";
+        const char* o = ::mkdtemp(vorlage);
+        return std::string(o ? o : "/tmp");
+    }();
+    ::setenv("XDG_STATE_HOME", ordner.c_str(), 1);
+}
+
 // 1,000 keystrokes into the teacher field of a cell of the full demo plan,
-// with the window shown and every side view switched on. The field
+// with the window shown, every side view switched on and the recovery copy
+// kept as in the program (a keystroke only starts its timer). The field
 // alternately loses its last letter and gets another, so that every key
 // changes the code and everything depending on it is drawn anew.
 void BM_TastendruckImHauptfenster(benchmark::State& state)
@@ -114,6 +136,8 @@ void BM_TastendruckImHauptfenster(benchmark::State& state)
     auto waechter = std::make_unique<Dialogwaechter>();
     Dialogwaechter& meldungen = *waechter;
     Hauptfenster fenster(sitzung, std::move(waechter));
+    eigener_zustandsordner();
+    const Plansicherung sicherung(sitzung);
     fenster.show();
     if (!QTest::qWaitForWindowExposed(&fenster)) {
         state.SkipWithError("Fenster nicht sichtbar");
@@ -217,5 +241,18 @@ void BM_StartBisErstesBild(benchmark::State& state)
 
 } // namespace
 
+// Writing the recovery copy of a plan once: what the event loop does a few
+// seconds after a change, never inside a keystroke's handler.
+void BM_SicherungskopieSchreiben(benchmark::State& state)
+{
+    eigener_zustandsordner();
+    Wiederherstellung ablage(Wiederherstellung::standardordner(), "plan", plan_groesse);
+    const std::string plan(plan_groesse, '\x01');
+    for (auto _ : state)
+        ablage.sichern(plan, "/schule/Plan.orb", std::nullopt);
+    ablage.entfernen();
+}
+
+BENCHMARK(BM_SicherungskopieSchreiben)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TastendruckImHauptfenster)->Iterations(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartBisErstesBild)->Arg(0)->Arg(1)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -38,10 +38,18 @@ public:
         ++meldungen;
         return Antwort::abbrechen;
     }
+    Antwort wahl(const QString&, const QString&, const QString&) override
+    {
+        ++meldungen;
+        return Antwort::abbrechen;
+    }
     void hinweis(const QString&) override { ++meldungen; }
     void fehler(const QString&) override { ++meldungen; }
     std::optional<QString> datei_oeffnen(const QString&) override { return datei; }
-    std::optional<QString> datei_speichern(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> datei_speichern(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     bool modal(QDialog&) override { return false; }
 };
 

@@ -3,11 +3,13 @@
 # repetitions each: a keystroke and a full redraw of the grid drawn into
 # bitmaps; a keystroke through the real main window on the demo plan (median
 # and 99th percentile of 1,000 keystrokes); the time from the program's start
-# to its first painted window; the time per printed page of every
-# printout of the demo school written as PDF; and opening the substitution
-# window over a week's folder of 40 and of 200 substitution plans (reading
-# and counting them, redrawing the week, rebuilding the proposal lists; the
-# target is under 50 ms for 40).
+# to its first painted window; the time per printed page of every printout of
+# the demo school written as PDF; all of those pages in one PDF file; the
+# print preview of twenty class plans; opening the substitution window
+# over a week's folder of 40 and of 200 substitution plans (reading and
+# counting them, redrawing the week, rebuilding the proposal lists; the
+# target is under 50 ms for 40); and the week's conflict scan, the drop
+# targets of a day and the conflict window on a full plan.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/fehler.h"
 #include "core/init_plan.h"
@@ -34,6 +36,23 @@ inline std::string fehlertext(const std::function<void()>& f)
         return e.text();
     }
     return "kein Fehler";
+}
+
+// Runs `f` in a child process as an unprivileged user, since root may
+// write anywhere; true when it ran there and returned true.
+inline bool ohne_rechte(const std::function<bool()>& f)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        ::_exit(f() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // The model as at program start: every byte zero.

@@ -27,6 +27,7 @@ public:
     {
     }
     bool frage(const QString&) override { return false; }
+    orbela::Antwort frage_mit_abbrechen(const QString&) override { return orbela::Antwort::nein; }
     void hinweis(const QString&) override {}
     void fehler(const QString& text) override
     {
@@ -34,7 +35,10 @@ public:
         fehler_ = true;
     }
     std::optional<QString> datei_oeffnen(const QString&) override { return plan_; }
-    std::optional<QString> datei_speichern(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> datei_speichern(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     bool modal(QDialog&) override { return false; }
     bool fehler_gemeldet() const { return fehler_; }
 

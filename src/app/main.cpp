@@ -3,7 +3,10 @@
 
 #include "core/sitzung.h"
 #include "ui/anwendung.h"
+#include "ui/dialoge.h"
 #include "ui/hauptfenster.h"
+#include "ui/sicherungswache.h"
+#include "ui/wiederherstellen.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,7 +19,12 @@ int main(int argc, char* argv[])
     }
     orbela::Sitzung sitzung;
     orbela::Hauptfenster fenster(sitzung);
+    const orbela::Plansicherung sicherung(sitzung);
     fenster.show();
+    // What an abnormal end left unsaved comes first; a plan given is
+    // loaded after, and asks about those unsaved changes in turn.
+    orbela::QtDialoge dialoge(&fenster);
+    orbela::sicherungen_anbieten(dialoge, fenster);
     if (argc == 2)
         fenster.plan_oeffnen(argv[1]);
     return QApplication::exec();

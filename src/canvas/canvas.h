@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ enum class PinselStil { voll, klar };
 struct Pinsel {
     Farbe farbe = farben::weiss;
     PinselStil stil = PinselStil::voll;
+    // 255 covers what lies below; less lets it show through (overlays).
+    std::uint8_t deckung = 255;
     friend bool operator==(const Pinsel&, const Pinsel&) = default;
 };
 
@@ -45,6 +48,7 @@ public:
     void setze_stift_breite(int b) { stift_.breite = b; }
     void setze_pinsel_farbe(Farbe f) { pinsel_.farbe = f; }
     void setze_pinsel_stil(PinselStil s) { pinsel_.stil = s; }
+    void setze_pinsel_deckung(std::uint8_t d) { pinsel_.deckung = d; }
     void setze_schrift(const Schrift& s) { schrift_ = s; }
     void setze_schrift_name(std::string_view n) { schrift_.name = std::string(n); }
     void setze_schrift_groesse(int punkte) { schrift_.groesse = punkte; }

@@ -1,6 +1,7 @@
 #include "canvas/qt_canvas.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <cmath>
 
 #include "canvas/qt_text_1252.h"
@@ -57,7 +58,11 @@ bool QtCanvas::beginnen()
 QPainter& QtCanvas::painter()
 {
     if (!painter_.isActive() && painter_.begin(&geraet_)) {
-        painter_.setRenderHint(QPainter::Antialiasing, false);
+        // A recorded picture is a print preview, drawn scaled down to the
+        // screen: smoothed there, a line thinner than a pixel stays visible.
+        // Images, PDF files and printers are drawn exactly.
+        const QPaintEngine* engine = painter_.paintEngine();
+        painter_.setRenderHint(QPainter::Antialiasing, engine != nullptr && engine->type() == QPaintEngine::Picture);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         painter_font_ = nullptr;
     }
@@ -109,7 +114,7 @@ void QtCanvas::rechteck(int x1, int y1, int x2, int y2)
         return;
     QPainter& p = painter();
     if (pinsel().stil == PinselStil::voll)
-        p.fillRect(x1, y1, x2 - x1, y2 - y1, qfarbe(pinsel().farbe));
+        p.fillRect(x1, y1, x2 - x1, y2 - y1, pinsel_qfarbe());
     const QColor farbe = qfarbe(stift().farbe);
     const int b = std::max(1, stift().breite);
     const int w = x2 - x1;
@@ -124,7 +129,7 @@ void QtCanvas::fuelle_rechteck(int x1, int y1, int x2, int y2)
 {
     if (x2 <= x1 || y2 <= y1 || pinsel().stil != PinselStil::voll)
         return;
-    painter().fillRect(x1, y1, x2 - x1, y2 - y1, qfarbe(pinsel().farbe));
+    painter().fillRect(x1, y1, x2 - x1, y2 - y1, pinsel_qfarbe());
 }
 
 void QtCanvas::zeichne_linie(int x1, int y1, int x2, int y2)
@@ -160,7 +165,7 @@ void QtCanvas::text(int x, int y, std::string_view text_1252)
     SchriftEintrag& eintrag = aktuelle_schrift();
     const GesetzterText& gesetzt = gesetzter_text(eintrag, text_1252);
     if (pinsel().stil == PinselStil::voll)
-        p.fillRect(x, y, gesetzt.breite, eintrag.hoehe, qfarbe(pinsel().farbe));
+        p.fillRect(x, y, gesetzt.breite, eintrag.hoehe, pinsel_qfarbe());
     if (painter_font_ != &eintrag.font) {
         p.setFont(eintrag.font);
         painter_font_ = &eintrag.font;

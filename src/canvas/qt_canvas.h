@@ -61,6 +61,7 @@ private:
     SchriftEintrag& aktuelle_schrift();
     const GesetzterText& gesetzter_text(SchriftEintrag& eintrag, std::string_view text_1252);
     static QColor qfarbe(Farbe f) { return QColor(f.r, f.g, f.b); }
+    QColor pinsel_qfarbe() const { return QColor(pinsel().farbe.r, pinsel().farbe.g, pinsel().farbe.b, pinsel().deckung); }
 
     QPaintDevice& geraet_;
     int dpi_;

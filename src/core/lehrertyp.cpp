@@ -104,6 +104,19 @@ void lehrertyp::loeschen()
 
 void lehrertyp::einsortieren()
 {
+    // A surname that still lies between its neighbours keeps the card where
+    // it is; re-inserting it would move it before the first card of equal
+    // surname, and stepping through two equal surnames would swap them for
+    // ever.
+    if (position_ >= 1 && position_ <= anzahl()) {
+        const auto i = static_cast<std::size_t>(position_ - 1);
+        const bool nach_vorgaenger = i == 0 || !nachname_vor(karte, *karten_[i - 1]);
+        const bool vor_nachfolger = i + 1 == karten_.size() || !nachname_vor(*karten_[i + 1], karte);
+        if (nach_vorgaenger && vor_nachfolger) {
+            *karten_[i] = karte;
+            return;
+        }
+    }
     const kartentyp kopie = karte;
     loeschen();
     karte = kopie;

@@ -43,8 +43,9 @@ public:
     // last card; the working card is loaded from it. Deleting the only card
     // leaves position 0 and the working card as it was.
     void loeschen();
-    // Stores the working card over the current card and moves it to its
-    // sorted place, where it stays current. Without a current card it is
+    // Stores the working card over the current card, which stays where it is
+    // while its surname still fits between its neighbours and otherwise moves
+    // to its sorted place; it stays current. Without a current card it is
     // added as a new one.
     void einsortieren();
     // Empties the working card (strings, teacher flag, blocked lessons).

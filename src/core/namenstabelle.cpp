@@ -66,6 +66,10 @@ void Namenstabelle::schreiben(const std::string& dateiname) const
 
 std::string Namenstabelle::bezeichnung(std::string_view code) const
 {
+    // An empty code (an empty lesson, a class without a room) names nothing,
+    // even where a row of the file lacks its code.
+    if (code.empty())
+        return {};
     for (const Namenseintrag& e : zeilen) {
         if (gleich_ohne_gross_klein(e.code, code))
             return e.name.empty() ? std::string(code) : e.name;

@@ -31,7 +31,7 @@ struct Namenstabelle {
 
     // The name of the first row whose code equals `code` ignoring upper and
     // lower case (umlauts included); the code itself when no row matches or
-    // the name is empty.
+    // the name is empty. An empty code matches no row.
     std::string bezeichnung(std::string_view code) const;
 };
 

@@ -9,13 +9,13 @@ std::unique_ptr<plantyp> kopie(const plantyp& stand)
 }
 } // namespace
 
-void Planverlauf::beginnen(const plantyp& stand)
+void Planverlauf::beginnen(const plantyp& stand, bool gespeichert)
 {
     staende_.clear();
     staende_.push_back(kopie(stand));
     position_ = 0;
     letzter_schluessel_.clear();
-    gespeichert_ = 0;
+    gespeichert_ = gespeichert ? std::optional<std::size_t>(0) : std::nullopt;
 }
 
 void Planverlauf::aufzeichnen(const plantyp& stand, const std::string& schluessel)

@@ -19,8 +19,9 @@ class Planverlauf {
 public:
     static constexpr int tiefe = 100;
 
-    // An empty history starting at `stand`, which counts as saved.
-    void beginnen(const plantyp& stand);
+    // An empty history starting at `stand`, which counts as saved unless
+    // `gespeichert` is false (a plan restored from its recovery copy).
+    void beginnen(const plantyp& stand, bool gespeichert = true);
     // The plan after a change.
     void aufzeichnen(const plantyp& stand, const std::string& schluessel = {});
 

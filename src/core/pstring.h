@@ -11,9 +11,12 @@ namespace orbela {
 
 // A length-prefixed string of fixed capacity, laid out as it is stored in
 // every record and file: one length byte, then exactly N character bytes
-// (Windows-1252). Bytes behind the length are kept as they are, so copying a
-// record copies them too. A length byte above N, which a damaged file may
-// hold, reads as N and is left untouched until the string is assigned.
+// (Windows-1252). Setting a new text writes zero bytes behind it, so text
+// that was deleted or shortened does not linger in the file; setting the text
+// a string already holds leaves it as it is, and copying a record copies it
+// whole, so a record loaded and saved unchanged keeps every byte. A length
+// byte above N, which a damaged file may hold, reads as N and is left
+// untouched until a new text is set.
 template <std::size_t N>
 struct PString {
     static_assert(N >= 1 && N <= 255);
@@ -27,12 +30,15 @@ struct PString {
     std::string_view view() const { return {data, size()}; }
     std::string str() const { return std::string(view()); }
 
-    // Stores the first N bytes of text; the bytes behind stay as they were.
+    // Stores the first N bytes of text, zero bytes behind them.
     void assign(std::string_view text)
     {
         const std::size_t n = std::min(text.size(), N);
+        if (len == n && view() == text.substr(0, n))
+            return;
         if (n > 0)
-            std::memcpy(data, text.data(), n);
+            std::memmove(data, text.data(), n);
+        std::memset(data + n, 0, N - n);
         len = static_cast<std::uint8_t>(n);
     }
     PString& operator=(std::string_view text)
@@ -40,7 +46,7 @@ struct PString {
         assign(text);
         return *this;
     }
-    void clear() { len = 0; }
+    void clear() { assign({}); }
 
     friend bool operator==(const PString& a, std::string_view b) { return a.view() == b; }
     template <std::size_t M>

@@ -53,9 +53,9 @@ void Sitzung::markiere_unveraendert()
     verlauf_geaendert();
 }
 
-void Sitzung::plan_begonnen()
+void Sitzung::plan_begonnen(bool gespeichert)
 {
-    verlauf_.beginnen(*plan_);
+    verlauf_.beginnen(*plan_, gespeichert);
     verlauf_geaendert();
 }
 
@@ -76,8 +76,19 @@ bool Sitzung::wiederholen()
 void Sitzung::verlauf_geaendert()
 {
     geaendert_ = !verlauf_.ist_gespeichert();
-    if (bei_aenderung_)
-        bei_aenderung_();
+    for (const auto& [nummer, rueckruf] : zuhoerer_)
+        rueckruf();
+}
+
+int Sitzung::bei_aenderung(std::function<void()> rueckruf)
+{
+    zuhoerer_.emplace_back(++letzter_zuhoerer_, std::move(rueckruf));
+    return letzter_zuhoerer_;
+}
+
+void Sitzung::abmelden(int nummer)
+{
+    std::erase_if(zuhoerer_, [nummer](const auto& z) { return z.first == nummer; });
 }
 
 } // namespace orbela

@@ -3,11 +3,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/auswahl.h"
 #include "core/lehrerliste.h"
 #include "core/lehrertyp.h"
 #include "core/optionen.h"
+#include "core/planschutz.h"
 #include "core/plantyp.h"
 #include "core/planverlauf.h"
 
@@ -55,8 +57,8 @@ public:
     // The plan was saved: the mark clears, undo stays.
     void markiere_unveraendert();
     // The plan was loaded or made anew: the mark clears, the history starts
-    // empty.
-    void plan_begonnen();
+    // empty. A plan restored from its recovery copy begins marked as changed.
+    void plan_begonnen(bool gespeichert = true);
     // True while the plan differs from the state last loaded, made or saved
     // (undoing back to it clears the mark).
     bool geaendert() const { return geaendert_; }
@@ -81,8 +83,15 @@ public:
         Sitzung& sitzung_;
     };
 
-    // Runs whenever the changed-mark or what undo and redo can do changes.
-    void bei_aenderung(std::function<void()> rueckruf) { bei_aenderung_ = std::move(rueckruf); }
+    // Runs `rueckruf` whenever the plan, the changed-mark or what undo and
+    // redo can do changes, until signed off with the number returned (not
+    // from inside a call).
+    int bei_aenderung(std::function<void()> rueckruf);
+    void abmelden(int nummer);
+
+    // The lock and the last known state of the plan's file.
+    Planschutz& planschutz() { return planschutz_; }
+    const Planschutz& planschutz() const { return planschutz_; }
 
 private:
     void verlauf_geaendert();
@@ -100,7 +109,9 @@ private:
     int schritt_tiefe_ = 0;
     std::string schritt_schluessel_; // the key of the open step's first change
     unsigned long schritt_nummer_ = 0;
-    std::function<void()> bei_aenderung_;
+    std::vector<std::pair<int, std::function<void()>>> zuhoerer_;
+    int letzter_zuhoerer_ = 0;
+    Planschutz planschutz_;
 };
 
 } // namespace orbela

@@ -1,5 +1,6 @@
 #include "core/vtp_datei.h"
 
+#include <cassert>
 #include <cstring>
 
 #include "core/satz_datei.h"
@@ -16,7 +17,12 @@ constexpr std::size_t lehrer_versatz = eintraege_groesse + offsetof(vertretungty
 
 void lade_vertretungen(const std::string& dateiname, Vertretungsplan& vp)
 {
-    const std::string bytes = lies_dateianfang(dateiname, vtp_groesse);
+    vertretungen_aus_bytes(lies_dateianfang(dateiname, vtp_groesse), vp);
+}
+
+void vertretungen_aus_bytes(std::string_view bytes, Vertretungsplan& vp)
+{
+    assert(bytes.size() >= vtp_groesse);
     PString<2> lehrer;
     std::memcpy(static_cast<void*>(&lehrer), bytes.data() + lehrer_versatz, sizeof lehrer);
     std::memcpy(static_cast<void*>(vp.vertretungen), bytes.data(), eintraege_groesse);
@@ -25,12 +31,17 @@ void lade_vertretungen(const std::string& dateiname, Vertretungsplan& vp)
 
 void speichere_vertretungen(const std::string& dateiname, const Vertretungsplan& vp)
 {
+    schreibe_datei_sicher(dateiname, vertretungen_als_bytes(vp));
+}
+
+std::string vertretungen_als_bytes(const Vertretungsplan& vp)
+{
     std::string bytes(vtp_groesse, '\0');
     std::memcpy(bytes.data(), vp.vertretungen, eintraege_groesse);
     PString<2> lehrer{};
     lehrer.assign(vp.abwesender_lehrer);
     std::memcpy(bytes.data() + lehrer_versatz, &lehrer, sizeof lehrer);
-    schreibe_datei_sicher(dateiname, bytes);
+    return bytes;
 }
 
 } // namespace orbela

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/vertretungsplan.h"
 
@@ -18,6 +19,10 @@ inline constexpr std::size_t vtp_groesse = 55 * sizeof(vertretungtyp);
 // 55th record are ignored. Class, subject and room read from the file are
 // rebuilt from the timetable by the caller.
 void lade_vertretungen(const std::string& dateiname, Vertretungsplan& vp);
+
+// The 660 bytes of the file, and back (the bytes must be that many).
+std::string vertretungen_als_bytes(const Vertretungsplan& vp);
+void vertretungen_aus_bytes(std::string_view bytes, Vertretungsplan& vp);
 
 // Writes the entries and the absent teacher (cut to 2 characters) through
 // a temporary file, so a failed save keeps the previous file.

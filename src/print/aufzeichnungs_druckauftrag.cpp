@@ -34,9 +34,10 @@ Canvas& AufzeichnungsDruckauftrag::canvas()
     return *seiten_.back();
 }
 
-void AufzeichnungsDruckauftrag::neue_seite()
+void AufzeichnungsDruckauftrag::neue_seite(Ausrichtung ausrichtung)
 {
     const Canvas& alt = canvas();
+    ausrichtung_ = ausrichtung;
     auto neu = std::make_unique<AufzeichnungsCanvas>();
     neu->setze_stift_farbe(alt.stift().farbe);
     neu->setze_stift_breite(alt.stift().breite);

@@ -19,7 +19,8 @@ public:
     int seitenbreite() const override;
     int seitenhoehe() const override;
     Canvas& canvas() override;
-    void neue_seite() override;
+    using Druckauftrag::neue_seite;
+    void neue_seite(Ausrichtung ausrichtung) override;
     void beenden() override;
 
     bool begonnen() const { return begonnen_; }

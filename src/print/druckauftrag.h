@@ -32,8 +32,10 @@ public:
     // printer's resolution, pen widths are device pixels. Pen, brush and font
     // carry over to the next page.
     virtual Canvas& canvas() = 0;
-    // Ends the current page and starts the next one.
-    virtual void neue_seite() = 0;
+    // Ends the current page and starts the next one, in the orientation
+    // given (several printouts may share one job).
+    virtual void neue_seite(Ausrichtung ausrichtung) = 0;
+    void neue_seite() { neue_seite(ausrichtung()); }
     // Ends the job; the pages go to the printer or file.
     virtual void beenden() = 0;
 };

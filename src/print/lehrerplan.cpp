@@ -39,9 +39,12 @@ void drucke_lehrerplan(Druckauftrag& auftrag, const Druckdaten& daten, std::stri
 
     // The breakdown: per class column, the teacher's subjects there sorted by
     // their bytes, one column of the box for each run of equal subjects.
-    s.rechteck(0, 800, 750, 875);
-    s.schriftgroesse(12);
-    int n = 0;
+    struct Lauf {
+        std::string_view klasse;
+        std::string fach;
+        long anzahl;
+    };
+    std::vector<Lauf> laeufe;
     for (int c = 1; c <= anzahl_klassen; ++c) {
         std::vector<std::string> faecher;
         for (int d = 1; d <= anzahl_tage; ++d) {
@@ -58,23 +61,41 @@ void drucke_lehrerplan(Druckauftrag& auftrag, const Druckdaten& daten, std::stri
                                                 [](char x, char y) { return static_cast<unsigned char>(x)
                                                                              < static_cast<unsigned char>(y); });
         });
-        for (auto lauf = faecher.begin(); lauf != faecher.end(); ++n) {
+        for (auto lauf = faecher.begin(); lauf != faecher.end();) {
             const auto ende = std::find_if(lauf, faecher.end(), [&](const std::string& f) { return f != *lauf; });
-            const int x = 50 * n + 15;
-            s.text(x, 801, plan.klasse(c).klasse.view());
-            s.text(x, 826, *lauf);
-            s.text(x, 851, std::to_string(ende - lauf));
+            laeufe.push_back({plan.klasse(c).klasse.view(), *lauf, ende - lauf});
             lauf = ende;
         }
     }
+
+    // Fifteen runs to a band of three rows; further runs wrap onto further
+    // bands below. Bands that would not fit above the page's end shrink
+    // together with their text.
+    constexpr int je_band = 15;
+    constexpr int oben = 800;
+    constexpr int platz = 225; // down to the total's box at the page's end
+    const int baender = std::max<int>(1, (static_cast<int>(laeufe.size()) + je_band - 1) / je_band);
+    const int zeile = std::max(1, std::min(25, platz / (3 * baender)));
+    const int unten = oben + 3 * zeile * baender;
+    s.rechteck(0, oben, 750, unten);
+    s.schriftgroesse(std::max(4, 12 * zeile / 25));
+    for (std::size_t n = 0; n < laeufe.size(); ++n) {
+        const int x = 50 * static_cast<int>(n % je_band) + 15;
+        const int y = oben + 3 * zeile * static_cast<int>(n / je_band);
+        s.text(x, y + 1, laeufe[n].klasse);
+        s.text(x, y + zeile + 1, laeufe[n].fach);
+        s.text(x, y + 2 * zeile + 1, std::to_string(laeufe[n].anzahl));
+    }
+    s.schriftgroesse(12);
     s.stiftbreite(1);
     for (int x = 50; x <= 750; x += 50)
-        s.linie(x, 800, x, 875);
-    for (int y = 800; y <= 875; y += 25)
+        s.linie(x, oben, x, unten);
+    for (int y = oben; y <= unten; y += zeile)
         s.linie(0, y, 750, y);
 
-    s.rechteck(0, 925, 750, 950);
-    s.text(12, 15, 929, "Gesamtstundenzahl: " + std::to_string(stunden));
+    const int summe = unten + 50;
+    s.rechteck(0, summe, 750, summe + 25);
+    s.text(12, 15, summe + 4, "Gesamtstundenzahl: " + std::to_string(stunden));
 
     s.text(20, 500, 320, "Lehrer: " + std::string(kuerzel));
     s.stand(500, 380, daten.datum);

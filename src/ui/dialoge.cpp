@@ -22,10 +22,15 @@ bool QtDialoge::frage(const QString& text)
 
 Antwort QtDialoge::frage_mit_abbrechen(const QString& text)
 {
+    return wahl(text, QStringLiteral("Ja"), QStringLiteral("Nein"));
+}
+
+Antwort QtDialoge::wahl(const QString& text, const QString& erster, const QString& zweiter)
+{
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                     QMessageBox::NoButton, eltern_);
-    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton* ja = box.addButton(erster, QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(zweiter, QMessageBox::NoRole);
     QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(ja);
     box.setEscapeButton(abbrechen);
@@ -62,13 +67,16 @@ std::optional<QString> QtDialoge::datei_oeffnen(const QString& filter)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtDialoge::datei_speichern(const QString& filter, const QString& endung)
+std::optional<QString> QtDialoge::datei_speichern(const QString& filter, const QString& endung,
+                                                  const QString& vorschlag)
 {
     QFileDialog dialog(eltern_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(endung);
+    if (!vorschlag.isEmpty())
+        dialog.selectFile(vorschlag);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -21,14 +21,19 @@ public:
     virtual bool frage(const QString& text) = 0;
     // A question with "Ja", "Nein" and "Abbrechen"; closing the box cancels.
     virtual Antwort frage_mit_abbrechen(const QString& text) = 0;
+    // The same with other names for the first two buttons: the first
+    // answers `ja`, the second `nein`, "Abbrechen" and closing `abbrechen`.
+    virtual Antwort wahl(const QString& text, const QString& erster, const QString& zweiter) = 0;
     // A notice with "OK".
     virtual void hinweis(const QString& text) = 0;
     // The general error handler's message box.
     virtual void fehler(const QString& text) = 0;
     // Open and save dialogs; nothing when the user cancels. The save dialog
-    // appends `endung` to a name typed without one.
+    // appends `endung` to a name typed without one and starts at `vorschlag`
+    // (a path) when one is given.
     virtual std::optional<QString> datei_oeffnen(const QString& filter) = 0;
-    virtual std::optional<QString> datei_speichern(const QString& filter, const QString& endung) = 0;
+    virtual std::optional<QString> datei_speichern(const QString& filter, const QString& endung,
+                                                   const QString& vorschlag = {}) = 0;
     // Shows a dialog window modally; true when it was closed with OK.
     virtual bool modal(QDialog& dialog) = 0;
 };
@@ -42,10 +47,12 @@ public:
     }
     bool frage(const QString& text) override;
     Antwort frage_mit_abbrechen(const QString& text) override;
+    Antwort wahl(const QString& text, const QString& erster, const QString& zweiter) override;
     void hinweis(const QString& text) override;
     void fehler(const QString& text) override;
     std::optional<QString> datei_oeffnen(const QString& filter) override;
-    std::optional<QString> datei_speichern(const QString& filter, const QString& endung) override;
+    std::optional<QString> datei_speichern(const QString& filter, const QString& endung,
+                                           const QString& vorschlag = {}) override;
     bool modal(QDialog& dialog) override;
 
 private:

@@ -12,7 +12,7 @@ DruckauswahlDialog::DruckauswahlDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("zum drucken wählen"));
-    setFixedSize(258, 287);
+    setFixedSize(258, 335);
     QFont schrift(QStringLiteral("Sans Serif"));
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPixelSize(13);
@@ -34,13 +34,29 @@ DruckauswahlDialog::DruckauswahlDialog(QWidget* parent)
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(136, 192, 117, 33);
 
+    // A row of its own below the window's first controls.
+    Vorschau = new QPushButton(QStringLiteral("Vorschau..."), this);
+    Vorschau->setObjectName(QStringLiteral("Vorschau"));
+    Vorschau->setGeometry(12, 288, 109, 33);
+    AlsPdf = new QPushButton(QStringLiteral("Als PDF..."), this);
+    AlsPdf->setObjectName(QStringLiteral("AlsPdf"));
+    AlsPdf->setGeometry(136, 288, 117, 33);
+
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    const std::pair<QPushButton*, Druckziel> ziele[] = {
+        {BitBtn1, Druckziel::drucker}, {Vorschau, Druckziel::vorschau}, {AlsPdf, Druckziel::pdf}};
+    for (const auto& [knopf, ziel] : ziele) {
+        connect(knopf, &QPushButton::clicked, this, [this, ziel = ziel] {
+            ziel_ = ziel;
+            accept();
+        });
+    }
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DruckauswahlDialog::fuellen(const std::vector<std::string>& eintraege)
 {
+    ziel_ = Druckziel::drucker;
     ListBox1->clear();
     for (const std::string& e : eintraege)
         ListBox1->addItem(qstring_aus_1252(e));

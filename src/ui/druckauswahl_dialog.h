@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/druckablauf.h"
 #include "ui/zentrieren.h"
 
 class QListWidget;
@@ -24,11 +25,19 @@ public:
     std::vector<int> gewaehlt() const;
     // "alle": chooses every entry; the window stays open.
     void Button1Click();
+    // Where the chosen entries go: "OK" prints, "Vorschau..." and
+    // "Als PDF..." close the window with OK as well.
+    Druckziel ziel() const { return ziel_; }
 
     QListWidget* ListBox1 = nullptr;
     QPushButton* Button1 = nullptr; // "alle"
     QPushButton* BitBtn1 = nullptr; // "OK"
     QPushButton* BitBtn2 = nullptr; // "&Abbrechen"
+    QPushButton* Vorschau = nullptr; // "Vorschau..."
+    QPushButton* AlsPdf = nullptr;   // "Als PDF..."
+
+private:
+    Druckziel ziel_ = Druckziel::drucker;
 };
 
 } // namespace orbela

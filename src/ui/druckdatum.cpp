@@ -7,9 +7,16 @@
 
 namespace orbela {
 
+std::string druckdatum(const QDate& datum, const QLocale& gebiet)
+{
+    if (gebiet.language() == QLocale::C)
+        return text_1252_aus_qstring(datum.toString(QStringLiteral("dd.MM.yy")));
+    return text_1252_aus_qstring(gebiet.toString(datum, QLocale::ShortFormat));
+}
+
 std::string druckdatum_heute()
 {
-    return text_1252_aus_qstring(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    return druckdatum(QDate::currentDate(), QLocale::system());
 }
 
 } // namespace orbela

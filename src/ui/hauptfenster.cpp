@@ -60,7 +60,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, Q
 
 Hauptfenster::~Hauptfenster()
 {
-    sitzung_.bei_aenderung({});
+    sitzung_.abmelden(verlauf_zuhoerer_);
 }
 
 void Hauptfenster::baue_fenster()
@@ -160,7 +160,7 @@ void Hauptfenster::verbinde_signale()
     connect(menue_.Wiederholen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Wiederholen1Click(); }); });
     // The undo items follow the session's history.
-    sitzung_.bei_aenderung([this] { verlauf_menue_setzen(); });
+    verlauf_zuhoerer_ = sitzung_.bei_aenderung([this] { verlauf_menue_setzen(); });
     verlauf_menue_setzen();
     connect(menue_.Lehrerersetzen1, &QAction::triggered, this,
             [this] { ausfuehren([this] { Lehrerersetzen1Click(); }); });
@@ -178,6 +178,9 @@ void Hauptfenster::verbinde_signale()
         {menue_.Raumplan1, &DruckBefehle::Raumplan1Click},
         {menue_.Uebersichtsplan1, &DruckBefehle::bersichtsplan1Click},
         {menue_.Uebersichtsplan161, &DruckBefehle::bersichtsplan161Click},
+        {menue_.UebersichtsplanVorschau1, &DruckBefehle::UebersichtsplanVorschau1Click},
+        {menue_.Uebersichtsplan16Vorschau1, &DruckBefehle::Uebersichtsplan16Vorschau1Click},
+        {menue_.AllePlaeneAlsPdf1, &DruckBefehle::AllePlaeneAlsPdf1Click},
         {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
         {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
         {menue_.Rau1, &DruckBefehle::Rau1Click},

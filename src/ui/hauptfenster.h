@@ -30,6 +30,7 @@ class PlanAnsicht;
 class PlanSeite;
 class Seitenansichten;
 class StundenSeite;
+struct Sicherung;
 class VertretungsplanFenster;
 
 // The main window: shows the state of the run (the Sitzung it is given) in
@@ -55,7 +56,14 @@ public:
     void Lehrerdatei1Click();
     // Loads the plan file at `pfad` exactly as "Laden..." does when that file
     // is chosen, errors shown by the general handler (the plan given at start).
+    // Unsaved changes (a restored plan) are asked about first.
     void plan_oeffnen(const std::string& pfad);
+    // Takes a recovery copy's plan as the unsaved state of its file; the
+    // substitution plan's opens the substitution window with it.
+    // False when the user cancels at the lock question or it fails (the
+    // error shown).
+    bool plan_wiederherstellen(const Sicherung& sicherung);
+    void vertretungsplan_wiederherstellen(const Sicherung& sicherung);
     // --- Extras
     void Rueckgaengig1Click();
     void Wiederholen1Click();
@@ -173,6 +181,7 @@ private:
     // saves on "Ja". True when the command may go on.
     bool aenderungen_sichern();
     void lehrerliste_nach_planladen();
+    void vertretungsfenster_anlegen();
     // The load step of "Laden..." once the file is chosen.
     void plan_laden(const std::string& pfad);
     void verzichtbar_setzen(char zeichen);
@@ -204,6 +213,7 @@ private:
     LehrerErsetzenDialog* form7_ = nullptr;
     std::unique_ptr<DruckBefehle> druck_;
     VertretungsplanFenster* form5_ = nullptr;
+    int verlauf_zuhoerer_ = 0;
 };
 
 } // namespace orbela

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <cstring>
 
 #include "core/init_plan.h"
 #include "core/kartei_dateien.h"
@@ -10,7 +11,9 @@
 #include "core/plan_datei.h"
 #include "ui/aenderungen_sichern.h"
 #include "ui/hauptfenster.h"
+#include "core/wiederherstellung.h"
 #include "ui/info_fenster.h"
+#include "ui/sperrfrage.h"
 #include "views/plan_ansicht.h"
 
 namespace orbela {
@@ -26,6 +29,8 @@ std::string dateipfad(const QString& name)
 
 namespace {
 const QString plan_geaendert = QStringLiteral("Der Plan wurde geändert. Änderungen speichern?");
+const QString datei_fremd_geaendert
+    = QStringLiteral("Die Datei wurde inzwischen von einem anderen Programm geändert. Trotzdem überschreiben?");
 } // namespace
 
 bool Hauptfenster::aenderungen_sichern()
@@ -54,6 +59,7 @@ void Hauptfenster::Neu1Click()
     sitzung_.lehrerliste() = std::move(liste);
     sitzung_.setze_kein_plan(false);
     sitzung_.setze_dateiname({});
+    sitzung_.planschutz().geschlossen();
     sitzung_.plan_begonnen();
     ansicht_->leere_felder();
     neu_zeichnen();
@@ -71,29 +77,62 @@ void Hauptfenster::Planladen1Click()
 
 void Hauptfenster::plan_oeffnen(const std::string& pfad)
 {
-    ausfuehren([&] { plan_laden(pfad); });
+    ausfuehren([&] {
+        if (aenderungen_sichern())
+            plan_laden(pfad);
+    });
 }
 
 void Hauptfenster::plan_laden(const std::string& pfad)
 {
     // The file name is taken over only once the plan has been read, so a
     // failed load never lets "Speichern" overwrite that file with the old plan.
+    Plansperre sperre;
+    bool schreibgeschuetzt = false;
+    if (!plan_sperren(*dialoge_, pfad, sperre, schreibgeschuetzt))
+        return;
     lade_plan(pfad, sitzung_.plan());
     sitzung_.setze_kein_plan(false);
     sitzung_.setze_dateiname(pfad);
+    sitzung_.planschutz().geoeffnet(pfad, std::move(sperre), schreibgeschuetzt);
     sitzung_.plan_begonnen();
     lehrerliste_nach_planladen();
     ansicht_->leere_felder();
     neu_zeichnen();
 }
 
+bool Hauptfenster::plan_wiederherstellen(const Sicherung& sicherung)
+{
+    bool hergestellt = false;
+    ausfuehren([&] {
+        Plansperre sperre;
+        bool schreibgeschuetzt = false;
+        if (!sicherung.dateiname.empty() && !plan_sperren(*dialoge_, sicherung.dateiname, sperre, schreibgeschuetzt))
+            return;
+        std::memcpy(static_cast<void*>(&sitzung_.plan()), sicherung.inhalt.data(), plan_groesse);
+        sitzung_.setze_kein_plan(false);
+        sitzung_.setze_dateiname(sicherung.dateiname);
+        sitzung_.planschutz().geoeffnet(sicherung.dateiname, std::move(sperre), schreibgeschuetzt, sicherung.stand);
+        sitzung_.plan_begonnen(false);
+        hergestellt = true;
+        lehrerliste_nach_planladen();
+        ansicht_->leere_felder();
+        neu_zeichnen();
+    });
+    return hergestellt;
+}
+
 void Hauptfenster::Planspeichern1Click()
 {
-    if (sitzung_.dateiname().empty()) {
+    // A plan opened read-only is saved under a new name only.
+    if (sitzung_.dateiname().empty() || sitzung_.planschutz().schreibgeschuetzt()) {
         Planspeichernunter1Click();
         return;
     }
+    if (!sitzung_.planschutz().unveraendert(sitzung_.dateiname()) && !dialoge_->frage(datei_fremd_geaendert))
+        return;
     speichere_plan(sitzung_.dateiname(), sitzung_.plan());
+    sitzung_.planschutz().gespeichert(sitzung_.dateiname());
     sitzung_.markiere_unveraendert();
 }
 
@@ -105,6 +144,7 @@ void Hauptfenster::Planspeichernunter1Click()
     // The name is taken over only once the plan is saved under it.
     speichere_plan(dateipfad(*name), sitzung_.plan());
     sitzung_.setze_dateiname(dateipfad(*name));
+    sitzung_.planschutz().gespeichert(dateipfad(*name));
     sitzung_.markiere_unveraendert();
 }
 

@@ -1,15 +1,12 @@
 #include "ui/hauptfenster_druck.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "canvas/qt_text_1252.h"
 #include "core/kartei_dateien.h"
 #include "print/druckauswahl.h"
 #include "print/plan_ausdrucke.h"
 #include "ui/dialoge.h"
+#include "ui/druckablauf.h"
 #include "ui/druckausgabe.h"
 #include "ui/druckauswahl_dialog.h"
 #include "ui/druckdatum.h"
@@ -18,12 +15,6 @@
 namespace orbela {
 
 namespace {
-
-// The wait cursor is restored however a command ends.
-struct Wartecursor {
-    Wartecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wartecursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QString q(std::string_view text_1252)
 {
@@ -36,8 +27,8 @@ DruckBefehle::DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern,
                            std::function<void(const QString&)> meldung)
     : sitzung_(sitzung)
     , dialoge_(dialoge)
-    , meldung_(std::move(meldung))
     , ausgabe_(std::make_unique<Druckausgabe>(sitzung.programmpfad()))
+    , ablauf_(std::make_unique<Druckablauf>(*ausgabe_, dialoge, eltern, sitzung.programmpfad(), std::move(meldung)))
     , form4_(std::make_unique<DruckauswahlDialog>(eltern))
     , form8_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::faecher, sitzung.programmpfad(), dialoge,
                                                    eltern))
@@ -64,105 +55,140 @@ std::vector<int> DruckBefehle::auswahl(const std::vector<std::string>& eintraege
 void DruckBefehle::drucke(const QString& ausdruck, const QString& thema,
                           const std::function<void(Druckauftrag&)>& druck)
 {
-    const Wartecursor wartecursor;
-    std::unique_ptr<Druckauftrag> auftrag = ausgabe_->auftrag(ausdruck, thema);
-    const QString datei = ausgabe_->letzte_datei();
-    druck(*auftrag);
-    auftrag.reset();
-    if (datei.isEmpty())
-        return;
-    dateien_ << datei;
-    const QString relativ = QDir(QFile::decodeName(QByteArray::fromStdString(sitzung_.programmpfad())))
-                                .relativeFilePath(datei);
-    meldung_(QStringLiteral("Gespeichert als %1").arg(relativ));
+    ablauf_->drucken(Druckbefehl{ausdruck, ausdruck, {{thema, druck}}});
 }
 
-void DruckBefehle::fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag)
+void DruckBefehle::fuer_jedes(const QString& name, const QString& mehrzahl, const std::vector<int>& positionen,
+                              const std::function<Druckbefehl::Ausdruck(int)>& eintrag)
 {
-    dateien_.clear();
+    Druckbefehl befehl{name, mehrzahl, {}};
     for (int p : positionen)
-        drucke_eintrag(p);
-    if (dateien_.size() > 1) {
-        const QString ordner = QDir(QFile::decodeName(QByteArray::fromStdString(sitzung_.programmpfad())))
-                                   .relativeFilePath(QFileInfo(dateien_.back()).absolutePath());
-        meldung_(QStringLiteral("%1 Ausdrucke gespeichert in %2").arg(dateien_.size()).arg(ordner));
-    }
+        befehl.ausdrucke.push_back(eintrag(p));
+    ablauf_->ausfuehren(befehl, form4_->ziel());
 }
 
 void DruckBefehle::drucken1Click()
 {
     const Druckdaten d = daten();
     const auto tage = auswahl_tage();
-    fuer_jedes(auswahl(tage), [&](int p) {
-        drucke(QStringLiteral("Gesamtplan"), q(tage[static_cast<std::size_t>(p)]),
-               [&](Druckauftrag& a) { drucke_plan(a, d, p + 1); });
+    fuer_jedes(QStringLiteral("Gesamtplan"), QStringLiteral("Gesamtpläne"), auswahl(tage), [&](int p) {
+        return Druckbefehl::Ausdruck{q(tage[static_cast<std::size_t>(p)]),
+                                     [&d, p](Druckauftrag& a) { drucke_plan(a, d, p + 1); }};
     });
+}
+
+Druckbefehl::Ausdruck DruckBefehle::klassenplan(const Druckdaten& d, const std::vector<std::string>& klassen, int p)
+{
+    const int c = klasse_an_position(sitzung_.plan(), p);
+    return {q(klassen[static_cast<std::size_t>(p)]), [&d, c](Druckauftrag& a) { drucke_klassenplan(a, d, c); }};
 }
 
 void DruckBefehle::Klassenplan1Click()
 {
     const Druckdaten d = daten();
     const auto klassen = auswahl_klassen(sitzung_.plan());
-    fuer_jedes(auswahl(klassen), [&](int p) {
-        const int c = klasse_an_position(sitzung_.plan(), p);
-        drucke(QStringLiteral("Klassenplan"), q(klassen[static_cast<std::size_t>(p)]),
-               [&](Druckauftrag& a) { drucke_klassenplan(a, d, c); });
-    });
+    fuer_jedes(QStringLiteral("Klassenplan"), QStringLiteral("Klassenpläne"), auswahl(klassen),
+               [&](int p) { return klassenplan(d, klassen, p); });
 }
 
 void DruckBefehle::Klassenplanquer1Click()
 {
     const Druckdaten d = daten();
     const auto klassen = auswahl_klassen(sitzung_.plan());
-    fuer_jedes(auswahl(klassen), [&](int p) {
+    const std::vector<int> positionen = auswahl(klassen);
+    if (positionen.empty())
+        return;
+    // The names as stored now; a table that cannot be read stops the print.
+    form8_->init();
+    form9_->init();
+    const Namenstabelle faecher = form8_->tabelle();
+    const Namenstabelle raeume = form9_->tabelle();
+    const Langnamen namen{faecher, raeume,
+                          [this](std::string_view code) { return lehrername(sitzung_.kartei(), code); }};
+    fuer_jedes(QStringLiteral("Klassenplan quer"), QStringLiteral("Klassenpläne quer"), positionen, [&](int p) {
         const int c = klasse_an_position(sitzung_.plan(), p);
-        // The names as stored now; a table that cannot be read stops the print.
-        form8_->init();
-        form9_->init();
-        const Namenstabelle faecher = form8_->tabelle();
-        const Namenstabelle raeume = form9_->tabelle();
-        const Langnamen namen{faecher, raeume,
-                              [this](std::string_view code) { return lehrername(sitzung_.kartei(), code); }};
-        drucke(QStringLiteral("Klassenplan quer"), q(klassen[static_cast<std::size_t>(p)]),
-               [&](Druckauftrag& a) { drucke_klassenplan_2(a, d, c, namen); });
+        return Druckbefehl::Ausdruck{q(klassen[static_cast<std::size_t>(p)]),
+                                     [&, c](Druckauftrag& a) { drucke_klassenplan_2(a, d, c, namen); }};
     });
+}
+
+Druckbefehl::Ausdruck DruckBefehle::lehrerplan(const Druckdaten& d, const std::string& code)
+{
+    return {q(code), [&d, &code](Druckauftrag& a) { drucke_lehrerplan(a, d, code); }};
+}
+
+Druckbefehl::Ausdruck DruckBefehle::raumplan(const Druckdaten& d, const std::string& code)
+{
+    return {q(code), [&d, &code](Druckauftrag& a) { drucke_raumplan(a, d, code); }};
 }
 
 void DruckBefehle::Lehrerplan1Click()
 {
     const Druckdaten d = daten();
     const auto codes = auswahl_lehrer(sitzung_.plan());
-    fuer_jedes(auswahl(codes), [&](int p) {
-        const std::string& code = codes[static_cast<std::size_t>(p)];
-        drucke(QStringLiteral("Lehrerplan"), q(code), [&](Druckauftrag& a) { drucke_lehrerplan(a, d, code); });
-    });
+    fuer_jedes(QStringLiteral("Lehrerplan"), QStringLiteral("Lehrerpläne"), auswahl(codes),
+               [&](int p) { return lehrerplan(d, codes[static_cast<std::size_t>(p)]); });
 }
 
 void DruckBefehle::Raumplan1Click()
 {
     const Druckdaten d = daten();
     const auto codes = auswahl_raeume(sitzung_.plan());
-    fuer_jedes(auswahl(codes), [&](int p) {
-        const std::string& code = codes[static_cast<std::size_t>(p)];
-        drucke(QStringLiteral("Raumplan"), q(code), [&](Druckauftrag& a) { drucke_raumplan(a, d, code); });
-    });
+    fuer_jedes(QStringLiteral("Raumplan"), QStringLiteral("Raumpläne"), auswahl(codes),
+               [&](int p) { return raumplan(d, codes[static_cast<std::size_t>(p)]); });
+}
+
+void DruckBefehle::uebersicht(bool nur_1_6, Druckziel ziel)
+{
+    const Druckdaten d = daten();
+    const QString name = nur_1_6 ? QStringLiteral("Übersichtsplan (1-6)") : QStringLiteral("Übersichtsplan");
+    const Druckbefehl befehl{name, name, {{QString(), [&](Druckauftrag& a) {
+                                               if (!nur_1_6)
+                                                   drucke_kurzplan2(a, d);
+                                               else if (d.optionen.stunden_0_8)
+                                                   drucke_kurzplan3(a, d);
+                                               else
+                                                   drucke_kurzplan(a, d);
+                                           }}}};
+    ablauf_->ausfuehren(befehl, ziel);
 }
 
 void DruckBefehle::bersichtsplan1Click()
 {
-    const Druckdaten d = daten();
-    drucke(QStringLiteral("Übersichtsplan"), {}, [&](Druckauftrag& a) { drucke_kurzplan2(a, d); });
+    uebersicht(false, Druckziel::drucker);
 }
 
 void DruckBefehle::bersichtsplan161Click()
 {
+    uebersicht(true, Druckziel::drucker);
+}
+
+void DruckBefehle::UebersichtsplanVorschau1Click()
+{
+    uebersicht(false, Druckziel::vorschau);
+}
+
+void DruckBefehle::Uebersichtsplan16Vorschau1Click()
+{
+    uebersicht(true, Druckziel::vorschau);
+}
+
+void DruckBefehle::AllePlaeneAlsPdf1Click()
+{
     const Druckdaten d = daten();
-    drucke(QStringLiteral("Übersichtsplan (1-6)"), {}, [&](Druckauftrag& a) {
-        if (d.optionen.stunden_0_8)
-            drucke_kurzplan3(a, d);
-        else
-            drucke_kurzplan(a, d);
-    });
+    const plantyp& plan = sitzung_.plan();
+    const auto klassen = auswahl_klassen(plan);
+    const auto lehrer = auswahl_lehrer(plan);
+    const auto raeume = auswahl_raeume(plan);
+    const QString name = QStringLiteral("Alle Pläne");
+    Druckbefehl befehl{name, name, {{QString(), [&](Druckauftrag& a) { drucke_kurzplan2(a, d); }}}};
+    for (int p = 0; p < static_cast<int>(klassen.size()); ++p)
+        befehl.ausdrucke.push_back(klassenplan(d, klassen, p));
+    for (const std::string& code : lehrer)
+        befehl.ausdrucke.push_back(lehrerplan(d, code));
+    for (const std::string& code : raeume)
+        befehl.ausdrucke.push_back(raumplan(d, code));
+    ablauf_->als_pdf(befehl);
 }
 
 void DruckBefehle::Druckereinrichtung1Click()

@@ -9,6 +9,7 @@
 
 #include "core/sitzung.h"
 #include "print/druckauftrag.h"
+#include "ui/druckablauf.h"
 
 class QWidget;
 
@@ -36,6 +37,9 @@ public:
     void Raumplan1Click();         // "Raumplan"
     void bersichtsplan1Click();    // "Übersichtsplan"
     void bersichtsplan161Click();  // "Übersichtsplan (1-6)"
+    void UebersichtsplanVorschau1Click();   // "Vorschau / Übersichtsplan"
+    void Uebersichtsplan16Vorschau1Click(); // "Vorschau / Übersichtsplan (1-6)"
+    void AllePlaeneAlsPdf1Click();          // "Alle Pläne als PDF..."
     void Druckereinrichtung1Click();
     void Fcherbezeichnungen1Click();
     void Rau1Click();
@@ -45,7 +49,13 @@ public:
     // printout of the program, the substitution sheets included.
     void drucke(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
 
+    // The printouts of the chosen entries as one command, to where the
+    // selection window was closed for.
+    void fuer_jedes(const QString& name, const QString& mehrzahl, const std::vector<int>& positionen,
+                    const std::function<Druckbefehl::Ausdruck(int)>& eintrag);
+
     Druckausgabe& ausgabe() { return *ausgabe_; }
+    Druckablauf& ablauf() { return *ablauf_; }
     DruckauswahlDialog& form4() { return *form4_; }
     NamenstabelleDialog& form8() { return *form8_; }
     NamenstabelleDialog& form9() { return *form9_; }
@@ -56,19 +66,18 @@ private:
     std::vector<int> auswahl(const std::vector<std::string>& eintraege);
     Druckdaten daten() const;
     void namenstabelle_zeigen(NamenstabelleDialog& dialog);
-    // Prints every chosen entry, one job each, and sums up several PDF files
-    // in one notice.
-    void fuer_jedes(const std::vector<int>& positionen, const std::function<void(int)>& drucke_eintrag);
+    Druckbefehl::Ausdruck klassenplan(const Druckdaten& d, const std::vector<std::string>& klassen, int p);
+    Druckbefehl::Ausdruck lehrerplan(const Druckdaten& d, const std::string& code);
+    Druckbefehl::Ausdruck raumplan(const Druckdaten& d, const std::string& code);
+    void uebersicht(bool nur_1_6, Druckziel ziel);
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
-    std::function<void(const QString&)> meldung_;
     std::unique_ptr<Druckausgabe> ausgabe_;
+    std::unique_ptr<Druckablauf> ablauf_;
     std::unique_ptr<DruckauswahlDialog> form4_;
     std::unique_ptr<NamenstabelleDialog> form8_;
     std::unique_ptr<NamenstabelleDialog> form9_;
-    // PDF files written by the current command, for the status bar.
-    QStringList dateien_;
 };
 
 } // namespace orbela

@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include "canvas/qt_text_1252.h"
-#include "ui/druckausgabe.h"
 #include "ui/hauptfenster.h"
 #include "ui/hauptfenster_druck.h"
 #include "ui/kartei_bearbeiten.h"
@@ -15,15 +14,17 @@ namespace orbela {
 
 void Hauptfenster::Lehrerdatei1Click()
 {
-    kartei_bearbeiten(sitzung_, *dialoge_, this, [this](KarteiDruckauswahl::Wahl wahl) {
+    kartei_bearbeiten(sitzung_, *dialoge_, this, [this](KarteiDruckauswahl::Wahl wahl, Druckziel ziel) {
         const lehrertyp& kartei = sitzung_.kartei();
         const QString thema =
             wahl == KarteiDruckauswahl::Wahl::karte ? qstring_aus_1252(kartei.karte.nachname.view()) : QString();
-        druck_->drucke(kartei_ausdruck_name(wahl), thema,
-                       [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei, wahl); });
+        const QString name = kartei_ausdruck_name(wahl);
+        druck_->ablauf().ausfuehren(
+            Druckbefehl{name, name, {{thema, [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei, wahl); }}}},
+            ziel);
         // The card window covers the status bar, so a PDF file is named in a
         // notice as well.
-        const QString datei = druck_->ausgabe().letzte_datei();
+        const QString datei = druck_->ablauf().letzte_datei();
         if (!datei.isEmpty()) {
             const QDir ordner(QFile::decodeName(QByteArray::fromStdString(sitzung_.programmpfad())));
             dialoge_->hinweis(QStringLiteral("Gespeichert als %1").arg(ordner.relativeFilePath(datei)));

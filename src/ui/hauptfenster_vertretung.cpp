@@ -14,17 +14,29 @@ namespace orbela {
 
 void Hauptfenster::Vertretungsplan1Click()
 {
-    if (form5_ == nullptr) {
-        const auto druckstart = [this](const QString& ausdruck, const QString& thema,
-                                       const std::function<void(Druckauftrag&)>& druck) {
-            druck_->drucke(ausdruck, thema, druck);
-        };
-        form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
-    }
+    vertretungsfenster_anlegen();
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
     if (form5_->FormActivate())
         dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)
+{
+    // Shown as it was, without the clearing of a fresh opening.
+    vertretungsfenster_anlegen();
+    form5_->wiederherstellen(sicherung);
+    dialoge_->modal(*form5_);
+}
+
+void Hauptfenster::vertretungsfenster_anlegen()
+{
+    if (form5_ == nullptr) {
+        const auto druckstart = [this](const Druckbefehl& befehl, Druckziel ziel) {
+            druck_->ablauf().ausfuehren(befehl, ziel);
+        };
+        form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druckstart, this);
+    }
 }
 
 void Hauptfenster::VertretungsplanDrucken1Click()
@@ -36,12 +48,15 @@ void Hauptfenster::VertretungsplanDrucken1Click()
         return;
     const bool mit_vorschlaegen = dialoge_->frage(QStringLiteral("Mit Vorschlägen drucken?"));
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    for (int p : form4.gewaehlt()) {
-        const std::string& code = lehrer[static_cast<std::size_t>(p)];
-        druck_->drucke(QStringLiteral("Vertretungsplan"), qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
-            drucke_vertretungsplan(auftrag, daten, sitzung_.lehrerliste(), code, mit_vorschlaegen);
-        });
-    }
+    druck_->fuer_jedes(QStringLiteral("Vertretungsplan"), QStringLiteral("Vertretungspläne"), form4.gewaehlt(),
+                       [&](int p) {
+                           const std::string& code = lehrer[static_cast<std::size_t>(p)];
+                           return Druckbefehl::Ausdruck{qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
+                                                            drucke_vertretungsplan(auftrag, daten,
+                                                                                   sitzung_.lehrerliste(), code,
+                                                                                   mit_vorschlaegen);
+                                                        }};
+                       });
 }
 
 } // namespace orbela

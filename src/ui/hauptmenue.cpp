@@ -45,6 +45,11 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste)
     m.Uebersichtsplan1 = eintrag(drucken, QStringLiteral("Übersichtsplan"));
     m.Uebersichtsplan161 = eintrag(drucken, QStringLiteral("Übersichtsplan (1-6)"));
     m.VertretungsplanDrucken1 = eintrag(drucken, QStringLiteral("Vertretungsplan"));
+    drucken->addSeparator();
+    QMenu* vorschau = drucken->addMenu(QStringLiteral("Vorschau"));
+    m.UebersichtsplanVorschau1 = eintrag(vorschau, QStringLiteral("Übersichtsplan"));
+    m.Uebersichtsplan16Vorschau1 = eintrag(vorschau, QStringLiteral("Übersichtsplan (1-6)"));
+    m.AllePlaeneAlsPdf1 = eintrag(drucken, QStringLiteral("Alle Pläne als PDF..."));
     m.Druckereinrichtung1 = eintrag(datei, QStringLiteral("Druckereinrichtung..."));
     datei->addSeparator();
     m.Lehrerdatei1 = eintrag(datei, QStringLiteral("Lehrerdatei..."));

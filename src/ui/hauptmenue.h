@@ -22,6 +22,9 @@ struct Hauptmenue {
     QAction* Uebersichtsplan1 = nullptr;
     QAction* Uebersichtsplan161 = nullptr;
     QAction* VertretungsplanDrucken1 = nullptr;
+    QAction* UebersichtsplanVorschau1 = nullptr;
+    QAction* Uebersichtsplan16Vorschau1 = nullptr;
+    QAction* AllePlaeneAlsPdf1 = nullptr;
     QAction* Druckereinrichtung1 = nullptr;
     QAction* Lehrerdatei1 = nullptr;
     QAction* Vertretungsplan1 = nullptr;

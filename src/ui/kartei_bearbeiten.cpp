@@ -2,29 +2,20 @@
 
 #include "core/kartei_dateien.h"
 #include "core/kartei_laden.h"
-#include "core/satz_datei.h"
 #include "ui/geschuetzt.h"
 
 namespace orbela {
 
 namespace {
 
-// Reads the index the window starts with. With no card file and no older
-// teacher file (a new school) the index starts empty, so the first cards
-// can be written.
+// Reads the index the window starts with, from the same file as at program
+// start: the card file, else the older teacher file, else the older address
+// file, so a school that has only the address file keeps its people. With
+// none of them (a new school) the index starts empty.
 void kartei_laden(Sitzung& sitzung)
 {
-    lehrertyp& kartei = sitzung.kartei();
-    const std::string karteipfad = sitzung.programmpfad() + kartei_datei;
-    const std::string lehrdatpfad = sitzung.programmpfad() + lehrdat_datei;
-    if (datei_vorhanden(karteipfad)) {
-        lade_kartei(kartei, karteipfad);
-    } else if (datei_vorhanden(lehrdatpfad)) {
-        lade_lehrdat(kartei, lehrdatpfad);
-    } else {
-        kartei.alle_loeschen();
-        kartei.erster();
-    }
+    kartei_beim_start_lesen(sitzung.kartei(), sitzung.programmpfad());
+    sitzung.kartei().erster();
 }
 
 } // namespace

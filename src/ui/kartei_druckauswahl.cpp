@@ -1,5 +1,6 @@
 #include "ui/kartei_druckauswahl.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 namespace orbela {
@@ -9,7 +10,7 @@ KarteiDruckauswahl::KarteiDruckauswahl(QWidget* parent)
 {
     setObjectName(QStringLiteral("frm_lehrerkartei_druck"));
     setWindowTitle(QStringLiteral("drucken"));
-    setFixedSize(296, 244);
+    setFixedSize(296, 280);
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPixelSize(16);
     setFont(schrift);
@@ -32,6 +33,14 @@ KarteiDruckauswahl::KarteiDruckauswahl(QWidget* parent)
     Button3 = knopf("Button3", QStringLiteral("Geburtstagskalender"), 96, Wahl::geburtstagskalender);
     Button4 = knopf("Button4", QStringLiteral("Karte drucken"), 136, Wahl::karte);
     BitBtn1 = knopf("BitBtn1", QStringLiteral("&Abbrechen"), 200, Wahl::keine);
+    Vorschau = new QCheckBox(QStringLiteral("Vorschau zeigen"), this);
+    Vorschau->setObjectName(QStringLiteral("Vorschau"));
+    Vorschau->setGeometry(8, 244, 273, 25);
+}
+
+bool KarteiDruckauswahl::vorschau() const
+{
+    return Vorschau->isChecked();
 }
 
 } // namespace orbela

@@ -15,6 +15,7 @@
 
 #include "canvas/qt_text_1252.h"
 #include "ui/bild_widget.h"
+#include "ui/codefeld.h"
 #include "ui/geschuetzt.h"
 #include "ui/namensliste_dialog.h"
 #include "views/gesperrte_stunden.h"
@@ -225,9 +226,11 @@ void KarteiFenster::baue_fenster()
     for (const Feld& f : felder) {
         QWidget* feld = nullptr;
         if (f.nr > 0) {
-            auto* edit = new QLineEdit(this);
+            // The statistics code takes 4 typed characters; a longer code read
+            // from the file is shown and stored whole.
+            QLineEdit* edit = f.nr == 6 ? new CodeFeld(4, this) : new QLineEdit(this);
             edit->setObjectName(QStringLiteral("Edit%1").arg(f.nr));
-            edit->setMaxLength(f.nr == 6 ? 4 : f.bindung.kapazitaet);
+            edit->setMaxLength(f.bindung.kapazitaet);
             edits_[static_cast<std::size_t>(f.nr)] = edit;
             feld = edit;
         } else {
@@ -445,17 +448,14 @@ void KarteiFenster::SpeedButton6Click()
     const KarteiDruckauswahl::Wahl wahl = auswahl.wahl();
     if (wahl == KarteiDruckauswahl::Wahl::keine)
         return;
-    // The lists and the calendar print the index as stored, so the shown card
-    // goes in first; the single card prints the working card as it stands.
-    if (wahl != KarteiDruckauswahl::Wahl::karte)
-        karte_speichern();
+    // Every printout shows what the window shows: the shown card goes into
+    // the index first, and the index comes back to it afterwards.
+    karte_speichern();
     const int position = kartei_.position();
     if (drucken_)
-        drucken_(wahl);
-    if (wahl != KarteiDruckauswahl::Wahl::karte) {
-        kartei_.gehe_zu(position);
-        anzeigen();
-    }
+        drucken_(wahl, auswahl.vorschau() ? Druckziel::vorschau : Druckziel::drucker);
+    kartei_.gehe_zu(position);
+    anzeigen();
 }
 
 void KarteiFenster::BitBtn1Click()

@@ -5,6 +5,7 @@
 
 #include "core/sitzung.h"
 #include "ui/dialoge.h"
+#include "ui/druckablauf.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/zentrieren.h"
 
@@ -25,8 +26,9 @@ class BildWidget;
 class KarteiFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
-    // Runs one card index printout; set by whoever can print.
-    using Drucken = std::function<void(KarteiDruckauswahl::Wahl)>;
+    // Runs one card index printout, to the printer or the preview; set by
+    // whoever can print.
+    using Drucken = std::function<void(KarteiDruckauswahl::Wahl, Druckziel)>;
 
     // Edits the card index of the session; the grid follows its lesson
     // numbering option.

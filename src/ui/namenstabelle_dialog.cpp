@@ -97,6 +97,22 @@ void NamenstabelleDialog::speichern()
     tabelle().schreiben(datei());
 }
 
+void NamenstabelleDialog::accept()
+{
+    for (int z = 0; z < Tabelle->rowCount(); ++z) {
+        const QTableWidgetItem* k = Tabelle->item(z, 0);
+        const QTableWidgetItem* n = Tabelle->item(z, 1);
+        if ((k == nullptr || k->text().isEmpty()) && n != nullptr && !n->text().isEmpty()) {
+            dialoge_.fehler(QStringLiteral("Zur Bezeichnung \"%1\" fehlt das Kürzel. Bitte ein Kürzel eintragen "
+                                           "oder die Zeile löschen.")
+                                .arg(n->text()));
+            Tabelle->setCurrentCell(z, 0);
+            return;
+        }
+    }
+    ZentrierterDialog::accept();
+}
+
 void NamenstabelleDialog::ZeileNeuClick()
 {
     fuellt_ = true;

@@ -15,7 +15,8 @@ class Dialoge;
 // The window of one name table ("Fächer" or "Raumbezeichnungen"): a table of
 // codes and names that the user edits, adds rows to and deletes rows from.
 // Codes must be unique (ignoring case, as the look-up does) and contain no
-// "=". "OK" closes with the result OK; the caller then saves.
+// "=", and a row with a name needs a code. "OK" closes with the result OK;
+// the caller then saves.
 class NamenstabelleDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
@@ -45,6 +46,9 @@ public:
 
     void ZeileNeuClick();
     void ZeileLoeschenClick();
+    // "OK": refuses a row with a name but no code, which would name every
+    // empty code; otherwise closes with the result OK.
+    void accept() override;
 
     QTableWidget* Tabelle = nullptr;
     QPushButton* BitBtn1 = nullptr; // "OK"

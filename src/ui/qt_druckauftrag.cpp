@@ -1,31 +1,37 @@
 #include "ui/qt_druckauftrag.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include "canvas/qt_canvas.h"
 #include "core/fehler.h"
+#include "core/sichere_datei.h"
 
 namespace orbela {
 
-QtDruckauftrag::QtDruckauftrag(QPrinter& drucker)
-    : drucker_(&drucker)
+QtDruckauftrag::QtDruckauftrag(QPagedPaintDevice& geraet)
+    : geraet_(&geraet)
 {
 }
 
 std::unique_ptr<QtDruckauftrag> QtDruckauftrag::pdf(const QString& datei)
 {
+    auto puffer = std::make_unique<QBuffer>();
+    puffer->open(QIODevice::WriteOnly);
+    auto pdf = std::make_unique<QPdfWriter>(puffer.get());
     // 300 dpi like a common laser printer, so that pens of one and two
-    // pixels stay visible lines.
-    auto drucker = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-    drucker->setOutputFormat(QPrinter::PdfFormat);
-    drucker->setResolution(300);
-    drucker->setPageSize(QPageSize(QPageSize::A4));
-    drucker->setOutputFileName(datei);
-    drucker->setCreator(QStringLiteral("Orbela"));
-    auto auftrag = std::make_unique<QtDruckauftrag>(*drucker);
-    auftrag->eigener_drucker_ = std::move(drucker);
+    // pixels stay visible lines; margins of 10 pt as a printer has them.
+    pdf->setResolution(300);
+    pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                   QPageLayout::Point));
+    pdf->setCreator(QStringLiteral("Orbela"));
+    auto auftrag = std::make_unique<QtDruckauftrag>(*pdf);
+    auftrag->puffer_ = std::move(puffer);
+    auftrag->pdf_ = std::move(pdf);
+    auftrag->datei_ = datei;
     return auftrag;
 }
 
@@ -35,29 +41,31 @@ QtDruckauftrag::~QtDruckauftrag()
         canvas_->abschliessen();
 }
 
-void QtDruckauftrag::beginnen(Ausrichtung ausrichtung)
+void QtDruckauftrag::setze_ausrichtung(Ausrichtung ausrichtung)
 {
     ausrichtung_ = ausrichtung;
-    drucker_->setPageOrientation(ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait);
-    canvas_ = std::make_unique<QtCanvas>(*drucker_, drucker_->resolution());
+    geraet_->setPageOrientation(ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
+}
+
+void QtDruckauftrag::beginnen(Ausrichtung ausrichtung)
+{
+    setze_ausrichtung(ausrichtung);
+    canvas_ = std::make_unique<QtCanvas>(*geraet_, geraet_->logicalDpiX());
     if (!canvas_->beginnen()) {
         canvas_.reset();
-        if (drucker_->outputFormat() == QPrinter::PdfFormat)
-            throw Fehler("Die Datei \"" + drucker_->outputFileName().toStdString()
-                         + "\" kann nicht erstellt werden.");
         throw Fehler("Der Druckauftrag kann nicht gestartet werden.");
     }
 }
 
 int QtDruckauftrag::seitenbreite() const
 {
-    return drucker_->width();
+    return geraet_->width();
 }
 
 int QtDruckauftrag::seitenhoehe() const
 {
-    return drucker_->height();
+    return geraet_->height();
 }
 
 Canvas& QtDruckauftrag::canvas()
@@ -67,18 +75,33 @@ Canvas& QtDruckauftrag::canvas()
     return *canvas_;
 }
 
-void QtDruckauftrag::neue_seite()
+void QtDruckauftrag::neue_seite(Ausrichtung ausrichtung)
 {
     canvas();
-    if (!drucker_->newPage())
+    // A changed orientation applies from the new page on.
+    if (ausrichtung != ausrichtung_)
+        setze_ausrichtung(ausrichtung);
+    if (!geraet_->newPage())
         throw Fehler("Der Drucker kann keine neue Seite beginnen.");
 }
 
 void QtDruckauftrag::beenden()
 {
-    if (canvas_)
-        canvas_->abschliessen();
+    if (!canvas_)
+        return;
+    canvas_->abschliessen();
     canvas_.reset();
+    if (!pdf_)
+        return;
+    pdf_.reset();
+    const QByteArray inhalt = puffer_->data();
+    puffer_.reset();
+    try {
+        schreibe_datei_sicher(QFile::encodeName(datei_).toStdString(), std::string_view(inhalt.data(), inhalt.size()));
+    } catch (const Fehler& f) {
+        throw Fehler("Die Datei \"" + datei_.toStdString() + "\" kann nicht vollständig geschrieben werden. "
+                     + f.text());
+    }
 }
 
 } // namespace orbela

@@ -27,6 +27,7 @@
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
 #include "ui/lehrerwahl_dialog.h"
+#include "ui/sicherungswache.h"
 #include "ui/vertretungszahlen_dialog.h"
 #include "ui/vertretungszettel_dialog.h"
 #include "views/vertretung_woche.h"
@@ -77,6 +78,9 @@ VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialog
     // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
     verbinde_signale();
+    sicherung_ = new Sicherungswache(
+        "vertretung", vtp_groesse, [this] { return Sicherungswache::Inhalt{vertretungen_als_bytes(vp_), datei_, {}}; },
+        this);
 }
 
 VertretungsplanFenster::~VertretungsplanFenster() = default;
@@ -106,6 +110,8 @@ void VertretungsplanFenster::baue_fenster()
     eintrag("oeffnen2", QStringLiteral("öffnen..."));
     eintrag("speichern1", QStringLiteral("speichern..."));
     eintrag("drucken1", QStringLiteral("drucken"));
+    eintrag("Vorschau1", QStringLiteral("Vorschau..."));
+    eintrag("AlsPdf1", QStringLiteral("als PDF..."));
     datei->addSeparator();
     eintrag("Ende1", QStringLiteral("Ende"));
     QMenu* extras = menue->addMenu(QStringLiteral("Extras"));
@@ -177,6 +183,29 @@ void VertretungsplanFenster::ausfuehren(Aktion&& aktion)
 {
     geschuetzt(dialoge_, std::forward<Aktion>(aktion));
     image1_->update();
+    sicherung_nachziehen();
+}
+
+void VertretungsplanFenster::sicherung_nachziehen()
+{
+    if (vp_.geaendert)
+        sicherung_->geaendert();
+    else
+        sicherung_->gesichert();
+}
+
+void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
+{
+    vertretungen_aus_bytes(sicherung.inhalt, vp_);
+    vp_.geaendert = true;
+    datei_ = sicherung.dateiname;
+    if (!datei_.empty())
+        wochenordner_setzen(QFile::decodeName(QByteArray::fromStdString(datei_)));
+    woche_lesen();
+    titel_setzen();
+    vertretungsplan();
+    image1_->update();
+    sicherung_nachziehen();
 }
 
 void VertretungsplanFenster::verbinde_signale()
@@ -189,6 +218,8 @@ void VertretungsplanFenster::verbinde_signale()
     verbinde("oeffnen2", &VertretungsplanFenster::oeffnen2Click);
     verbinde("speichern1", &VertretungsplanFenster::speichern1Click);
     verbinde("drucken1", &VertretungsplanFenster::drucken1Click);
+    verbinde("Vorschau1", &VertretungsplanFenster::Vorschau1Click);
+    verbinde("AlsPdf1", &VertretungsplanFenster::AlsPdf1Click);
     verbinde("Ende1", &VertretungsplanFenster::Ende1Click);
     verbinde("ganzerTag1", &VertretungsplanFenster::ganzen_tag);
     verbinde("VertretungenJeLehrer1", &VertretungsplanFenster::vertretungen_je_lehrer);
@@ -230,6 +261,7 @@ bool VertretungsplanFenster::FormActivate()
     vertretungsplan();
     auswahl_auffrischen();
     image1_->update();
+    sicherung_nachziehen();
     return true;
 }
 
@@ -412,6 +444,7 @@ void VertretungsplanFenster::oeffnen2Click()
         return;
     lade_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
     vp_.geaendert = false;
+    datei_ = QFile::encodeName(*name).toStdString();
     wochenordner_setzen(*name);
     woche_lesen();
     titel_setzen();
@@ -426,19 +459,23 @@ void VertretungsplanFenster::speichern1Click()
         return;
     speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
     vp_.geaendert = false;
+    datei_ = QFile::encodeName(*name).toStdString();
     wochenordner_setzen(*name);
     woche_lesen();
     listenhinweise_setzen();
 }
 
-void VertretungsplanFenster::drucken1Click()
+void VertretungsplanFenster::drucken1Click() { vertretungsblatt(Druckziel::drucker); }
+void VertretungsplanFenster::Vorschau1Click() { vertretungsblatt(Druckziel::vorschau); }
+void VertretungsplanFenster::AlsPdf1Click() { vertretungsblatt(Druckziel::pdf); }
+
+void VertretungsplanFenster::vertretungsblatt(Druckziel ziel)
 {
-    if (!druckstart_)
-        return;
     // Also without an absent teacher: an empty week.
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    druckstart_(QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
-                [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); });
+    wochendruck(
+        QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
+        [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); }, ziel);
 }
 
 QListWidgetItem* VertretungsplanFenster::gewaehlte_zeile() const
@@ -497,10 +534,10 @@ void VertretungsplanFenster::ganzen_tag()
 }
 
 void VertretungsplanFenster::wochendruck(const QString& ausdruck, const QString& thema,
-                                         const std::function<void(Druckauftrag&)>& druck)
+                                         const std::function<void(Druckauftrag&)>& druck, Druckziel ziel)
 {
     if (druckstart_)
-        geschuetzt(dialoge_, [&] { druckstart_(ausdruck, thema, druck); });
+        geschuetzt(dialoge_, [&] { druckstart_(Druckbefehl{ausdruck, ausdruck, {{thema, druck}}}, ziel); });
 }
 
 void VertretungsplanFenster::vertretungen_je_lehrer()
@@ -525,11 +562,12 @@ void VertretungsplanFenster::vertretungen_je_lehrer()
     const std::string ordner = text_1252_aus_qstring(ordner_text);
     VertretungszahlenDialog dialog(
         zeilen, ordner_text,
-        [&](const VertretungszahlenDialog::Zeilen& gezeigt) {
+        [&](const VertretungszahlenDialog::Zeilen& gezeigt, Druckziel ziel) {
             // The whole week's list, named after no one teacher.
-            wochendruck(QStringLiteral("Vertretungen je Lehrer"), QString(), [&](Druckauftrag& auftrag) {
-                drucke_vertretungszahlen(auftrag, gezeigt, ordner, druckdatum_heute());
-            });
+            wochendruck(
+                QStringLiteral("Vertretungen je Lehrer"), QString(),
+                [&](Druckauftrag& auftrag) { drucke_vertretungszahlen(auftrag, gezeigt, ordner, druckdatum_heute()); },
+                ziel);
         },
         this);
     dialoge_.modal(dialog);
@@ -545,11 +583,11 @@ void VertretungsplanFenster::vertretungszettel()
     }
     VertretungszettelDialog dialog(
         qstring_aus_1252(zettel_als_text(zettel)),
-        [&] {
+        [&](Druckziel ziel) {
             const auto druck = [&](Druckauftrag& auftrag) {
                 drucke_vertretungszettel(auftrag, zettel, vp_.abwesender_lehrer, druckdatum_heute());
             };
-            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(vp_.abwesender_lehrer), druck);
+            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(vp_.abwesender_lehrer), druck, ziel);
         },
         this);
     dialoge_.modal(dialog);

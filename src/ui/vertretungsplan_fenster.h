@@ -7,8 +7,8 @@
 #include "core/sitzung.h"
 #include "core/vertretungsplan.h"
 #include "core/vertretungswoche.h"
-#include "print/druckauftrag.h"
 #include "ui/dialoge.h"
+#include "ui/druckablauf.h"
 #include "ui/zentrieren.h"
 
 class QAction;
@@ -22,6 +22,8 @@ namespace orbela {
 
 class BildWidget;
 class LehrerwahlDialog;
+class Sicherungswache;
+struct Sicherung;
 
 // "Vertretungsplan": plans the cover for one absent teacher's week. The grid
 // shows the lessons to cover; a click selects one, the four lists propose
@@ -31,10 +33,9 @@ class LehrerwahlDialog;
 class VertretungsplanFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
-    // Runs one printout on a new job named after the printout and its
-    // subject (the printer, or a PDF file without one).
-    using Druckstart = std::function<void(const QString& ausdruck, const QString& thema,
-                                          const std::function<void(Druckauftrag&)>& druck)>;
+    // Runs a print command: on the printer (a PDF file without one), in the
+    // preview, or as a PDF file named in a save dialog.
+    using Druckstart = std::function<void(const Druckbefehl& befehl, Druckziel ziel)>;
 
     VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialoge, Druckstart druckstart, QWidget* parent = nullptr);
     ~VertretungsplanFenster() override;
@@ -44,6 +45,8 @@ public:
     // Unsaved substitutes are asked about first; false when the planner
     // cancels, and the window is not to open.
     bool FormActivate();
+    // Takes the substitution plan of a recovery copy, unsaved as it was.
+    void wiederherstellen(const Sicherung& sicherung);
     // Before the program ends or the plan is dropped: asks about unsaved
     // substitutes. True when it may go on.
     bool aenderungen_sichern();
@@ -61,6 +64,8 @@ public:
     void oeffnen2Click();
     void speichern1Click();
     void drucken1Click();
+    void Vorschau1Click(); // "Vorschau..." of the sheet "drucken" prints
+    void AlsPdf1Click();   // "als PDF..." of that sheet
     void Ende1Click();
     // Menu "Extras"
     // Gives the substitute chosen in a list every uncovered lesson of the
@@ -109,8 +114,13 @@ private:
     // Count and double booking of each list line, in its tooltip and colour.
     void listenhinweise_setzen();
     QListWidgetItem* gewaehlte_zeile() const;
-    // "Drucken" of the week's printouts, under the general error handler.
-    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck);
+    // The sheet of the plan in memory, to where `ziel` says.
+    void vertretungsblatt(Druckziel ziel);
+    // One printout of the window, under the general error handler.
+    void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck,
+                     Druckziel ziel);
+    // Lets the recovery copy follow the plan's changed-mark.
+    void sicherung_nachziehen();
 
     Sitzung& sitzung_;
     Dialoge& dialoge_;
@@ -126,6 +136,8 @@ private:
     std::size_t gewaehlte_liste_ = 0;   // the list whose line was chosen last
     int listen_tag_ = 0;                // the lesson the lists were filled for
     int listen_stunde_ = 0;
+    Sicherungswache* sicherung_ = nullptr;
+    std::string datei_; // the file last opened or saved
 };
 
 } // namespace orbela

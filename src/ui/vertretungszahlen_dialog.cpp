@@ -12,7 +12,8 @@
 namespace orbela {
 
 VertretungszahlenDialog::VertretungszahlenDialog(const Zeilen& zeilen, const QString& ordner,
-                                                 std::function<void(const Zeilen&)> drucken, QWidget* parent)
+                                                 std::function<void(const Zeilen&, Druckziel)> drucken,
+                                                 QWidget* parent)
     : ZentrierterDialog(parent)
     , drucken_(std::move(drucken))
 {
@@ -45,13 +46,12 @@ VertretungszahlenDialog::VertretungszahlenDialog(const Zeilen& zeilen, const QSt
     layout->addWidget(tabelle);
 
     auto* knoepfe = new QDialogButtonBox(this);
-    druckknopf = knoepfe->addButton(QStringLiteral("Drucken"), QDialogButtonBox::ActionRole);
+    druckknoepfe = druckknoepfe_anlegen(*knoepfe, [this](Druckziel ziel) {
+        if (drucken_)
+            drucken_(gezeigt(), ziel);
+    });
     QPushButton* schliessen = knoepfe->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
     layout->addWidget(knoepfe);
-    connect(druckknopf, &QPushButton::clicked, this, [this] {
-        if (drucken_)
-            drucken_(gezeigt());
-    });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     resize(280, 440);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/druckknoepfe.h"
 #include "ui/zentrieren.h"
 
 class QPushButton;
@@ -14,7 +15,7 @@ namespace orbela {
 
 // "Vertretungen je Lehrer": every teacher with the lessons they cover this
 // week, sorted by a click on a column head; "Drucken" prints the lines in
-// the order shown.
+// the order shown, "Vorschau..." and "Als PDF..." show or save them.
 class VertretungszahlenDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
@@ -22,16 +23,16 @@ public:
 
     // `ordner` names the week's folder, empty when there is none yet.
     VertretungszahlenDialog(const Zeilen& zeilen, const QString& ordner,
-                            std::function<void(const Zeilen&)> drucken, QWidget* parent = nullptr);
+                            std::function<void(const Zeilen&, Druckziel)> drucken, QWidget* parent = nullptr);
 
     // The lines in the order shown.
     Zeilen gezeigt() const;
 
     QTableWidget* tabelle = nullptr;
-    QPushButton* druckknopf = nullptr;
+    Druckknoepfe druckknoepfe;
 
 private:
-    std::function<void(const Zeilen&)> drucken_;
+    std::function<void(const Zeilen&, Druckziel)> drucken_;
 };
 
 } // namespace orbela

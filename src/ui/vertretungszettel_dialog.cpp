@@ -9,7 +9,7 @@
 
 namespace orbela {
 
-VertretungszettelDialog::VertretungszettelDialog(const QString& text, std::function<void()> drucken,
+VertretungszettelDialog::VertretungszettelDialog(const QString& text, std::function<void(Druckziel)> drucken,
                                                  QWidget* parent)
     : ZentrierterDialog(parent)
     , drucken_(std::move(drucken))
@@ -23,15 +23,14 @@ VertretungszettelDialog::VertretungszettelDialog(const QString& text, std::funct
 
     auto* knoepfe = new QDialogButtonBox(this);
     kopierknopf = knoepfe->addButton(QStringLiteral("Kopieren"), QDialogButtonBox::ActionRole);
-    druckknopf = knoepfe->addButton(QStringLiteral("Drucken"), QDialogButtonBox::ActionRole);
+    druckknoepfe = druckknoepfe_anlegen(*knoepfe, [this](Druckziel ziel) {
+        if (drucken_)
+            drucken_(ziel);
+    });
     QPushButton* schliessen = knoepfe->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
     layout->addWidget(knoepfe);
     connect(kopierknopf, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(textfeld->toPlainText()); });
-    connect(druckknopf, &QPushButton::clicked, this, [this] {
-        if (drucken_)
-            drucken_();
-    });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     resize(560, 360);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "ui/druckknoepfe.h"
 #include "ui/zentrieren.h"
 
 class QPlainTextEdit;
@@ -11,18 +12,19 @@ class QPushButton;
 namespace orbela {
 
 // "Vertretungszettel": the slips of every substitute as plain text to copy
-// into a message, and printed one block per substitute to cut apart.
+// into a message, and printed (or previewed, or saved as PDF) one block per
+// substitute to cut apart.
 class VertretungszettelDialog : public ZentrierterDialog {
     Q_OBJECT
 public:
-    VertretungszettelDialog(const QString& text, std::function<void()> drucken, QWidget* parent = nullptr);
+    VertretungszettelDialog(const QString& text, std::function<void(Druckziel)> drucken, QWidget* parent = nullptr);
 
     QPlainTextEdit* textfeld = nullptr;
-    QPushButton* druckknopf = nullptr;
+    Druckknoepfe druckknoepfe;
     QPushButton* kopierknopf = nullptr; // puts the whole text on the clipboard
 
 private:
-    std::function<void()> drucken_;
+    std::function<void(Druckziel)> drucken_;
 };
 
 } // namespace orbela

@@ -1,5 +1,7 @@
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -86,6 +88,25 @@ TEST(QtCanvas, LinesLeaveOutTheirEndPointInBothDirections)
     EXPECT_EQ(bild.pixel(20, 30), schwarz);
     EXPECT_EQ(bild.pixel(20, 21), schwarz);
     EXPECT_EQ(bild.pixel(20, 20), weiss);
+}
+
+TEST(QtCanvas, ThinLinesOfARecordedPageStayVisibleScaledDown)
+{
+    // A print preview records the page and shows it at a quarter of its size.
+    QPicture seite;
+    {
+        QtCanvas c(seite, 96);
+        for (int x = 10; x < 100; x += 10)
+            c.linie(x, 0, x, 40);
+    }
+    QImage bild = leeres_bild();
+    {
+        QPainter p(&bild);
+        p.scale(0.25, 0.25);
+        p.drawPicture(0, 0, seite);
+    }
+    for (int x = 10; x < 100; x += 10)
+        EXPECT_NE(bild.pixel(x / 4, 5), weiss) << x;
 }
 
 TEST(QtCanvas, TextTopLeftIsAtThePointAndTheSolidBrushBoxesIt)

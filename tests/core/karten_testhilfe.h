@@ -22,6 +22,7 @@ inline void setze_text(std::string& satz, std::size_t offset, std::string_view t
 // Offsets in the 1300-byte card.
 inline constexpr std::size_t nachname = 113;
 inline constexpr std::size_t vorname = 52;
+inline constexpr std::size_t bemerkung = 583;
 inline constexpr std::size_t ist_lehrer = 935;
 inline constexpr std::size_t unterrichtsstunden = 969;
 inline constexpr std::size_t kuerzel = 1041;

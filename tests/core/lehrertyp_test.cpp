@@ -63,6 +63,23 @@ TEST(Lehrertyp, StoringARenamedCardResortsItAndKeepsItCurrent)
     EXPECT_EQ(k.karte.nachname, "Dorn");
 }
 
+// ">" and "<" store the shown card before they step.
+TEST(Lehrertyp, StoringAndSteppingGetsPastEqualSurnames)
+{
+    lehrertyp k;
+    for (const char* v : {"A", "B"})
+        neue_karte(k, "Meier", v);
+    neue_karte(k, "Zorn");
+    std::string vor, zurueck;
+    k.erster();
+    for (int i = 0; i < 3; ++i, k.einsortieren(), k.naechster())
+        vor += k.karte.vorname.str() + k.karte.nachname.str() + "|";
+    for (int i = 0; i < 3; ++i, k.einsortieren(), k.vorheriger())
+        zurueck += k.karte.vorname.str() + k.karte.nachname.str() + "|";
+    EXPECT_EQ(vor, "BMeier|AMeier|Zorn|");
+    EXPECT_EQ(zurueck, "Zorn|AMeier|BMeier|");
+}
+
 TEST(Lehrertyp, DeletingMovesToTheNeighbourOrLeavesTheWorkingCard)
 {
     lehrertyp k;

@@ -10,13 +10,15 @@
 
 using namespace orbela;
 
-TEST(PString, AssignCutsAndKeepsBytesBehindTheLength)
+TEST(PString, AssignCutsZeroesBehindAndLeavesAnUnchangedTextAlone)
 {
     PString<4> s;
-    std::memcpy(&s, "\x04WXYZ", 5);
+    std::memcpy(&s, "\x02WXYZ", 5);
+    s = "WX";
+    EXPECT_EQ(std::string(s.data, 4), "WXYZ");
     s = "ab";
     EXPECT_EQ(s.view(), "ab");
-    EXPECT_EQ(std::string(s.data, 4), "abYZ");
+    EXPECT_EQ(std::string(s.data, 4), std::string("ab\0\0", 4));
     s = "abcdef";
     EXPECT_EQ(s.view(), "abcd");
     EXPECT_EQ(s.len, 4);
@@ -40,7 +42,7 @@ TEST(PString, ComparisonIsWholeStringAndCaseSensitive)
     EXPECT_FALSE(a == "ab");
     EXPECT_FALSE(a == "Ab ");
     EXPECT_FALSE(a == "A");
-    PString<10> b;
+    PString<10> b{};
     b = "Ab";
     EXPECT_TRUE(a == b);
 }

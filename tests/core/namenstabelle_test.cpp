@@ -12,7 +12,9 @@ using namespace orbela;
 TEST(Namenstabelle, LooksUpIgnoringCaseAndFallsBackToTheCode)
 {
     Namenstabelle t;
-    t.zeilen = {{"De", "Deutsch"}, {"de", "zweites Deutsch"}, {"F\xD6", "F\xF6rderunterricht"}, {"Ku", ""}};
+    // A row without a code must not name every empty code.
+    t.zeilen = {{"", "Leerstunde"}, {"De", "Deutsch"}, {"de", "zweites Deutsch"}, {"F\xD6", "F\xF6rderunterricht"},
+                {"Ku", ""}};
     const std::vector<std::pair<const char*, std::string>> faelle = {
         {"de", "Deutsch"}, {"DE", "Deutsch"},   {"f\xF6", "F\xF6rderunterricht"},
         {"Ku", "Ku"},      {"Ma", "Ma"},        {"", ""},

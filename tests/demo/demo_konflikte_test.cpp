@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "core/wochenkonflikte.h"
 #include "demo_ordner.h"
 
 using namespace orbela;
@@ -14,14 +15,14 @@ using namespace orbela;
 namespace {
 
 // One conflict the plan grid marks: day, lesson, kind and code.
-using Konflikt = std::tuple<int, int, std::string, std::string>;
+using Fund = std::tuple<int, int, std::string, std::string>;
 
 // Every conflict of the week, found the way the grid's checks find them: a
 // teacher or room code twice in one lesson row, a teacher placed in a lesson
 // the card blocks, a teacher code without card.
-std::set<Konflikt> konflikte(const plantyp& plan, const Lehrerliste& liste)
+std::set<Fund> konflikte(const plantyp& plan, const Lehrerliste& liste)
 {
-    std::set<Konflikt> gefunden;
+    std::set<Fund> gefunden;
     for (int t = 1; t <= anzahl_tage; ++t) {
         for (int l = 1; l <= anzahl_stunden; ++l) {
             std::map<std::string, int> lehrer, raeume;
@@ -60,12 +61,19 @@ std::set<Konflikt> konflikte(const plantyp& plan, const Lehrerliste& liste)
 TEST(DemoKonflikte, OnlyThePlantedConflictsAreThere)
 {
     const auto plan = demo::plan();
-    const std::set<Konflikt> erwartet = {
+    const std::set<Fund> erwartet = {
         {4, 3, "Lehrer doppelt", "Fi"}, // English in 3b and 4a at once
         {4, 4, "gesperrt", "Sz"},       // second teacher on her seminar day
         {5, 2, "Raum doppelt", "TU"},   // two classes in the gym
     };
     EXPECT_EQ(konflikte(*plan, demo::lehrerliste()), erwartet);
+
+    // The week's conflict list shows exactly these.
+    const char* arten[] = {"Lehrer doppelt", "gesperrt", "ohne Karte", "Raum doppelt"};
+    std::set<Fund> liste;
+    for (const Konflikt& k : wochenkonflikte(*plan, demo::lehrerliste(), Optionen{}))
+        liste.emplace(k.tag, k.stunde, arten[static_cast<int>(k.art)], k.code);
+    EXPECT_EQ(liste, erwartet);
 }
 
 TEST(DemoKonflikte, TheCheckSeesEachKindOfConflict)
@@ -87,7 +95,7 @@ TEST(DemoKonflikte, TheCheckSeesEachKindOfConflict)
     plan->zelle(2, 3, 1).erste.lehrer.assign("Ab");
     plan->zelle(3, 1, 1).erste.lehrer.assign("Xy");
 
-    const std::set<Konflikt> erwartet = {
+    const std::set<Fund> erwartet = {
         {1, 1, "Lehrer doppelt", "Ab"},
         {1, 1, "Raum doppelt", "TU"},
         {2, 3, "gesperrt", "Ab"},

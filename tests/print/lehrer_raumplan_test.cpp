@@ -63,6 +63,26 @@ TEST_F(LehrerRaumplan, BreakdownRunsPerClassInByteOrder)
     EXPECT_EQ(linien(1), 18 + 15 + 4);
 }
 
+TEST_F(LehrerRaumplan, BreakdownWrapsRunsBeyondFifteenOntoABandBelow)
+{
+    klasse(1, "1a");
+    const char* faecher[] = {"Aa", "Bb", "Cc", "Dd", "Ee", "Ff", "Gg", "Hh", "Ii", "Jj", "Kk", "Ll", "Mm", "Nn",
+                             "Oo", "Pp", "Qq"};
+    for (int n = 0; n < 17; ++n)
+        setze(n % 5 + 1, n / 5 + 1, 1, "Ab", faecher[n]);
+    lehrer("Ab");
+    EXPECT_EQ(text_bei(715, 826), "Oo");
+    EXPECT_EQ(text_bei(765, 826), "");
+    const std::vector<std::pair<int, const char*>> zweites_band = {{15, "Pp"}, {65, "Qq"}};
+    for (const auto& [x, fach] : zweites_band) {
+        EXPECT_EQ(text_bei(x, 876), "1a");
+        EXPECT_EQ(text_bei(x, 901), fach);
+        EXPECT_EQ(text_bei(x, 926), "1");
+    }
+    EXPECT_EQ(text_bei(15, 1004), "Gesamtstundenzahl: 17");
+    EXPECT_EQ(linien(1), 18 + 15 + 7);
+}
+
 TEST_F(LehrerRaumplan, ACodeNowhereGivesAnEmptySheetWithTotalZero)
 {
     setze(1, 1, 1, "Ab", "Ma");

@@ -1,11 +1,15 @@
 #include <QAction>
 #include <QDir>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
 #include "pdf_werkzeug.h"
+#include "print/druckauswahl.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
@@ -44,6 +48,10 @@ protected:
             p.zelle(d, 2, 2).erste.raum = "Tu";
         }
         p.zelle(2, 7, 3).erste.lehrer = "Qq";
+        QObject::connect(fenster->statusBar(), &QStatusBar::messageChanged, [this](const QString& m) {
+            if (!m.isEmpty())
+                meldungen << m;
+        });
     }
 
     // Answers the selection window by choosing the list positions given
@@ -66,7 +74,8 @@ protected:
     }
 
     QString ausdrucke() const { return QString::fromStdString(ordner.pfad("Ausdrucke")); }
-    QStringList pdfs() const { return QDir(ausdrucke()).entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed); }
+    // By name: files written within one tick of the clock share their time.
+    QStringList pdfs() const { return QDir(ausdrucke()).entryList({"*.pdf"}, QDir::Files, QDir::Name); }
     QString text(const QString& name) const { return pdf_text(ausdrucke() + u'/' + name); }
 
     TestOrdner ordner;
@@ -74,6 +83,7 @@ protected:
     TestDialoge* dialoge = nullptr;
     std::unique_ptr<Hauptfenster> fenster;
     QStringList angeboten;
+    QStringList meldungen; // status bar notices in the order shown
 };
 
 } // namespace
@@ -112,24 +122,101 @@ TEST_F(DruckBefehleTest, EveryPrintoutFromTheMenuIsOnePdfPage)
     EXPECT_FALSE(text("Übersichtsplan (1-6).pdf").contains("Qq"));
 }
 
-TEST_F(DruckBefehleTest, ChosenEntriesPrintInListOrderOneJobEach)
+TEST_F(DruckBefehleTest, WithoutAPrinterTheChosenEntriesAreOneFileInListOrder)
 {
-    waehle({4, 0, 2});
-    fenster->menue().Gesamtplan1->trigger();
-    EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
-    EXPECT_EQ(pdfs(), (QStringList{"Gesamtplan Mo.pdf", "Gesamtplan Mi.pdf", "Gesamtplan Fr.pdf"}));
-    EXPECT_EQ(fenster->statusBar()->currentMessage(), "3 Ausdrucke gespeichert in Ausdrucke");
-
+    plantyp& p = sitzung.plan();
+    p.klasse(4).klasse = "4d";
+    p.klasse(5).klasse = "5e";
+    // Each class alone, then all five in one file: the same pages in order.
+    QStringList einzeln;
+    for (int k = 0; k < 5; ++k) {
+        waehle({k});
+        fenster->menue().Klassenplan1->trigger();
+        einzeln << text(QStringLiteral("Klassenplan %1.pdf").arg(angeboten[k]));
+    }
     waehle({-1});
     fenster->menue().Klassenplan1->trigger();
-    EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c"}));
-    EXPECT_EQ(pdfs().mid(3), (QStringList{"Klassenplan 1a.pdf", "Klassenplan 2b.pdf", "Klassenplan 3c.pdf"}));
+    EXPECT_EQ(angeboten, (QStringList{"1a", "2b", "3c", "4d", "5e"}));
+    EXPECT_EQ(pdf_seitentexte(ausdrucke() + QStringLiteral("/Klassenpläne.pdf")), einzeln);
+    EXPECT_EQ(meldungen.back(), QStringLiteral("Gespeichert als Ausdrucke/Klassenpläne.pdf"));
+
+    // The chosen days in list order; a second run adds " (2)".
+    for (const QString& datei : {QStringLiteral("Gesamtpläne.pdf"), QStringLiteral("Gesamtpläne (2).pdf")}) {
+        waehle({4, 0, 2});
+        fenster->menue().Gesamtplan1->trigger();
+        const QStringList seiten = pdf_seitentexte(ausdrucke() + u'/' + datei);
+        ASSERT_EQ(seiten.size(), 3) << datei.toStdString();
+        const QStringList tage = {"Mo", "Mi", "Fr"};
+        for (int s = 0; s < 3; ++s) {
+            for (int t = 0; t < 3; ++t)
+                EXPECT_EQ(seiten[s].contains(tage[t]), s == t) << s << " " << t;
+        }
+    }
+    EXPECT_EQ(angeboten, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa"}));
 
     waehle({-1});
     fenster->menue().Raumplan1->trigger();
     EXPECT_EQ(angeboten, (QStringList{"TU", "Tu"}));
-    EXPECT_TRUE(text("Raumplan Tu.pdf").contains("Cd"));
-    EXPECT_FALSE(text("Raumplan Tu.pdf").contains("Ab"));
+    const QStringList raeume = pdf_seitentexte(ausdrucke() + QStringLiteral("/Raumpläne.pdf"));
+    ASSERT_EQ(raeume.size(), 2);
+    EXPECT_TRUE(raeume[1].contains("Cd"));
+    EXPECT_FALSE(raeume[1].contains("Ab"));
+}
+
+TEST_F(DruckBefehleTest, WithNoPrinterInstalledTheFirstFileOfARunIsExplainedOnce)
+{
+    fenster->druck().ausgabe().nur_pdf(false);
+    fenster->druck().ausgabe().drucker_quelle([] { return Druckausgabe::Druckerliste{}; });
+    for (int i = 0; i < 2; ++i)
+        fenster->menue().Uebersichtsplan1->trigger();
+    EXPECT_EQ(dialoge->hinweise, QStringList{QStringLiteral(
+                                     "Es ist kein Drucker installiert. Die Ausdrucke werden als PDF-Dateien im Ordner "
+                                     "\"Ausdrucke\" gespeichert.\n\nGespeichert als Ausdrucke/Übersichtsplan.pdf")});
+    EXPECT_EQ(pdfs(), (QStringList{QStringLiteral("Übersichtsplan (2).pdf"), QStringLiteral("Übersichtsplan.pdf")}));
+}
+
+TEST_F(DruckBefehleTest, TheSelectionWindowOffersAGermanPreviewOfAllChosenPages)
+{
+    int seiten = 0;
+    QStringList aktionen;
+    dialoge->dialog_handler = [&](QDialog& d) {
+        if (auto* w = dynamic_cast<DruckauswahlDialog*>(&d)) {
+            w->Button1Click();
+            w->Vorschau->click();
+            return true;
+        }
+        auto& vorschau = dynamic_cast<QPrintPreviewDialog&>(d);
+        auto* bild = vorschau.findChild<QPrintPreviewWidget*>();
+        bild->updatePreview();
+        seiten = bild->pageCount();
+        for (const QAction* a : vorschau.findChildren<QAction*>())
+            aktionen << a->text();
+        return false;
+    };
+    fenster->menue().Lehrerplan1->trigger();
+    EXPECT_EQ(seiten, 3);
+    for (const char* text : {"Drucken", "Nächste Seite", "Vergrößern"})
+        EXPECT_TRUE(aktionen.contains(QString::fromUtf8(text))) << text << ": " << aktionen.join(", ").toStdString();
+    EXPECT_TRUE(pdfs().isEmpty());
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(DruckBefehleTest, AsPdfSavesAllChosenPagesInTheFileNamed)
+{
+    dialoge->dialog_handler = [](QDialog& d) {
+        auto& w = dynamic_cast<DruckauswahlDialog&>(d);
+        w.ListBox1->item(0)->setSelected(true);
+        w.ListBox1->item(2)->setSelected(true);
+        w.AlsPdf->click();
+        return true;
+    };
+    const QString datei = QString::fromStdString(ordner.pfad("Plaene fuer 1a und 3c.pdf"));
+    dialoge->dateien = {datei};
+    fenster->menue().Klassenplanquer1->trigger();
+    EXPECT_EQ(dialoge->vorschlaege, QStringList{ausdrucke() + QStringLiteral("/Klassenpläne quer.pdf")});
+    EXPECT_EQ(pdf_seiten(datei), 2);
+    EXPECT_TRUE(pdfs().isEmpty());
+    EXPECT_EQ(meldungen.back(), "Gespeichert als Plaene fuer 1a und 3c.pdf");
 }
 
 TEST_F(DruckBefehleTest, CancelOrNothingChosenPrintsNothing)
@@ -182,7 +269,7 @@ TEST_F(DruckBefehleTest, NameTablesSaveOnOkOnly)
     EXPECT_EQ(lies(ordner.pfad("faecherkrz.int")), "Ma=Mathematik\r\n");
 }
 
-TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
+TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyAnEqualsSignOrAMissingKey)
 {
     NamenstabelleDialog& w = fenster->druck().form8();
     schreibe(ordner.pfad("faecherkrz.int"), "De=Deutsch\r\nMa=Mathe\r\n");
@@ -194,6 +281,18 @@ TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyOrAnEqualsSign)
               (QStringList{"Schlüssel mit der Bezeichnung \"dE\" existiert bereits",
                            "Schlüssel darf keine Gleichheitszeichen (\"=\") enthalten"}));
     EXPECT_EQ(w.tabelle().zeilen, (std::vector<Namenseintrag>{{"De", "Deutsch"}, {"Mu", "Mathe"}}));
+
+    // "OK" refuses a name without a code and accepts once it has one.
+    dialoge->fehler_texte.clear();
+    w.ZeileNeuClick();
+    w.Tabelle->item(2, 1)->setText("Sport");
+    w.BitBtn1->click();
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    EXPECT_EQ(dialoge->fehler_texte, QStringList{"Zur Bezeichnung \"Sport\" fehlt das Kürzel. Bitte ein Kürzel "
+                                                 "eintragen oder die Zeile löschen."});
+    w.Tabelle->item(2, 0)->setText("Sp");
+    w.BitBtn1->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported)
@@ -210,4 +309,45 @@ TEST_F(DruckBefehleTest, PrinterSetUpIsQtsDialogAndAJobThatCannotStartIsReported
     fenster->menue().Uebersichtsplan1->trigger();
     EXPECT_EQ(dialoge->fehler_texte,
               QStringList{QString::fromStdString("Der Ordner \"" + ordner.pfad("Ausdrucke") + "\" kann nicht angelegt werden.")});
+}
+
+TEST_F(DruckBefehleTest, AllPlansAsPdfIsTheOverviewThenEveryClassTeacherAndRoomAndACancelLeavesNoFile)
+{
+    dialoge->dateien = {QString::fromUtf8(ORBELA_DEMO_DIR "/Beispielschule.orb")};
+    fenster->menue().Planladen1->trigger();
+    ASSERT_TRUE(dialoge->fehler_texte.isEmpty());
+    const plantyp& p = sitzung.plan();
+    const auto klassen = auswahl_klassen(p);
+    const auto lehrer = auswahl_lehrer(p);
+    const auto raeume = auswahl_raeume(p);
+    const auto n = static_cast<int>(1 + klassen.size() + lehrer.size() + raeume.size());
+
+    // Cancelled after the tenth printout: no file.
+    const QString abgebrochen = QString::fromStdString(ordner.pfad("abgebrochen.pdf"));
+    std::vector<std::pair<int, int>> schritte;
+    fenster->druck().ablauf().fortschritt([&](int fertig, int gesamt) {
+        schritte.emplace_back(fertig, gesamt);
+        return fertig < 10;
+    });
+    dialoge->dateien = {abgebrochen};
+    fenster->menue().AllePlaeneAlsPdf1->trigger();
+    EXPECT_EQ(schritte.back(), std::make_pair(10, n));
+    EXPECT_FALSE(QFile::exists(abgebrochen));
+
+    fenster->druck().ablauf().fortschritt([](int, int) { return true; });
+    const QString datei = QString::fromStdString(ordner.pfad("alle.pdf"));
+    dialoge->dateien = {datei};
+    fenster->menue().AllePlaeneAlsPdf1->trigger();
+    EXPECT_EQ(dialoge->vorschlaege.back(), ausdrucke() + QStringLiteral("/Alle Pläne.pdf"));
+    const QStringList seiten = pdf_seitentexte(datei);
+    ASSERT_EQ(seiten.size(), n);
+    const auto text_auf = [&](int seite, const std::string& text) {
+        return seiten[seite].contains(QString::fromLatin1(text.c_str()));
+    };
+    EXPECT_TRUE(text_auf(0, "Stand:"));
+    EXPECT_TRUE(text_auf(1, "Klasse: " + klassen.front()));
+    EXPECT_TRUE(text_auf(static_cast<int>(klassen.size()), "Klasse: " + klassen.back()));
+    EXPECT_TRUE(text_auf(static_cast<int>(1 + klassen.size()), "Lehrer: " + lehrer.front()));
+    EXPECT_TRUE(text_auf(n - 1, "Raum: " + raeume.back()));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }

@@ -4,6 +4,8 @@
 #include "../testhilfe.h"
 #include "pdf_werkzeug.h"
 #include "print/druckseite.h"
+#include "print/sammelauftrag.h"
+#include <QRegularExpression>
 #include "ui/qt_druckauftrag.h"
 
 using namespace orbela;
@@ -32,10 +34,31 @@ TEST(QtDruckauftrag, WritesOnePdfPagePerPageInTheChosenOrientation)
     EXPECT_TRUE(text.contains(QStringLiteral("Stand: 09.12.26")));
 }
 
-TEST(QtDruckauftrag, AJobThatCannotStartIsAnError)
+TEST(QtDruckauftrag, ANewJobHasNoCanvasAndAFileThatCannotBeWrittenIsAnErrorAtTheEnd)
 {
     auto auftrag = QtDruckauftrag::pdf(QStringLiteral("/nicht/vorhanden/x.pdf"));
-    EXPECT_EQ(fehlertext([&] { auftrag->beginnen(Ausrichtung::hochformat); }),
-              "Die Datei \"/nicht/vorhanden/x.pdf\" kann nicht erstellt werden.");
     EXPECT_EQ(fehlertext([&] { auftrag->canvas(); }), "Der Druckauftrag ist nicht begonnen.");
+    auftrag->beginnen(Ausrichtung::hochformat);
+    EXPECT_EQ(fehlertext([&] { auftrag->beenden(); }).rfind("Die Datei \"/nicht/vorhanden/x.pdf\" kann nicht "
+                                                              "vollständig geschrieben werden.", 0),
+              0u);
+}
+
+TEST(QtDruckauftrag, PrintoutsOfOneJobKeepTheirOwnOrientation)
+{
+    TestOrdner ordner;
+    const QString datei = QString::fromStdString(ordner.pfad("sammel.pdf"));
+    auto auftrag = QtDruckauftrag::pdf(datei);
+    Sammelauftrag sammel(*auftrag);
+    for (Ausrichtung a : {Ausrichtung::querformat, Ausrichtung::hochformat, Ausrichtung::hochformat}) {
+        Druckseite seite(sammel, a);
+        seite.text(5, 15, a == Ausrichtung::querformat ? "quer" : "hoch");
+        seite.beenden();
+    }
+    sammel.abschliessen();
+    const QString info = pdf_werkzeug(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                                   QStringLiteral("-l"), QStringLiteral("3"), datei});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page +1 size: +842 x 595"))));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page +2 size: +595 x 842"))));
+    EXPECT_EQ(pdf_seitentexte(datei).size(), 3);
 }

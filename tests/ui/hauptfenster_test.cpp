@@ -113,7 +113,9 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     ASSERT_NE(drucken, nullptr);
     EXPECT_EQ(captions(drucken),
               (QStringList{"Gesamtplan", "Klassenplan", "Klassenplan quer", "Lehrerplan", "Raumplan",
-                           "Übersichtsplan", "Übersichtsplan (1-6)", "Vertretungsplan"}));
+                           "Übersichtsplan", "Übersichtsplan (1-6)", "Vertretungsplan", "-", "Vorschau",
+                           "Alle Pläne als PDF..."}));
+    EXPECT_EQ(captions(drucken->actions().at(9)->menu()), (QStringList{"Übersichtsplan", "Übersichtsplan (1-6)"}));
 
     QMenu* optionen = menue(*f.fenster, "Optionen");
     ASSERT_NE(optionen, nullptr);

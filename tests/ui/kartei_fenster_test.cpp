@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -271,6 +273,54 @@ TEST_F(KarteiFensterTest, NewSchoolStartsEmptyAndSavesItsFirstCard)
     EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
 }
 
+TEST_F(KarteiFensterTest, SchoolWithOnlyTheOldAddressFileKeepsItsPeople)
+{
+    std::string satz(493, '\0');
+    karten_testhilfe::setze_text(satz, 0, "Berg");
+    schreibe(ordner.pfad(lehrer_datei), satz);
+    EXPECT_EQ(bearbeiten([&](KarteiFenster& f) { EXPECT_EQ(text(f.Edit(1)), "Berg"); }), "Berg|");
+}
+
+TEST_F(KarteiFensterTest, LongStatisticsCodeIsKeptButOnlyFourCharactersCanBeTyped)
+{
+    std::string lehrer = karte("Adam");
+    lehrer[karten_testhilfe::ist_lehrer] = 1;
+    karten_testhilfe::setze_text(lehrer, karten_testhilfe::kuerzel4, "ABCDEF");
+    karten({lehrer, karte("Berg")});
+    bearbeiten([&](KarteiFenster& f) {
+        EXPECT_EQ(text(f.Edit(6)), "ABCDEF");
+        klick(f.SpeedButton3);
+        EXPECT_EQ(sitzung.kartei().karte_nr(1).kuerzel4, "ABCDEF");
+        klick(f.SpeedButton1);
+        f.Edit(6)->clear();
+        QTest::keyClicks(f.Edit(6), "WXYZQ");
+        EXPECT_EQ(text(f.Edit(6)), "WXYZ");
+    });
+    EXPECT_EQ(sitzung.kartei().karte_nr(1).kuerzel4, "WXYZ");
+}
+
+// Saving an unchanged card keeps the bytes behind its texts; a cleared field
+// leaves zeros, not the old text.
+TEST_F(KarteiFensterTest, UnchangedCardsSaveByteForByteAndAClearedFieldLeavesNoTrace)
+{
+    using karten_testhilfe::bemerkung;
+    std::string alt = karte("Adam");
+    alt.replace(karten_testhilfe::nachname + 5, 20, std::string(20, 'y'));
+    karten_testhilfe::setze_text(alt, bemerkung, "Diabetes");
+    alt.replace(bemerkung + 9, 20, std::string(20, 'z'));
+    std::string geleert = alt;
+    geleert.replace(bemerkung, 251, std::string(251, '\0'));
+    const std::pair<bool, std::string> faelle[] = {{false, alt}, {true, geleert}};
+    for (const auto& [leeren, erwartet] : faelle) {
+        karten({alt});
+        bearbeiten([&, leeren = leeren](KarteiFenster& f) {
+            if (leeren)
+                f.Edit(8)->clear();
+        });
+        EXPECT_EQ(lies(datei()), erwartet) << leeren;
+    }
+}
+
 TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
 {
     const QString vorher = QDir::currentPath();
@@ -289,10 +339,18 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         ASSERT_TRUE(h.menue().Lehrerdatei1->isEnabled());
         h.druck().ausgabe().nur_pdf(true);
         int ausdruck = 0;
+        int vorschau_seiten = 0;
         antworten.dialog_handler = [&](QDialog& dlg) {
             if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
-                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4}[ausdruck]);
+                wahl->Vorschau->setChecked(ausdruck == 4); // the card once more, in the preview
+                klick(std::array{wahl->Button1, wahl->Button2, wahl->Button3, wahl->Button4, wahl->Button4}[ausdruck]);
                 return true;
+            }
+            if (auto* vorschau = dynamic_cast<QPrintPreviewDialog*>(&dlg)) {
+                auto* seiten = vorschau->findChild<QPrintPreviewWidget*>();
+                seiten->updatePreview();
+                vorschau_seiten = seiten->pageCount();
+                return false;
             }
             auto& f = dynamic_cast<KarteiFenster&>(dlg);
             f.show();
@@ -301,7 +359,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.CheckBox1, {8, 12});
             f.Edit(7)->setText("Xy");
             klick(f.Image1, {25, 35}); // Monday, lesson 2
-            for (ausdruck = 0; ausdruck < 4; ++ausdruck)
+            for (ausdruck = 0; ausdruck < 5; ++ausdruck)
                 klick(f.SpeedButton6);
             klick(f.BitBtn1);
             return true;
@@ -315,6 +373,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
                                "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
         for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
             EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
+        EXPECT_EQ(vorschau_seiten, 1);
         EXPECT_FALSE(hat_farbe(h.bild(1)->bild(), code, qRgb(128, 0, 128)));
         EXPECT_TRUE(hat_farbe(h.bild(1)->bild(), code, qRgb(255, 0, 0)));
         EXPECT_EQ(h.seite(), Hauptfenster::Seite::leer);
@@ -323,12 +382,12 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
     EXPECT_EQ(gespeicherte_namen(), "Xaver|");
 }
 
-TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
+TEST_F(KarteiFensterTest, PrintChoicesStoreTheShownCardFirst)
 {
     karten({karte("Adam"), karte("Berg")});
     std::vector<std::string> gedruckt;
     AufzeichnungsDruckauftrag auftrag{800, 1100};
-    const auto drucken = [&](KarteiDruckauswahl::Wahl wahl) {
+    const auto drucken = [&](KarteiDruckauswahl::Wahl wahl, Druckziel) {
         gedruckt.push_back(kartei_ausdruck_name(wahl).toStdString() + ":" + sitzung.kartei().karte.nachname.str()
                            + ":" + sitzung.kartei().karte_nr(1).nachname.str());
         kartei_drucken(auftrag, sitzung.kartei(), wahl);
@@ -351,7 +410,7 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheCardExceptForTheSingleCard)
         return wahl.result() == QDialog::Accepted;
     };
     kartei_bearbeiten(sitzung, dialoge, nullptr, drucken);
-    EXPECT_EQ(gedruckt, (std::vector<std::string>{"Karte:Adam:Adam", "Adressliste:Zander:Berg",
+    EXPECT_EQ(gedruckt, (std::vector<std::string>{"Karte:Zander:Berg", "Adressliste:Zander:Berg",
                                                    "Adressliste Lehrer:Zander:Berg",
                                                    "Geburtstagskalender:Zander:Berg"}));
     EXPECT_TRUE(dialoge.fehler_texte.isEmpty());

@@ -27,3 +27,16 @@ inline QString pdf_text(const QString& datei)
 {
     return pdf_werkzeug(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
 }
+
+// The text of each page, first to last.
+inline QStringList pdf_seitentexte(const QString& datei)
+{
+    QStringList seiten;
+    const int n = pdf_seiten(datei);
+    for (int s = 1; s <= n; ++s) {
+        seiten << pdf_werkzeug(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                                             QString::number(s), QStringLiteral("-l"),
+                                                             QString::number(s), datei, QStringLiteral("-")});
+    }
+    return seiten;
+}

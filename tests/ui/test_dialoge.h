@@ -43,6 +43,10 @@ public:
         antworten_mit_abbrechen.pop_front();
         return a;
     }
+    orbela::Antwort wahl(const QString& text, const QString&, const QString&) override
+    {
+        return frage_mit_abbrechen(text);
+    }
     void hinweis(const QString& text) override { hinweise << text; }
     void fehler(const QString& text) override { fehler_texte << text; }
     std::optional<QString> datei_oeffnen(const QString& f) override
@@ -50,9 +54,12 @@ public:
         ++geoeffnet;
         return naechste_datei(f);
     }
-    std::optional<QString> datei_speichern(const QString& f, const QString& endung) override
+    QStringList vorschlaege; // of the save dialogs
+    std::optional<QString> datei_speichern(const QString& f, const QString& endung,
+                                           const QString& vorschlag = {}) override
     {
         endungen << endung;
+        vorschlaege << vorschlag;
         return naechste_datei(f);
     }
     bool modal(QDialog& dialog) override { return dialog_handler(dialog); }

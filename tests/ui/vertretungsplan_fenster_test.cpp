@@ -1,12 +1,16 @@
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTableWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -52,16 +56,15 @@ protected:
         sitzung.plan() = plan;
         sitzung.lehrerliste() = liste;
         // Printouts are recorded: the job's name and the texts of its pages.
-        const auto druckstart = [this](const QString& ausdruck, const QString&,
-                                       const std::function<void(Druckauftrag&)>& druck) {
+        const auto druckstart = [this](const Druckbefehl& befehl, Druckziel) {
             AufzeichnungsDruckauftrag auftrag(800, 1100);
-            druck(auftrag);
+            befehl.als_ein_auftrag(auftrag);
             std::vector<std::string> texte;
             for (int n = 1; n <= auftrag.seitenzahl(); ++n) {
                 for (const auto* t : auftrag.seite(n).texte())
                     texte.push_back(t->text);
             }
-            gedruckt.emplace_back(ausdruck, texte);
+            gedruckt.emplace_back(befehl.name, texte);
         };
         fenster = std::make_unique<VertretungsplanFenster>(sitzung, dialoge, druckstart);
         waehle_lehrer("Ab");
@@ -362,7 +365,7 @@ TEST_F(VertretungsFenster, CountsWindowSortsAndPrintsInTheOrderShown)
         d.tabelle->sortByColumn(1, Qt::DescendingOrder);
         EXPECT_EQ(d.gezeigt().front(), (std::pair<std::string, int>{"K", 1}));
         EXPECT_EQ(d.gezeigt().size(), 6u);
-        QTest::mouseClick(d.druckknopf, Qt::LeftButton);
+        QTest::mouseClick(d.druckknoepfe.drucken, Qt::LeftButton);
     });
     ASSERT_EQ(gedruckt.size(), 1u);
     EXPECT_EQ(gedruckt[0].first, "Vertretungen je Lehrer");
@@ -383,7 +386,7 @@ TEST_F(VertretungsFenster, SlipsAreOfferedAsTextToCopyAndPrinted)
     mit_dialog<VertretungszettelDialog>("Vertretungszettel1", [&](VertretungszettelDialog& d) {
         EXPECT_EQ(d.textfeld->toPlainText(), text);
         QTest::mouseClick(d.kopierknopf, Qt::LeftButton);
-        QTest::mouseClick(d.druckknopf, Qt::LeftButton);
+        QTest::mouseClick(d.druckknoepfe.drucken, Qt::LeftButton);
     });
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
     ASSERT_EQ(gedruckt.size(), 1u);
@@ -494,9 +497,77 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
     dialoge->antworten = {true};
     haupt->menue().VertretungsplanDrucken1->trigger();
     EXPECT_EQ(dialoge->fragen, QStringList{"Mit Vorschlägen drucken?"});
-    const QString ab = pdf_text(pdf("Vertretungsplan Ab.pdf"));
-    EXPECT_TRUE(ab.contains("Vertretungsplan: Ab"));
-    EXPECT_TRUE(ab.contains("Cd")); // proposed: teaches 1a the lesson before
-    EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Cd.pdf")).contains("Vertretungsplan: Cd"));
+    const QStringList seiten = pdf_seitentexte(pdf(QStringLiteral("Vertretungspläne.pdf")));
+    ASSERT_EQ(seiten.size(), 2);
+    EXPECT_TRUE(seiten[0].contains("Vertretungsplan: Ab"));
+    EXPECT_TRUE(seiten[0].contains("Cd")); // proposed: teaches 1a the lesson before
+    EXPECT_TRUE(seiten[1].contains("Vertretungsplan: Cd"));
+    EXPECT_EQ(haupt->statusBar()->currentMessage(), QStringLiteral("Gespeichert als Ausdrucke/Vertretungspläne.pdf"));
+    EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
+}
+
+TEST_F(VertretungAusDemHauptmenue, EachPrintoutOfTheWindowPrintsPreviewsOrSavesAllItsPagesAsOnePdf)
+{
+    for (int i = 0; i < 40; ++i) { // 41 teachers: the counts take two pages
+        lehrereintrag e{};
+        e.kuerzel = QStringLiteral("L%1").arg(i).toStdString();
+        sitzung.lehrerliste().eintraege.push_back(e);
+    }
+    // Per target (printer, preview, PDF): the sheet's menu entry and the dialogs' button.
+    const char* blatt[] = {"drucken1", "Vorschau1", "AlsPdf1"};
+    QPushButton* Druckknoepfe::*const knopf[] = {&Druckknoepfe::drucken, &Druckknoepfe::vorschau,
+                                                 &Druckknoepfe::als_pdf};
+    std::size_t ziel = 0;
+    QStringList vorschau; // title and page count of each preview
+    struct Fall {
+        QString name;
+        const char* dialog; // the menu entry of a dialog, none for the sheet
+        int seiten;
+    };
+    const Fall faelle[] = {{"Vertretungsplan Ab", nullptr, 1},
+                           {"Vertretungen je Lehrer", "VertretungenJeLehrer1", 2},
+                           {"Vertretungszettel Ab", "Vertretungszettel1", 1}};
+    dialoge->dialog_handler = [&](QDialog& d) {
+        if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d))
+            wahl->ListBox1->setCurrentRow(0);
+        if (auto* v = dynamic_cast<QPrintPreviewDialog*>(&d)) {
+            auto* bild = v->findChild<QPrintPreviewWidget*>();
+            bild->updatePreview();
+            vorschau << QStringLiteral("%1: %2").arg(v->windowTitle()).arg(bild->pageCount());
+        }
+        if (auto* z = dynamic_cast<VertretungszahlenDialog*>(&d))
+            (z->druckknoepfe.*knopf[ziel])->click();
+        if (auto* z = dynamic_cast<VertretungszettelDialog*>(&d))
+            (z->druckknoepfe.*knopf[ziel])->click();
+        auto* fenster = dynamic_cast<VertretungsplanFenster*>(&d);
+        if (fenster == nullptr)
+            return dynamic_cast<LehrerwahlDialog*>(&d) != nullptr;
+        fenster->Neu1Click();
+        fenster->Image1MouseDown(130, 90);
+        fenster->liste(1)->setCurrentRow(0); // Cd
+        fenster->ListBox1Click();
+        for (const Fall& f : faelle) {
+            for (ziel = 0; ziel < 3; ++ziel) {
+                SCOPED_TRACE(f.name.toStdString() + " " + blatt[ziel]);
+                vorschau.clear();
+                dialoge->vorschlaege.clear();
+                const QString eigene = QString::fromStdString(ordner.pfad(f.name.toStdString() + " eigen.pdf"));
+                dialoge->dateien = {eigene};
+                fenster->menuepunkt(f.dialog ? f.dialog : blatt[ziel])->trigger();
+                if (ziel == 0) {
+                    EXPECT_EQ(pdf_seiten(pdf(f.name + ".pdf")), f.seiten);
+                    EXPECT_EQ(haupt->statusBar()->currentMessage(), "Gespeichert als Ausdrucke/" + f.name + ".pdf");
+                } else if (ziel == 1) {
+                    EXPECT_EQ(vorschau, QStringList{"Druckvorschau - " + f.name + ": " + QString::number(f.seiten)});
+                } else {
+                    EXPECT_EQ(dialoge->vorschlaege, QStringList{pdf(f.name + ".pdf")});
+                    EXPECT_EQ(pdf_seiten(eigene), f.seiten);
+                }
+            }
+        }
+        return false;
+    };
+    haupt->menue().Vertretungsplan1->trigger();
+    EXPECT_EQ(QDir(pdf("")).entryList(QDir::Files).size(), 3); // one file per printed command
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }

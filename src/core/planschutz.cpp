@@ -1,0 +1,46 @@
+#include "core/planschutz.h"
+
+namespace orbela {
+
+void Planschutz::geoeffnet(const std::string& pfad, Plansperre sperre, bool schreibgeschuetzt,
+                           std::optional<Dateistand> stand)
+{
+    // Reopening the plan this program already holds keeps the lock it has.
+    if (pfad == pfad_ && sperre_.haelt())
+        sperre.loslassen();
+    else
+        sperre_ = std::move(sperre);
+    pfad_ = pfad;
+    schreibgeschuetzt_ = schreibgeschuetzt;
+    stand_ = std::move(stand);
+}
+
+void Planschutz::gespeichert(const std::string& pfad)
+{
+    if (pfad != pfad_ || !sperre_.haelt()) {
+        Plansperre neu;
+        neu.nehmen(pfad);
+        sperre_ = std::move(neu);
+    }
+    pfad_ = pfad;
+    schreibgeschuetzt_ = false;
+    stand_ = Dateistand::von(pfad);
+}
+
+void Planschutz::geschlossen()
+{
+    sperre_.freigeben();
+    pfad_.clear();
+    schreibgeschuetzt_ = false;
+    stand_.reset();
+}
+
+bool Planschutz::unveraendert(const std::string& pfad) const
+{
+    if (pfad != pfad_ || !stand_)
+        return true;
+    const std::optional<Dateistand> jetzt = Dateistand::von(pfad);
+    return !jetzt || *jetzt == *stand_;
+}
+
+} // namespace orbela

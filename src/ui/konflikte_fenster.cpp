@@ -1,0 +1,119 @@
+#include "ui/konflikte_fenster.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "canvas/qt_text_1252.h"
+#include "core/beschriftung.h"
+
+namespace orbela {
+
+namespace {
+
+// The classes of a conflict by name; a column without a name by its number.
+QString klassen_text(const plantyp& plan, const Konflikt& k)
+{
+    QStringList namen;
+    for (int c = 1; c <= anzahl_klassen; ++c) {
+        if (!k.in_klasse(c))
+            continue;
+        const auto name = plan.klasse(c).klasse.view();
+        namen << (name.empty() ? QStringLiteral("Spalte %1").arg(c) : qstring_aus_1252(name));
+    }
+    return namen.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+KonflikteFenster::KonflikteFenster(const Sitzung& sitzung, QWidget* parent)
+    : QDialog(parent)
+    , sitzung_(sitzung)
+{
+    setObjectName(QStringLiteral("KonflikteFenster"));
+    setWindowTitle(QStringLiteral("Konflikte der Woche"));
+    setModal(false);
+    resize(580, 360);
+
+    Anzahl = new QLabel(this);
+    Anzahl->setObjectName(QStringLiteral("Anzahl"));
+    Liste = new QTreeWidget(this);
+    Liste->setObjectName(QStringLiteral("Liste"));
+    Liste->setRootIsDecorated(false);
+    Liste->setUniformRowHeights(true);
+    Liste->setHeaderLabels({QStringLiteral("Tag"), QStringLiteral("Stunde"), QStringLiteral("Klassen"),
+                            QStringLiteral("Kürzel"), QStringLiteral("Art")});
+    Liste->header()->setStretchLastSection(true);
+    int spalte = 0;
+    for (const int breite : {90, 55, 130, 55})
+        Liste->setColumnWidth(spalte++, breite);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Anzahl);
+    layout->addWidget(Liste);
+
+    connect(Liste, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        const int i = Liste->indexOfTopLevelItem(item);
+        if (i < 0 || static_cast<std::size_t>(i) >= konflikte_.size())
+            return;
+        const Konflikt& k = konflikte_[static_cast<std::size_t>(i)];
+        emit zelleGewaehlt(k.tag, k.stunde, k.erste_klasse());
+    });
+    aktualisieren();
+}
+
+QString KonflikteFenster::anzahl_text(std::size_t anzahl)
+{
+    if (anzahl == 0)
+        return QStringLiteral("Keine Konflikte");
+    if (anzahl == 1)
+        return QStringLiteral("1 Konflikt");
+    return QStringLiteral("%1 Konflikte").arg(anzahl);
+}
+
+QString KonflikteFenster::art_text(Konfliktart art)
+{
+    switch (art) {
+    case Konfliktart::lehrer_doppelt:
+        return QStringLiteral("Lehrer doppelt eingesetzt");
+    case Konfliktart::lehrer_gesperrt:
+        return QStringLiteral("Lehrer in gesperrter Stunde");
+    case Konfliktart::lehrer_ohne_karte:
+        return QStringLiteral("Lehrerkürzel ohne Karte");
+    case Konfliktart::raum_doppelt:
+        return QStringLiteral("Raum doppelt belegt");
+    }
+    return {};
+}
+
+void KonflikteFenster::aktualisieren()
+{
+    const plantyp& plan = sitzung_.plan();
+    Stand stand{wochenkonflikte(plan, sitzung_.lehrerliste(), sitzung_.optionen()), {},
+                sitzung_.optionen().stunden_0_8};
+    for (const Konflikt& k : stand.konflikte) {
+        for (int c = 1; c <= anzahl_klassen; ++c) {
+            if (k.in_klasse(c))
+                stand.klassen[static_cast<std::size_t>(c)] = plan.klasse(c).klasse.str();
+        }
+    }
+    if (gezeigt_ == stand)
+        return;
+    konflikte_ = stand.konflikte;
+    const bool stunden_0_8 = stand.stunden_0_8;
+    Liste->setUpdatesEnabled(false);
+    Liste->clear();
+    QList<QTreeWidgetItem*> zeilen;
+    zeilen.reserve(static_cast<qsizetype>(konflikte_.size()));
+    for (const Konflikt& k : konflikte_) {
+        zeilen << new QTreeWidgetItem(QStringList{
+            qstring_aus_1252(tagname(k.tag)), QString::fromStdString(stunden_label(k.stunde, stunden_0_8)),
+            klassen_text(plan, k), qstring_aus_1252(k.code), art_text(k.art)});
+    }
+    Liste->addTopLevelItems(zeilen);
+    Liste->setUpdatesEnabled(true);
+    Anzahl->setText(anzahl_text(konflikte_.size()));
+    gezeigt_ = std::move(stand);
+}
+
+} // namespace orbela

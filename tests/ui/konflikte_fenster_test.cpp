@@ -1,0 +1,65 @@
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "konflikt_schule.h"
+#include "ui/konflikte_fenster.h"
+
+using namespace orbela;
+
+namespace {
+
+QStringList zeile(const QTreeWidget& liste, int i)
+{
+    QStringList texte;
+    for (int s = 0; s < liste.columnCount(); ++s)
+        texte << liste.topLevelItem(i)->text(s);
+    return texte;
+}
+
+} // namespace
+
+TEST(KonflikteFenster, ListsTheWeeksConflictsCountsThemAndReportsADoubleClick)
+{
+    Sitzung sitzung("/nonexistent/");
+    KonflikteFenster fenster(sitzung);
+    EXPECT_EQ(fenster.Anzahl->text(), "Keine Konflikte");
+    EXPECT_FALSE(fenster.isModal());
+
+    konflikt_schule(sitzung.plan(), sitzung.lehrerliste());
+    sitzung.optionen().stunden_0_8 = true;
+    fenster.aktualisieren();
+    EXPECT_EQ(fenster.windowTitle(), "Konflikte der Woche");
+    EXPECT_EQ(fenster.Anzahl->text(), "4 Konflikte");
+    ASSERT_EQ(fenster.Liste->topLevelItemCount(), 4);
+    const QStringList erwartet[] = {
+        {"Montag", "1", "1a, 3a", "Ab", "Lehrer doppelt eingesetzt"},
+        {"Dienstag", "3", "2a", "Cd", "Lehrer in gesperrter Stunde"},
+        {"Mittwoch", "0", "5a", "Xy", "Lehrerkürzel ohne Karte"},
+        {"Donnerstag", "8", "4a, 6a", "R1", "Raum doppelt belegt"},
+    };
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(zeile(*fenster.Liste, i), erwartet[i]) << i;
+
+    fenster.show();
+    QSignalSpy gewaehlt(&fenster, &KonflikteFenster::zelleGewaehlt);
+    QTreeWidget& liste = *fenster.Liste;
+    const QPoint mitte = liste.visualItemRect(liste.topLevelItem(3)).center();
+    QTest::mouseClick(liste.viewport(), Qt::LeftButton, {}, mitte);
+    QTest::mouseDClick(liste.viewport(), Qt::LeftButton, {}, mitte);
+    ASSERT_EQ(gewaehlt.size(), 1);
+    EXPECT_EQ(gewaehlt.front(), (QVariantList{4, 9, 4}));
+
+    // A renamed class shows although the conflicts stay the same.
+    sitzung.plan().klasse(6).klasse = "6b";
+    fenster.aktualisieren();
+    EXPECT_EQ(fenster.Liste->topLevelItem(3)->text(2), "4a, 6b");
+
+    setze_zelle(sitzung.plan(), 4, 9, 6, "Cd", "Ma", "R6");
+    sitzung.plan().zelle(1, 2, 3) = {};
+    sitzung.plan().zelle(3, 1, 5) = {};
+    fenster.aktualisieren();
+    EXPECT_EQ(fenster.Anzahl->text(), "1 Konflikt");
+}
