@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need;
-# does nothing when they are all present.
+# Installs the Debian 12 packages that building, running, testing and
+# packaging need; does nothing when they are all present.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,7 @@ packages=(
   fonts-liberation poppler-utils
   desktop-file-utils xdg-utils
   xvfb x11-utils
+  dpkg-dev fakeroot file lintian appstream strace
 )
 
 missing=()

@@ -3,20 +3,11 @@
 # after a real install into a temporary prefix, with a temporary HOME and a
 # stand-in for the program that records where and how it was started.
 # Usage: start_test.sh BUILD_DIR
-# Every program started here gets a time limit, so a hang fails the test
-# (exit 124) instead of blocking the run.
+# Every program started here gets a time limit (tests/pruefhilfe.sh).
 set -euo pipefail
 build="$1"
-tmp="$(mktemp -d)"
-trap 'rm -rf -- "$tmp"' EXIT
-fehler=0
-frist() { timeout 30 "$@"; }
-pruefe() { # description, expected, actual
-  if [[ "$2" != "$3" ]]; then
-    printf 'FEHLER %s:\n  erwartet: %s\n  erhalten: %s\n' "$1" "$2" "$3" >&2
-    fehler=1
-  fi
-}
+# shellcheck source=../pruefhilfe.sh
+source "$(dirname -- "${BASH_SOURCE[0]}")/../pruefhilfe.sh"
 
 # Anything but one plan file gives the usage line and exit code 2.
 for args in "a.orb b.orb" "--hilfe" "-"; do
