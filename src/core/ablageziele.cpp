@@ -73,13 +73,17 @@ Ablageziele ablageziele(const plantyp& plan, const Lehrerliste& liste, const Opt
         // The class columns where a teacher or room of the lesson already is.
         std::uint32_t belegt = klassen_mit(plan, tag, stunde, lehrer, &belegungtyp::lehrer)
                                | klassen_mit(plan, tag, stunde, raeume, &belegungtyp::raum);
-        if (verschieben && herkunft.tag == tag && herkunft.stunde == stunde)
+        // Moved or swapped within its own lesson, the origin is left or takes
+        // the target's lesson, which then stays in this lesson: the target
+        // cell counts too.
+        const bool eigene_stunde = verschieben && herkunft.tag == tag && herkunft.stunde == stunde;
+        if (eigene_stunde)
             belegt &= ~(1u << herkunft.klasse);
         bool gesperrt = false;
         for (int i = 0; i < lehrer.anzahl && !gesperrt; ++i)
             gesperrt = lehrer_gesperrt(liste, lehrer.codes[static_cast<std::size_t>(i)], tag, stunde);
         for (int klasse = 1; klasse <= anzahl_klassen; ++klasse) {
-            const bool anderswo = (belegt & ~(1u << klasse)) != 0;
+            const bool anderswo = (belegt & (eigene_stunde ? ~0u : ~(1u << klasse))) != 0;
             ziele.ziel[static_cast<std::size_t>(stunde)][static_cast<std::size_t>(klasse)] =
                 in_sich_doppelt || gesperrt || anderswo ? Ablage::konflikt : Ablage::frei;
         }

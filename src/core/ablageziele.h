@@ -30,7 +30,8 @@ struct Ablageziele {
 // in that lesson (counting the lesson's own two occupancies), where a card
 // blocks one of its teachers, or where one of its rooms is taken twice. The
 // target cell itself does not count, as its lesson is replaced or swapped
-// away; nor does the origin when the lesson is moved rather than copied. The
+// away, except in the origin's own lesson, where a swapped lesson stays;
+// nor does the origin when the lesson is moved rather than copied. The
 // options of the "Optionen" menu apply as in the grid: without "doppelten
 // Lehrereinsatz anzeigen" teachers are not checked, without "doppelte
 // Raumnutzung anzeigen" rooms are not.

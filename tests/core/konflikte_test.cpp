@@ -93,6 +93,9 @@ TEST_F(Konflikte, DropTargetsAvoidBusyTeachersBlockedLessonsAndBusyRooms)
         const Ablageziele ziele = ablageziele(plan, liste, optionen, herkunft, f.tag, f.verschieben);
         EXPECT_EQ(ziele.bei(f.stunde, f.klasse), f.erwartet) << f.tag << "/" << f.stunde << "/" << f.klasse;
     }
+    // Swapped within its own lesson, the other Ab lesson stays beside it.
+    setze_zelle(plan, 1, 1, 6, "Ab", "Ma", "R6");
+    EXPECT_EQ(ablageziele(plan, liste, optionen, herkunft, 1, true).bei(1, 6), Ablage::konflikt);
     optionen.doppelter_lehrereinsatz = false;
     optionen.doppelte_raumnutzung = false;
     EXPECT_EQ(ablageziele(plan, liste, optionen, herkunft, 1, true).bei(5, 4), Ablage::frei);
