@@ -102,7 +102,6 @@ private:
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
     void Konfliktederwoche1Click();
-    void konflikt_zeigen(int tag, int stunde, int klasse);
 
     Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;

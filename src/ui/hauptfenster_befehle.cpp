@@ -239,23 +239,21 @@ void Hauptfenster::Konfliktederwoche1Click()
 {
     if (konflikte_ == nullptr) {
         konflikte_ = new KonflikteFenster(sitzung_, this);
-        connect(konflikte_, &KonflikteFenster::zelleGewaehlt, this,
-                [this](int tag, int stunde, int klasse) { lauf_([&] { konflikt_zeigen(tag, stunde, klasse); }); });
+        connect(konflikte_, &KonflikteFenster::zelleGewaehlt, this, [this](int tag, int stunde, int klasse) {
+            lauf_([&] {
+                if (sitzung_.dokument().kein_plan())
+                    return;
+                if (tag != sitzung_.auswahl().akt_tag)
+                    tabBar_->setCurrentIndex(tag - 1);
+                zelle_gewaehlt(stunde, klasse);
+                zelle_sichtbar_machen(*scrollBox1_, sitzung_.auswahl());
+            });
+        });
     }
     konflikte_->aktualisieren();
     konflikte_->show();
     konflikte_->raise();
     konflikte_->activateWindow();
-}
-
-void Hauptfenster::konflikt_zeigen(int tag, int stunde, int klasse)
-{
-    if (sitzung_.dokument().kein_plan())
-        return;
-    if (tag != sitzung_.auswahl().akt_tag)
-        tabBar_->setCurrentIndex(tag - 1);
-    zelle_gewaehlt(stunde, klasse);
-    zelle_sichtbar_machen(*scrollBox1_, sitzung_.auswahl());
 }
 
 VertretungsplanFenster& Hauptfenster::vertretungsfenster()
