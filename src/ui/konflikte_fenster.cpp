@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "canvas/qt_text_1252.h"
 #include "core/beschriftung.h"
@@ -99,6 +100,10 @@ void KonflikteFenster::aktualisieren()
     }
     if (gezeigt_ == stand)
         return;
+    // The line chosen stays with its conflict, not with its place.
+    std::optional<Konflikt> gewaehlt;
+    if (const int i = Liste->indexOfTopLevelItem(Liste->currentItem()); i >= 0)
+        gewaehlt = konflikte_[static_cast<std::size_t>(i)];
     konflikte_ = stand.konflikte;
     const bool stunden_0_8 = stand.stunden_0_8;
     // Lines are changed in place, only the texts that differ, so that a
@@ -123,6 +128,11 @@ void KonflikteFenster::aktualisieren()
         }
     }
     Liste->addTopLevelItems(neue);
+    const auto bleibt = gewaehlt ? std::find(konflikte_.begin(), konflikte_.end(), *gewaehlt) : konflikte_.end();
+    if (bleibt != konflikte_.end())
+        Liste->setCurrentItem(Liste->topLevelItem(static_cast<int>(bleibt - konflikte_.begin())));
+    else
+        Liste->setCurrentItem(nullptr);
     if (const QString text = anzahl_text(konflikte_.size()); Anzahl->text() != text)
         Anzahl->setText(text);
     gezeigt_ = std::move(stand);

@@ -165,10 +165,13 @@ TEST_F(Ziehen, TheConflictListFollowsDropsUndoAndOptionsAndJumpsToALine)
     EXPECT_TRUE(liste->isVisible());
     EXPECT_EQ(liste->Liste->topLevelItemCount(), 4);
 
-    // Moving one Ab away resolves Monday's double teacher.
+    // Moving one Ab away resolves Monday's double teacher; the line chosen
+    // stays chosen.
+    liste->Liste->setCurrentItem(liste->Liste->topLevelItem(3));
     anfassen(ab_3a.stunde, ab_3a.klasse);
     ziehen_nach(mitte(3, 3));
     EXPECT_EQ(liste->Liste->topLevelItemCount(), 3);
+    EXPECT_EQ(liste->Liste->currentItem(), liste->Liste->topLevelItem(2));
     aktion(*fenster, "Rueckgaengig1")->trigger();
     EXPECT_EQ(liste->Liste->topLevelItemCount(), 4);
     aktion(*fenster, "Raumnutzung1")->trigger();
