@@ -1,9 +1,9 @@
 #include <QAction>
-#include <QScrollArea>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QtTest/QTest>
 #include <cstring>
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "fenster_zugriff.h"
@@ -53,10 +53,16 @@ protected:
         QTest::mouseMove(grid(), wo);
         QTest::mouseRelease(grid(), Qt::LeftButton, tasten, wo);
     }
-    KonflikteFenster* liste_oeffnen()
+    // Drags the cell `von` and drops it at `wo`.
+    void ziehen(Zellort von, QPoint wo, Qt::KeyboardModifiers tasten = {})
     {
-        aktion(*fenster, "Konfliktederwoche1")->trigger();
-        return fenster->findChild<KonflikteFenster*>();
+        anfassen(von.stunde, von.klasse);
+        ziehen_nach(wo, tasten);
+    }
+    Zellort gewaehlt() const
+    {
+        const Auswahl& a = sitzung->auswahl();
+        return {a.akt_tag, a.akt_stunde, a.akt_klasse};
     }
 
     std::unique_ptr<Sitzung> sitzung;
@@ -72,41 +78,26 @@ const Zellort leer{1, 3, 2};
 
 TEST_F(Ziehen, DropsMoveSwapOrCopyAsOneUndoStepAndSelectTheTarget)
 {
-    enum class Ergebnis { verschoben, getauscht, kopiert };
+    // The target always gets the dragged lesson; the origin is left empty
+    // (no cell), takes the target's lesson, or keeps its own.
     const struct {
         const char* fall;
         Zellort nach;
         Qt::KeyboardModifiers tasten;
-        Ergebnis ergebnis;
+        std::optional<Zellort> herkunft_bekommt;
     } faelle[] = {
-        {"empty cell", leer, {}, Ergebnis::verschoben},
-        {"filled cell", ab_3a, {}, Ergebnis::getauscht},
-        {"with Ctrl", leer, Qt::ControlModifier, Ergebnis::kopiert},
+        {"move onto an empty cell", leer, {}, std::nullopt},
+        {"swap with a filled cell", ab_3a, {}, ab_3a},
+        {"copy with Ctrl", leer, Qt::ControlModifier, ab_1a},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.fall);
-        anfassen(ab_1a.stunde, ab_1a.klasse);
-        ASSERT_TRUE(grid()->zieht());
-        ziehen_nach(mitte(f.nach.stunde, f.nach.klasse), f.tasten);
-        EXPECT_FALSE(grid()->zieht());
-        const plantyp& p = sitzung->plan();
-        switch (f.ergebnis) {
-        case Ergebnis::verschoben:
-            EXPECT_TRUE(zelle(p, ab_1a).ist_leer());
-            EXPECT_TRUE(gleich(zelle(p, f.nach), zelle(*vorher, ab_1a)));
-            break;
-        case Ergebnis::getauscht:
-            EXPECT_TRUE(gleich(zelle(p, ab_1a), zelle(*vorher, ab_3a)));
-            EXPECT_TRUE(gleich(zelle(p, ab_3a), zelle(*vorher, ab_1a)));
-            break;
-        case Ergebnis::kopiert:
-            EXPECT_TRUE(gleich(zelle(p, ab_1a), zelle(*vorher, ab_1a)));
-            EXPECT_TRUE(gleich(zelle(p, f.nach), zelle(*vorher, ab_1a)));
-            break;
-        }
+        ziehen(ab_1a, mitte(f.nach.stunde, f.nach.klasse), f.tasten);
+        const zellentyp& herkunft = zelle(sitzung->plan(), ab_1a);
+        EXPECT_TRUE(f.herkunft_bekommt ? gleich(herkunft, zelle(*vorher, *f.herkunft_bekommt)) : herkunft.ist_leer());
+        EXPECT_TRUE(gleich(zelle(sitzung->plan(), f.nach), zelle(*vorher, ab_1a)));
         EXPECT_TRUE(sitzung->dokument().geaendert());
-        EXPECT_EQ(sitzung->auswahl().akt_stunde, f.nach.stunde);
-        EXPECT_EQ(sitzung->auswahl().akt_klasse, f.nach.klasse);
+        EXPECT_EQ(gewaehlt(), f.nach);
         EXPECT_EQ(seite(*fenster), Seite::plan);
         aktion(*fenster, "Rueckgaengig1")->trigger();
         EXPECT_TRUE(plan_wie_vorher());
@@ -121,10 +112,10 @@ TEST_F(Ziehen, EscADropOutsideTheVisibleGridAClickOrAnEmptyCellChangeNothing)
         std::function<void()> tun;
     } faelle[] = {
         {"Esc", [this] { anfassen(2, 1); QTest::keyClick(grid(), Qt::Key_Escape); ziehen_nach(mitte(3, 2)); }},
-        {"onto a header", [this] { anfassen(2, 1); ziehen_nach(mitte(0, 2)); }},
-        {"onto a lesson scrolled away", [this] { anfassen(2, 1); ziehen_nach(mitte(9, 2)); }},
+        {"onto a header", [this] { ziehen(ab_1a, mitte(0, 2)); }},
+        {"onto a lesson scrolled away", [this] { ziehen(ab_1a, mitte(9, 2)); }},
         {"click", [this] { QTest::mouseClick(grid(), Qt::LeftButton, {}, mitte(2, 1)); }},
-        {"empty cell", [this] { anfassen(3, 2); ziehen_nach(mitte(2, 1)); }},
+        {"empty cell", [this] { ziehen(leer, mitte(2, 1)); }},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.fall);
@@ -133,9 +124,7 @@ TEST_F(Ziehen, EscADropOutsideTheVisibleGridAClickOrAnEmptyCellChangeNothing)
         EXPECT_TRUE(plan_wie_vorher());
         EXPECT_FALSE(sitzung->dokument().kann_rueckgaengig());
     }
-    // The click still selects as before.
-    EXPECT_EQ(sitzung->auswahl().akt_stunde, 3);
-    EXPECT_EQ(sitzung->auswahl().akt_klasse, 2);
+    EXPECT_EQ(gewaehlt(), leer); // the click selects as before
 }
 
 TEST_F(Ziehen, TheTintShowsOverTheGridOnlyWhileDraggingAndFollowsTheDayTab)
@@ -151,8 +140,8 @@ TEST_F(Ziehen, TheTintShowsOverTheGridOnlyWhileDraggingAndFollowsTheDayTab)
     QTest::mouseMove(grid(), grid()->mapFromGlobal(tage()->mapToGlobal(mittwoch.center())));
     QTest::qWait(ZellenZiehen::reiter_wartezeit_ms + 200);
     EXPECT_EQ(tage()->currentIndex(), 2);
-    EXPECT_EQ(sitzung->auswahl().akt_tag, 3);
     ziehen_nach(mitte(3, 1));
+    EXPECT_EQ(gewaehlt(), (Zellort{3, 3, 1}));
     EXPECT_EQ(grid()->grab().toImage().pixel(frei), grid()->bild().pixel(frei));
     EXPECT_TRUE(zelle(sitzung->plan(), ab_1a).ist_leer());
     EXPECT_TRUE(gleich(zelle(sitzung->plan(), {3, 3, 1}), zelle(*vorher, ab_1a)));
@@ -160,16 +149,15 @@ TEST_F(Ziehen, TheTintShowsOverTheGridOnlyWhileDraggingAndFollowsTheDayTab)
 
 TEST_F(Ziehen, TheConflictListFollowsDropsUndoAndOptionsAndJumpsToALine)
 {
-    KonflikteFenster* liste = liste_oeffnen();
-    ASSERT_NE(liste, nullptr);
-    EXPECT_TRUE(liste->isVisible());
+    aktion(*fenster, "Konfliktederwoche1")->trigger();
+    KonflikteFenster* liste = fenster->findChild<KonflikteFenster*>();
+    ASSERT_TRUE(liste != nullptr && liste->isVisible());
     EXPECT_EQ(liste->Liste->topLevelItemCount(), 4);
 
     // Moving one Ab away resolves Monday's double teacher; the line chosen
     // stays chosen.
     liste->Liste->setCurrentItem(liste->Liste->topLevelItem(3));
-    anfassen(ab_3a.stunde, ab_3a.klasse);
-    ziehen_nach(mitte(3, 3));
+    ziehen(ab_3a, mitte(3, 3));
     EXPECT_EQ(liste->Liste->topLevelItemCount(), 3);
     EXPECT_EQ(liste->Liste->currentItem(), liste->Liste->topLevelItem(2));
     aktion(*fenster, "Rueckgaengig1")->trigger();
@@ -184,8 +172,6 @@ TEST_F(Ziehen, TheConflictListFollowsDropsUndoAndOptionsAndJumpsToALine)
     QTest::mouseClick(liste->Liste->viewport(), Qt::LeftButton, {}, zeile);
     QTest::mouseDClick(liste->Liste->viewport(), Qt::LeftButton, {}, zeile);
     EXPECT_EQ(tage()->currentIndex(), 3);
-    EXPECT_EQ(sitzung->auswahl().akt_tag, 4);
-    EXPECT_EQ(sitzung->auswahl().akt_stunde, 9);
-    EXPECT_EQ(sitzung->auswahl().akt_klasse, 4);
+    EXPECT_EQ(gewaehlt(), (Zellort{4, 9, 4}));
     EXPECT_TRUE(grid()->visibleRegion().contains(mitte(9, 4)));
 }
