@@ -1,5 +1,7 @@
 #include "ui/zellen_ziehen.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 
 #include "core/ablageziele.h"
@@ -7,14 +9,22 @@
 
 namespace orbela {
 
-ZellenZiehen::ZellenZiehen(Sitzung& sitzung, Befehlslauf& lauf, RasterWidget& raster, QTabBar& tage,
-                           QObject* parent)
+ZellenZiehen::ZellenZiehen(Sitzung& sitzung, Befehlslauf& lauf, RasterWidget& raster, QScrollArea& box,
+                           QTabBar& tage, QObject* parent)
     : QObject(parent)
     , sitzung_(sitzung)
     , lauf_(lauf)
     , raster_(raster)
+    , box_(box)
     , tage_(tage)
 {
+    rollen_.setInterval(rolltakt_ms);
+    connect(&rollen_, &QTimer::timeout, this, [this] {
+        QScrollBar& waagerecht = *box_.horizontalScrollBar();
+        QScrollBar& senkrecht = *box_.verticalScrollBar();
+        waagerecht.setValue(waagerecht.value() + rollrichtung_.x() * rollschritt);
+        senkrecht.setValue(senkrecht.value() + rollrichtung_.y() * rollschritt);
+    });
     reiter_zeit_.setSingleShot(true);
     reiter_zeit_.setInterval(reiter_wartezeit_ms);
     connect(&reiter_zeit_, &QTimer::timeout, this, [this] {
@@ -53,6 +63,20 @@ void ZellenZiehen::gezogen(QPoint global, bool kopieren)
         kopieren_ = kopieren;
         toenung_zeigen();
     }
+    // Within the band along an edge of the visible grid it scrolls that way.
+    const QRect sicht = box_.viewport()->rect();
+    const QPoint p = box_.viewport()->mapFromGlobal(global);
+    const auto richtung = [](int wert, int anfang, int ende) {
+        return wert < anfang + rollrand ? -1 : wert > ende - rollrand ? 1 : 0;
+    };
+    rollrichtung_ = sicht.contains(p) ? QPoint(richtung(p.x(), sicht.left(), sicht.right()),
+                                               richtung(p.y(), sicht.top(), sicht.bottom()))
+                                      : QPoint();
+    if (rollrichtung_.isNull())
+        rollen_.stop();
+    else if (!rollen_.isActive())
+        rollen_.start();
+
     const int reiter = tage_.isVisible() ? tage_.tabAt(tage_.mapFromGlobal(global)) : -1;
     if (reiter == reiter_)
         return;
@@ -83,6 +107,7 @@ void ZellenZiehen::ablegen(int stunde, int klasse, bool kopieren)
 
 void ZellenZiehen::beenden()
 {
+    rollen_.stop();
     reiter_zeit_.stop();
     reiter_ = -1;
 }

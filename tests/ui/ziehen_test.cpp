@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QtTest/QTest>
@@ -134,6 +136,16 @@ TEST_F(Ziehen, TheTintShowsOverTheGridOnlyWhileDraggingAndFollowsTheDayTab)
     anfassen(ab_1a.stunde, ab_1a.klasse);
     EXPECT_NE(grid()->grab().toImage().pixel(frei), weiss);
     EXPECT_EQ(grid()->bild().pixel(frei), weiss);
+
+    // Near the bottom of the scroll box the grid scrolls down, and back up.
+    QScrollArea* box = kind<QScrollArea>(*fenster, QStringLiteral("ScrollBox1"));
+    const auto rand = [&](int y) { return grid()->mapFrom(box->viewport(), QPoint(300, y)); };
+    QTest::mouseMove(grid(), rand(box->viewport()->height() - 5));
+    QTest::qWait(ZellenZiehen::rolltakt_ms * 4);
+    EXPECT_GT(box->verticalScrollBar()->value(), 0);
+    QTest::mouseMove(grid(), rand(5));
+    QTest::qWait(ZellenZiehen::rolltakt_ms * 30);
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0);
 
     // Resting on the Wednesday tab shows Wednesday; the lesson lands there.
     const QRect mittwoch = tage()->tabRect(2);
