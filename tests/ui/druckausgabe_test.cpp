@@ -52,6 +52,13 @@ TEST_F(DruckausgabeTest, WithoutAPrinterEachJobIsANewPdfInAusdrucke)
     EXPECT_EQ(pdf_seiten(ausdrucke + QStringLiteral("/Klassenplan 1a (2).pdf")), 1);
 }
 
+TEST_F(DruckausgabeTest, NoticesNameFilesFromTheProgramFolderAndOthersInFull)
+{
+    const QString innen = ausdrucke + QStringLiteral("/Klassenpläne.pdf");
+    EXPECT_EQ(ausgabe.relativ(innen), QStringLiteral("Ausdrucke/Klassenpläne.pdf"));
+    EXPECT_EQ(ausgabe.relativ(QStringLiteral("/anderswo/Alle Pläne.pdf")), QStringLiteral("/anderswo/Alle Pläne.pdf"));
+}
+
 TEST_F(DruckausgabeTest, PrinterIsTheDefaultElseTheFirstInstalledElseNone)
 {
     using Liste = Druckausgabe::Druckerliste;
