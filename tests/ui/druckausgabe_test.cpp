@@ -98,6 +98,16 @@ TEST_F(DruckausgabeTest, APdfThatCannotBeWrittenCompletelyIsReportedAndLeavesNoF
     }
 }
 
+// The test program is set up as the real one; under a C or POSIX locale
+// Qt's dialogs then format in German, under any other as the system does.
+TEST(Druckdatum, QtDialogsFormatInGermanRatherThanInTheCLocale)
+{
+    EXPECT_NE(QLocale().language(), QLocale::C);
+    if (QLocale::system().language() != QLocale::C) {
+        EXPECT_EQ(QLocale(), QLocale::system());
+    }
+}
+
 TEST(Druckdatum, ShortDateOfTheLocaleAndGermanForCOrPosix)
 {
     const QDate tag(2026, 12, 9);
