@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace orbela {
@@ -16,6 +17,10 @@ void richte_anwendung_ein(QApplication& app)
     auto* qt_texte = new QTranslator(&app);
     if (qt_texte->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt_texte);
+    // Under a C or POSIX locale Qt's dialogs would name things in English
+    // (the file dialog's "unknown" file type).
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
 } // namespace orbela

@@ -85,7 +85,12 @@ QString Druckausgabe::pdf_ordner() const
 
 QString Druckausgabe::relativ(const QString& pfad) const
 {
-    return QDir(QFile::decodeName(QByteArray::fromStdString(programmpfad_))).relativeFilePath(pfad);
+    // A file outside the program folder keeps its full path: "../../x.pdf"
+    // tells nobody where to look.
+    const QString relativ = QDir(QFile::decodeName(QByteArray::fromStdString(programmpfad_))).relativeFilePath(pfad);
+    if (relativ.startsWith(QStringLiteral("../")) || relativ == QStringLiteral("..") || QDir::isAbsolutePath(relativ))
+        return QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
+    return relativ;
 }
 
 std::unique_ptr<Druckauftrag> Druckausgabe::auftrag(const QString& ausdruck, const QString& thema)

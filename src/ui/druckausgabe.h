@@ -62,7 +62,8 @@ public:
     bool auf_drucker();
     // The folder the PDF files go to.
     QString pdf_ordner() const;
-    // A file's path as seen from the program folder, for notices.
+    // A file's path as seen from the program folder, for notices; a file
+    // outside that folder keeps its full path.
     QString relativ(const QString& pfad) const;
     // The notice that printouts become PDF files as no printer is
     // installed: once in a run, after the first such job; empty otherwise.

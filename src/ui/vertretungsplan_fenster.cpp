@@ -1,6 +1,7 @@
 #include "ui/vertretungsplan_fenster.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -23,6 +24,7 @@
 #include "print/vertretung_ausdrucke.h"
 #include "print/wochen_ausdrucke.h"
 #include "ui/aenderungen_sichern.h"
+#include "ui/druckausgabe.h"
 #include "ui/druckdatum.h"
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
@@ -427,6 +429,8 @@ void VertretungsplanFenster::Neu1Click()
     vp_.alle_leeren();
     if (form6_->hat_auswahl())
         vp_.abwesender_lehrer = form6_->gewaehlt();
+    // A new plan belongs to no file yet; the week's folder stays.
+    datei_.clear();
     woche_lesen();
     // Also without a chosen line the grid is redrawn, so that it shows the
     // emptied substitutes rather than the old ones.
@@ -454,7 +458,7 @@ void VertretungsplanFenster::oeffnen2Click()
 
 void VertretungsplanFenster::speichern1Click()
 {
-    const std::optional<QString> name = dialoge_.datei_speichern(vtp_filter, QStringLiteral("vtp"));
+    const std::optional<QString> name = dialoge_.datei_speichern(vtp_filter, QStringLiteral("vtp"), speichervorschlag());
     if (!name)
         return;
     speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
@@ -463,6 +467,17 @@ void VertretungsplanFenster::speichern1Click()
     wochenordner_setzen(*name);
     woche_lesen();
     listenhinweise_setzen();
+}
+
+QString VertretungsplanFenster::speichervorschlag() const
+{
+    if (!datei_.empty())
+        return QFile::decodeName(QByteArray::fromStdString(datei_));
+    if (vp_.abwesender_lehrer.empty())
+        return {};
+    const QString ordner = ordner_.empty() ? QDir::currentPath() : QFile::decodeName(QByteArray::fromStdString(ordner_));
+    return QDir(ordner).filePath(Druckausgabe::dateiname(qstring_aus_1252(vp_.abwesender_lehrer))
+                                 + QStringLiteral(".vtp"));
 }
 
 void VertretungsplanFenster::drucken1Click() { vertretungsblatt(Druckziel::drucker); }

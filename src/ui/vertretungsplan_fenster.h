@@ -108,6 +108,9 @@ private:
     // Reads the week's plans again; names files it cannot read once.
     void woche_lesen();
     void wochenordner_setzen(const QString& datei);
+    // Where "speichern..." starts: the plan's file, else the absent
+    // teacher's code in the week's folder.
+    QString speichervorschlag() const;
     // Count and double booking of each list line, in its tooltip and colour.
     void listenhinweise_setzen();
     QListWidgetItem* gewaehlte_zeile() const;

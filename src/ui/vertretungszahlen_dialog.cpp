@@ -28,6 +28,8 @@ VertretungszahlenDialog::VertretungszahlenDialog(const Zeilen& zeilen, const QSt
     tabelle = new QTableWidget(static_cast<int>(zeilen.size()), 2, this);
     tabelle->setHorizontalHeaderLabels({QStringLiteral("Lehrer"), QStringLiteral("Vertretungen")});
     tabelle->verticalHeader()->hide();
+    // Rows as high as a line of text: a school's staff fits without scrolling.
+    tabelle->verticalHeader()->setDefaultSectionSize(tabelle->fontMetrics().height() + 6);
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int r = 0; r < static_cast<int>(zeilen.size()); ++r) {

@@ -52,6 +52,13 @@ TEST_F(DruckausgabeTest, WithoutAPrinterEachJobIsANewPdfInAusdrucke)
     EXPECT_EQ(pdf_seiten(ausdrucke + QStringLiteral("/Klassenplan 1a (2).pdf")), 1);
 }
 
+TEST_F(DruckausgabeTest, NoticesNameFilesFromTheProgramFolderAndOthersInFull)
+{
+    const QString innen = ausdrucke + QStringLiteral("/Klassenpläne.pdf");
+    EXPECT_EQ(ausgabe.relativ(innen), QStringLiteral("Ausdrucke/Klassenpläne.pdf"));
+    EXPECT_EQ(ausgabe.relativ(QStringLiteral("/anderswo/Alle Pläne.pdf")), QStringLiteral("/anderswo/Alle Pläne.pdf"));
+}
+
 TEST_F(DruckausgabeTest, PrinterIsTheDefaultElseTheFirstInstalledElseNone)
 {
     using Liste = Druckausgabe::Druckerliste;
@@ -88,6 +95,16 @@ TEST_F(DruckausgabeTest, APdfThatCannotBeWrittenCompletelyIsReportedAndLeavesNoF
         }
         EXPECT_FALSE(QFile::exists(ziel));
         std::filesystem::remove_all(ausdrucke.toStdString());
+    }
+}
+
+// The test program is set up as the real one; under a C or POSIX locale
+// Qt's dialogs then format in German, under any other as the system does.
+TEST(Druckdatum, QtDialogsFormatInGermanRatherThanInTheCLocale)
+{
+    EXPECT_NE(QLocale().language(), QLocale::C);
+    if (QLocale::system().language() != QLocale::C) {
+        EXPECT_EQ(QLocale(), QLocale::system());
     }
 }
 

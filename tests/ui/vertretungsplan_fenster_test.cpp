@@ -334,6 +334,13 @@ TEST_F(VertretungsFenster, SecondAbsenceSeesTheFirstOnesCoverGreyedWithCounts)
     doppelklick(3, "Fr");
     EXPECT_EQ(eintrag(1, 1).vertreter, "Fr");
     EXPECT_EQ(zeile(3, "Fr")->toolTip().left(31), "bisher 2 Vertretungen diese Woc");
+
+    // Saving suggests the absent teacher in the week's folder, then the file.
+    dialoge.dateien = {QString::fromStdString(dir.pfad("te2.vtp"))};
+    fenster->menuepunkt("speichern1")->trigger();
+    fenster->menuepunkt("speichern1")->trigger();
+    EXPECT_EQ(dialoge.vorschlaege.mid(1), (QStringList{QString::fromStdString(dir.pfad("Te.vtp")),
+                                                       QString::fromStdString(dir.pfad("te2.vtp"))}));
 }
 
 TEST_F(VertretungsFenster, WholeDayAssignsTheChosenLineAndNamesWhatItSkips)
