@@ -149,7 +149,7 @@ void Hauptfenster::baue_fenster()
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
     tastenkuerzel_anlegen();
 
-    form7_ = new LehrerErsetzenDialog(this);
+    ersetzen_dialog_ = new LehrerErsetzenDialog(this);
 
     resize(797, 600);
     auf_bildschirm_zentrieren(*this);
@@ -312,7 +312,7 @@ void Hauptfenster::closeEvent(QCloseEvent* event)
 {
     bool schliessen = false;
     geschuetzt(*dialoge_, [&] {
-        schliessen = datei_->aenderungen_sichern() && (form5_ == nullptr || form5_->aenderungen_sichern());
+        schliessen = datei_->aenderungen_sichern() && (vertretungsfenster_ == nullptr || vertretungsfenster_->aenderungen_sichern());
     });
     bilder_auffrischen();
     if (schliessen)

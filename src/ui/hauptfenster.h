@@ -82,7 +82,7 @@ private:
     // Day, lesson and class of the selection in the status panels.
     void zeige_status();
 
-    // --- the grid (hauptfenster_raster.cpp)
+    // --- the grid
     void TabControl1Change();
     void kopf_gewaehlt(Qt::MouseButton knopf, int stunde, int klasse);
     void zelle_gewaehlt(int stunde, int klasse);
@@ -122,10 +122,10 @@ private:
     std::array<QLabel*, 3> panels_{};
     QMenu* popupMenu1_ = nullptr;
     std::unique_ptr<PlanAnsicht> ansicht_;
-    LehrerErsetzenDialog* form7_ = nullptr;
+    LehrerErsetzenDialog* ersetzen_dialog_ = nullptr;
     std::unique_ptr<DateiBefehle> datei_;
     std::unique_ptr<DruckBefehle> druck_;
-    VertretungsplanFenster* form5_ = nullptr;
+    VertretungsplanFenster* vertretungsfenster_ = nullptr;
     KonflikteFenster* konflikte_ = nullptr;
 };
 

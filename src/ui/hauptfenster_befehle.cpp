@@ -211,11 +211,11 @@ void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
 
 void Hauptfenster::Lehrerersetzen1Click()
 {
-    if (!dialoge_->modal(*form7_))
+    if (!dialoge_->modal(*ersetzen_dialog_))
         return;
     // The grid is drawn anew even when nothing was replaced.
-    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(form7_->Edit1->text()),
-                                            text_1252_aus_qstring(form7_->Edit2->text()))
+    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(ersetzen_dialog_->Edit1->text()),
+                                            text_1252_aus_qstring(ersetzen_dialog_->Edit2->text()))
         == 0)
         ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
     zeige_seite(Seite::leer);
@@ -258,9 +258,9 @@ void Hauptfenster::Konfliktederwoche1Click()
 
 VertretungsplanFenster& Hauptfenster::vertretungsfenster()
 {
-    if (form5_ == nullptr)
-        form5_ = new VertretungsplanFenster(sitzung_, *dialoge_, druck_.get(), this);
-    return *form5_;
+    if (vertretungsfenster_ == nullptr)
+        vertretungsfenster_ = new VertretungsplanFenster(sitzung_, *dialoge_, druck_.get(), this);
+    return *vertretungsfenster_;
 }
 
 void Hauptfenster::Vertretungsplan1Click()
@@ -268,14 +268,14 @@ void Hauptfenster::Vertretungsplan1Click()
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
     if (vertretungsfenster().FormActivate())
-        dialoge_->modal(*form5_);
+        dialoge_->modal(*vertretungsfenster_);
 }
 
 void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)
 {
     // Shown as it was, without the clearing of a fresh opening.
     vertretungsfenster().wiederherstellen(sicherung);
-    dialoge_->modal(*form5_);
+    dialoge_->modal(*vertretungsfenster_);
 }
 
 void Hauptfenster::VertretungsplanDrucken1Click()
