@@ -35,8 +35,6 @@ public:
     // The document holds nothing unsaved any more.
     void gesichert();
 
-    Wiederherstellung& ablage() { return ablage_; }
-
 private:
     void schreiben();
 
@@ -52,8 +50,6 @@ public:
     ~Plansicherung();
     Plansicherung(const Plansicherung&) = delete;
     Plansicherung& operator=(const Plansicherung&) = delete;
-
-    Sicherungswache& wache() { return wache_; }
 
 private:
     Sitzung& sitzung_;

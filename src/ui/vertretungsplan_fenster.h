@@ -73,10 +73,6 @@ public:
     // Each substitute's covers, printed to cut apart or copied as text.
     void vertretungszettel();
 
-    // The week is the folder of the plan last opened or saved here (a local
-    // path); empty until then.
-    const std::string& wochenordner() const { return ordner_; }
-
     // Rebuilds the entries for the absent teacher and redraws the grid.
     void vertretungsplan();
     // Refills the four proposal lists for a lesson and its class text.
@@ -130,6 +126,8 @@ private:
     std::array<QLabel*, 4> felder_{};       // Label2..Label5
     std::array<QListWidget*, 4> listBox_{}; // ListBox1..ListBox4
     LehrerwahlDialog* form6_ = nullptr;
+    // The week: the folder of the plan last opened or saved here (a local
+    // path); empty until then.
     std::string ordner_;
     Vertretungswoche woche_;
     std::vector<std::string> gemeldet_; // the unreadable files last named
