@@ -102,6 +102,8 @@ private:
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
     void Konfliktederwoche1Click();
+    // Scans the week again for the conflict list while it is open.
+    void konflikte_auffrischen();
 
     Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;

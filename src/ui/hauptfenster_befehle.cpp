@@ -188,9 +188,7 @@ void Hauptfenster::verlauf_zeigen(bool getan)
 void Hauptfenster::plan_geaendert(const Aenderung& aenderung)
 {
     ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl());
-    // A closed conflict list is brought up to date when it opens.
-    if (konflikte_ != nullptr && konflikte_->isVisible())
-        konflikte_->aktualisieren();
+    konflikte_auffrischen();
     menue_.Rueckgaengig1->setEnabled(sitzung_.dokument().kann_rueckgaengig());
     menue_.Wiederholen1->setEnabled(sitzung_.dokument().kann_wiederholen());
 }
@@ -205,8 +203,7 @@ void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
                || eintrag == menue_.Statistikanz1 || eintrag == menue_.Lehrereinsatzanz1) {
         ansicht_->leere_felder();
     }
-    if (konflikte_ != nullptr && konflikte_->isVisible())
-        konflikte_->aktualisieren();
+    konflikte_auffrischen();
 }
 
 void Hauptfenster::Lehrerersetzen1Click()
@@ -231,6 +228,12 @@ void Hauptfenster::Lehrerdatei1Click()
         ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
         zeige_seite(Seite::leer);
     }
+    konflikte_auffrischen();
+}
+
+void Hauptfenster::konflikte_auffrischen()
+{
+    // A closed conflict list is brought up to date when it opens.
     if (konflikte_ != nullptr && konflikte_->isVisible())
         konflikte_->aktualisieren();
 }
