@@ -252,8 +252,10 @@ void Hauptfenster::Konfliktederwoche1Click()
                 zelle_sichtbar_machen(*scrollBox1_, sitzung_.auswahl());
             });
         });
+    } else {
+        // A new list has just scanned the week.
+        konflikte_->aktualisieren();
     }
-    konflikte_->aktualisieren();
     konflikte_->show();
     konflikte_->raise();
     konflikte_->activateWindow();
