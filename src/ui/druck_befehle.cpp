@@ -191,7 +191,7 @@ void DruckBefehle::AllePlaeneAlsPdf1Click()
         befehl.ausdrucke.push_back(lehrerplan(d, code));
     for (const std::string& code : raeume)
         befehl.ausdrucke.push_back(raumplan(d, code));
-    ablauf_->als_pdf(befehl);
+    ablauf_->ausfuehren(befehl, Druckziel::pdf);
 }
 
 void DruckBefehle::Druckereinrichtung1Click()

@@ -52,8 +52,8 @@ public:
     void fuer_jedes(const QString& name, const QString& mehrzahl, const std::vector<int>& positionen,
                     const std::function<Druckbefehl::Ausdruck(int)>& eintrag);
 
-    // Every printout of the program, the card and substitution windows'
-    // included, runs here.
+    // The other windows' printouts (card index, substitution plan) run here,
+    // the same way as the commands above.
     QString drucke(const Druckbefehl& befehl, Druckziel ziel = Druckziel::drucker) override;
 
     DruckauswahlDialog& form4() { return *form4_; }

@@ -73,7 +73,6 @@ void Druckablauf::gespeichert(const QString& datei)
 void Druckablauf::drucken(const Druckbefehl& befehl)
 {
     const Wartecursor wartecursor;
-    letzte_datei_.clear();
     if (ausgabe_.auf_drucker()) {
         // One job per printout, as the printer's queue shows them.
         for (const Druckbefehl::Ausdruck& a : befehl.ausdrucke) {

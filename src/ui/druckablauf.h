@@ -47,16 +47,17 @@ public:
     Druckablauf(Druckausgabe& ausgabe, Dialoge& dialoge, QWidget* eltern, std::function<void(const QString&)> meldung);
 
     void ausfuehren(const Druckbefehl& befehl, Druckziel ziel);
-    void drucken(const Druckbefehl& befehl);
-    void vorschau(const Druckbefehl& befehl);
-    void als_pdf(const Druckbefehl& befehl);
 
-    // The file every printout went to, empty when they went to a printer.
+    // The file every printout of the last command went to, empty when they
+    // went to a printer or the preview.
     const QString& letzte_datei() const { return letzte_datei_; }
     // A file's path as seen from the program folder, for notices.
     QString relativ(const QString& datei) const;
 
 private:
+    void drucken(const Druckbefehl& befehl);
+    void vorschau(const Druckbefehl& befehl);
+    void als_pdf(const Druckbefehl& befehl);
     // Writes the command as one PDF file; false when cancelled (no file).
     bool schreibe_pdf(const Druckbefehl& befehl, const QString& datei, bool mit_fortschritt);
     void gespeichert(const QString& datei);
