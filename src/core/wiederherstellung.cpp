@@ -152,10 +152,6 @@ void Wiederherstellung::entfernen(const Sicherung& sicherung)
     std::filesystem::remove(sicherung.pfad, ec);
 }
 
-} // namespace orbela
-
-namespace orbela {
-
 void Wiederherstellung::uebernehmen(const Sicherung& sicherung)
 {
     std::error_code ec;

@@ -44,10 +44,6 @@ QFont feld_schrift();
 // the editing pages lay them out.
 CodeFeld* code_feld(QWidget* eltern, const char* name, const QString& hinweis, int max_getippt, QRect lage);
 
-} // namespace orbela
-
-namespace orbela {
-
 // Sets a field's text from the program; its change handler runs when the
 // text differs, exactly as when the user types it (inside the caller's
 // handler, so that an error stops the caller too).

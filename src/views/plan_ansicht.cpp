@@ -190,10 +190,6 @@ void PlanAnsicht::leere_felder()
     seitenansichten_vergessen();
 }
 
-} // namespace orbela
-
-namespace orbela {
-
 void PlanAnsicht::neu_zeichnen(int tag)
 {
     aufbau_plan();
