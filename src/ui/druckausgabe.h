@@ -19,13 +19,8 @@ class Dialoge;
 // or first one installed; with no printer at all (or a PDF file chosen in the
 // dialog) a job becomes a PDF file named after the printout and its subject,
 // in the folder "Ausdrucke" of the working directory (or the chosen file's
-// folder).
-//
-// Every printout of the program gets its job here:
-//
-//   auto auftrag = druckausgabe.auftrag("Klassenplan", "1a");
-//   drucke_klassenplan(*auftrag, ...);
-//   // then show druckausgabe.letzte_datei() in the status bar, if not empty
+// folder). The Druckablauf, which runs every print command of the program,
+// takes its jobs from here.
 class Druckausgabe {
 public:
     // The printers of the system.

@@ -32,8 +32,8 @@ public:
     QTreeWidget* Liste = nullptr;
 
 public slots:
-    // Scans the session's plan again with its teacher list and options; the
-    // lines are rebuilt only when what they show has changed.
+    // Scans the session's plan again with its teacher list and options and
+    // changes only the line texts that differ from what is shown.
     void aktualisieren();
 
 signals:
