@@ -5,6 +5,7 @@
 #include "core/kartei_dateien.h"
 #include "print/druckauswahl.h"
 #include "print/plan_ausdrucke.h"
+#include "print/vertretung_ausdrucke.h"
 #include "ui/dialoge.h"
 #include "ui/druckablauf.h"
 #include "ui/druckausgabe.h"
@@ -192,6 +193,22 @@ void DruckBefehle::AllePlaeneAlsPdf1Click()
     for (const std::string& code : raeume)
         befehl.ausdrucke.push_back(raumplan(d, code));
     ablauf_->ausfuehren(befehl, Druckziel::pdf);
+}
+
+void DruckBefehle::VertretungsplanDrucken1Click()
+{
+    const auto lehrer = auswahl_lehrer(sitzung_.plan());
+    form4_->fuellen(lehrer);
+    if (!dialoge_.modal(*form4_))
+        return;
+    const bool mit_vorschlaegen = dialoge_.frage(QStringLiteral("Mit Vorschlägen drucken?"));
+    const Druckdaten d = daten();
+    fuer_jedes(QStringLiteral("Vertretungsplan"), QStringLiteral("Vertretungspläne"), form4_->gewaehlt(), [&](int p) {
+        const std::string& code = lehrer[static_cast<std::size_t>(p)];
+        return Druckbefehl::Ausdruck{q(code), [&](Druckauftrag& a) {
+                                         drucke_vertretungsplan(a, d, sitzung_.lehrerliste(), code, mit_vorschlaegen);
+                                     }};
+    });
 }
 
 void DruckBefehle::Druckereinrichtung1Click()

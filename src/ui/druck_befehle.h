@@ -43,22 +43,20 @@ public:
     void UebersichtsplanVorschau1Click();   // "Vorschau / Übersichtsplan"
     void Uebersichtsplan16Vorschau1Click(); // "Vorschau / Übersichtsplan (1-6)"
     void AllePlaeneAlsPdf1Click();          // "Alle Pläne als PDF..."
+    void VertretungsplanDrucken1Click();    // "Vertretungsplan", a sheet per teacher
     void Druckereinrichtung1Click();
     void Fcherbezeichnungen1Click();
     void Rau1Click();
-
-    // The printouts of the chosen entries as one command, to where the
-    // selection window was closed for.
-    void fuer_jedes(const QString& name, const QString& mehrzahl, const std::vector<int>& positionen,
-                    const std::function<Druckbefehl::Ausdruck(int)>& eintrag);
 
     // The other windows' printouts (card index, substitution plan) run here,
     // the same way as the commands above.
     QString drucke(const Druckbefehl& befehl, Druckziel ziel = Druckziel::drucker) override;
 
-    DruckauswahlDialog& form4() { return *form4_; }
-
 private:
+    // The printouts of the chosen entries as one command, to where the
+    // selection window was closed for.
+    void fuer_jedes(const QString& name, const QString& mehrzahl, const std::vector<int>& positionen,
+                    const std::function<Druckbefehl::Ausdruck(int)>& eintrag);
     // Fills the selection window, shows it and returns the chosen list
     // positions; none when it was not closed with OK.
     std::vector<int> auswahl(const std::vector<std::string>& eintraege);

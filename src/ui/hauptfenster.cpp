@@ -171,7 +171,6 @@ void Hauptfenster::verbinde_signale()
     befehl(menue_.Wiederholen1, [this] { verlauf_zeigen(sitzung_.dokument().wiederholen()); });
     befehl(menue_.Lehrerersetzen1, [this] { Lehrerersetzen1Click(); });
     befehl(menue_.Vertretungsplan1, [this] { Vertretungsplan1Click(); });
-    befehl(menue_.VertretungsplanDrucken1, [this] { VertretungsplanDrucken1Click(); });
     befehl(menue_.Konfliktederwoche1, [this] { Konfliktederwoche1Click(); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { close(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
@@ -185,6 +184,7 @@ void Hauptfenster::verbinde_signale()
         {menue_.UebersichtsplanVorschau1, &DruckBefehle::UebersichtsplanVorschau1Click},
         {menue_.Uebersichtsplan16Vorschau1, &DruckBefehle::Uebersichtsplan16Vorschau1Click},
         {menue_.AllePlaeneAlsPdf1, &DruckBefehle::AllePlaeneAlsPdf1Click},
+        {menue_.VertretungsplanDrucken1, &DruckBefehle::VertretungsplanDrucken1Click},
         {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
         {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
         {menue_.Rau1, &DruckBefehle::Rau1Click},

@@ -98,7 +98,6 @@ private:
     void Lehrerdatei1Click();
     void Vertretungsplan1Click();
     VertretungsplanFenster& vertretungsfenster();
-    void VertretungsplanDrucken1Click();
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
     void Konfliktederwoche1Click();

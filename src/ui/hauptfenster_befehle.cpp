@@ -11,10 +11,6 @@
 
 #include "canvas/qt_text_1252.h"
 #include "core/beschriftung.h"
-#include "print/druckauswahl.h"
-#include "print/vertretung_ausdrucke.h"
-#include "ui/druckauswahl_dialog.h"
-#include "ui/druckdatum.h"
 #include "ui/hauptfenster.h"
 #include "ui/druck_befehle.h"
 #include "ui/kartei_bearbeiten.h"
@@ -281,26 +277,6 @@ void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)
     // Shown as it was, without the clearing of a fresh opening.
     vertretungsfenster().wiederherstellen(sicherung);
     dialoge_->modal(*vertretungsfenster_);
-}
-
-void Hauptfenster::VertretungsplanDrucken1Click()
-{
-    const std::vector<std::string> lehrer = auswahl_lehrer(sitzung_.plan());
-    DruckauswahlDialog& form4 = druck_->form4();
-    form4.fuellen(lehrer);
-    if (!dialoge_->modal(form4))
-        return;
-    const bool mit_vorschlaegen = dialoge_->frage(QStringLiteral("Mit Vorschlägen drucken?"));
-    const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
-    druck_->fuer_jedes(QStringLiteral("Vertretungsplan"), QStringLiteral("Vertretungspläne"), form4.gewaehlt(),
-                       [&](int p) {
-                           const std::string& code = lehrer[static_cast<std::size_t>(p)];
-                           return Druckbefehl::Ausdruck{qstring_aus_1252(code), [&](Druckauftrag& auftrag) {
-                                                            drucke_vertretungsplan(auftrag, daten,
-                                                                                   sitzung_.lehrerliste(), code,
-                                                                                   mit_vorschlaegen);
-                                                        }};
-                       });
 }
 
 } // namespace orbela
