@@ -82,6 +82,17 @@ std::optional<QString> QtDialoge::datei_speichern(const QString& filter, const Q
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtDialoge::ordner_waehlen(const QString& start)
+{
+    QFileDialog dialog(eltern_);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 bool QtDialoge::modal(QDialog& dialog)
 {
     return dialog.exec() == QDialog::Accepted;

@@ -36,6 +36,13 @@ public:
                                                    const QString& vorschlag = {}) = 0;
     // Shows a dialog window modally; true when it was closed with OK.
     virtual bool modal(QDialog& dialog) = 0;
+    // A folder dialog starting at `start`; nothing when the user cancels
+    // (and from dialogs that choose no folders).
+    virtual std::optional<QString> ordner_waehlen(const QString& start)
+    {
+        (void)start;
+        return std::nullopt;
+    }
 };
 
 // The real dialogs on the screen, centred on the parent window.
@@ -54,6 +61,7 @@ public:
     std::optional<QString> datei_speichern(const QString& filter, const QString& endung,
                                            const QString& vorschlag = {}) override;
     bool modal(QDialog& dialog) override;
+    std::optional<QString> ordner_waehlen(const QString& start) override;
 
 private:
     QWidget* eltern_;

@@ -171,6 +171,7 @@ void Hauptfenster::verbinde_signale()
     befehl(menue_.Wiederholen1, [this] { verlauf_zeigen(sitzung_.dokument().wiederholen()); });
     befehl(menue_.Lehrerersetzen1, [this] { Lehrerersetzen1Click(); });
     befehl(menue_.Vertretungsplan1, [this] { Vertretungsplan1Click(); });
+    befehl(menue_.VertretungenDesTages1, [this] { tagesvertretungen_zeigen(this); });
     befehl(menue_.Konfliktederwoche1, [this] { Konfliktederwoche1Click(); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { close(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {

@@ -31,6 +31,7 @@ class RasterWidget;
 class Seitenansichten;
 class StundenSeite;
 class VertretungsplanFenster;
+class TagesvertretungFenster;
 struct Sicherung;
 
 // The main window: the menus, the day tabs with the grid, the editing pages,
@@ -98,6 +99,10 @@ private:
     void Lehrerdatei1Click();
     void Vertretungsplan1Click();
     VertretungsplanFenster& vertretungsfenster();
+    // "Vertretungen des Tages", opened or brought to the front over the
+    // window it was asked from (so that it can be used beside the modal
+    // substitution window); it follows that window's plan.
+    void tagesvertretungen_zeigen(QWidget* ueber);
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
     void Konfliktederwoche1Click();
@@ -127,6 +132,7 @@ private:
     std::unique_ptr<DateiBefehle> datei_;
     std::unique_ptr<DruckBefehle> druck_;
     VertretungsplanFenster* vertretungsfenster_ = nullptr;
+    TagesvertretungFenster* tagesfenster_ = nullptr;
     KonflikteFenster* konflikte_ = nullptr;
 };
 

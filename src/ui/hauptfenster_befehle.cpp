@@ -20,6 +20,7 @@
 #include "ui/plan_seite.h"
 #include "ui/raster_widget.h"
 #include "ui/stunden_seite.h"
+#include "ui/vertretung/tagesvertretung_fenster.h"
 #include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 #include "views/plan_raster.h"
@@ -259,8 +260,11 @@ void Hauptfenster::Konfliktederwoche1Click()
 
 VertretungsplanFenster& Hauptfenster::vertretungsfenster()
 {
-    if (vertretungsfenster_ == nullptr)
+    if (vertretungsfenster_ == nullptr) {
         vertretungsfenster_ = new VertretungsplanFenster(sitzung_, *dialoge_, druck_.get(), this);
+        connect(vertretungsfenster_, &VertretungsplanFenster::tagesvertretungenGewuenscht, this,
+                [this] { lauf_([this] { tagesvertretungen_zeigen(vertretungsfenster_); }); });
+    }
     return *vertretungsfenster_;
 }
 
@@ -270,6 +274,34 @@ void Hauptfenster::Vertretungsplan1Click()
     // dialogs does not.
     if (vertretungsfenster().FormActivate())
         dialoge_->modal(*vertretungsfenster_);
+    // The day's cover, opened from there, stays open over the main window.
+    if (tagesfenster_ != nullptr && tagesfenster_->parentWidget() != this) {
+        const bool offen = !tagesfenster_->isHidden();
+        tagesfenster_->setParent(this, tagesfenster_->windowFlags());
+        if (offen)
+            tagesfenster_->show();
+    }
+}
+
+void Hauptfenster::tagesvertretungen_zeigen(QWidget* ueber)
+{
+    VertretungsplanFenster& vertretung = vertretungsfenster();
+    const bool neu = tagesfenster_ == nullptr;
+    if (neu) {
+        tagesfenster_ = new TagesvertretungFenster(sitzung_, *dialoge_, druck_.get(), ueber);
+        tagesfenster_->offenen_plan_beachten(&vertretung.plan(), &vertretung.wochenordner());
+        connect(&vertretung, &VertretungsplanFenster::planGeaendert, tagesfenster_,
+                &TagesvertretungFenster::aktualisieren);
+    } else if (tagesfenster_->parentWidget() != ueber) {
+        // A window above the modal substitution window must be its child to
+        // take clicks.
+        tagesfenster_->setParent(ueber, tagesfenster_->windowFlags());
+    }
+    if (neu || tagesfenster_->isHidden())
+        tagesfenster_->woche_zeigen(vertretung.wochenordner());
+    tagesfenster_->show();
+    tagesfenster_->raise();
+    tagesfenster_->activateWindow();
 }
 
 void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)

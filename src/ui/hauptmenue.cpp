@@ -56,6 +56,7 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& anfangswerte)
     datei->addSeparator();
     m.Lehrerdatei1 = eintrag(datei, QStringLiteral("Lehrerdatei..."), "Lehrerdatei1");
     m.Vertretungsplan1 = eintrag(datei, QStringLiteral("Vertretungsplan..."), "Vertretungsplan1");
+    m.VertretungenDesTages1 = eintrag(datei, QStringLiteral("Vertretungen des Tages..."), "VertretungenDesTages1");
     datei->addSeparator();
     m.Info1 = eintrag(datei, QStringLiteral("Info"), "Info1");
     datei->addSeparator();

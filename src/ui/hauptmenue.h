@@ -33,6 +33,7 @@ struct Hauptmenue {
     QAction* Druckereinrichtung1 = nullptr;
     QAction* Lehrerdatei1 = nullptr;
     QAction* Vertretungsplan1 = nullptr;
+    QAction* VertretungenDesTages1 = nullptr;
     QAction* Info1 = nullptr;
     QAction* Programmende1 = nullptr;
     // Optionen

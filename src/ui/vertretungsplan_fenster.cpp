@@ -123,6 +123,9 @@ void VertretungsplanFenster::baue_fenster()
     extra("ganzerTag1", QStringLiteral("ganzen Tag"));
     extra("VertretungenJeLehrer1", QStringLiteral("Vertretungen je Lehrer..."));
     extra("Vertretungszettel1", QStringLiteral("Vertretungszettel..."));
+    extras->addSeparator();
+    extras->addAction(QStringLiteral("Vertretungen des Tages..."), this, &VertretungsplanFenster::tagesvertretungenGewuenscht)
+        ->setObjectName(QStringLiteral("VertretungenDesTages1"));
     layout->setMenuBar(menue);
 
     auto* inhalt = new QWidget(this);
@@ -186,6 +189,7 @@ void VertretungsplanFenster::ausfuehren(Aktion&& aktion)
     geschuetzt(dialoge_, std::forward<Aktion>(aktion));
     image1_->update();
     sicherung_nachziehen();
+    emit planGeaendert();
 }
 
 void VertretungsplanFenster::sicherung_nachziehen()
@@ -208,6 +212,7 @@ void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
     vertretungsplan();
     image1_->update();
     sicherung_nachziehen();
+    emit planGeaendert();
 }
 
 void VertretungsplanFenster::verbinde_signale()
@@ -264,6 +269,7 @@ bool VertretungsplanFenster::FormActivate()
     auswahl_auffrischen();
     image1_->update();
     sicherung_nachziehen();
+    emit planGeaendert();
     return true;
 }
 

@@ -79,6 +79,8 @@ public:
     void vorschlaege(int tag, int stunde, const std::string& klassentext);
 
     const Vertretungsplan& plan() const { return vp_; }
+    // The folder of the plan last opened or saved here; empty until then.
+    const std::string& wochenordner() const { return ordner_; }
     BildWidget* image1() const { return image1_; }
     QListWidget* liste(int n) const { return listBox_[static_cast<std::size_t>(n - 1)]; }
     QLabel* feld(int n) const { return felder_[static_cast<std::size_t>(n - 2)]; }
@@ -88,6 +90,12 @@ public:
     QPushButton* BitBtn2 = nullptr;
     QPushButton* ganzerTag = nullptr;
     LehrerwahlDialog* form6() const { return form6_; }
+
+signals:
+    // After every command of the window: the plan may have changed.
+    void planGeaendert();
+    // "Extras / Vertretungen des Tages...".
+    void tagesvertretungenGewuenscht();
 
 private:
     void baue_fenster();

@@ -63,6 +63,15 @@ public:
         return naechste_datei(f);
     }
     bool modal(QDialog& dialog) override { return dialog_handler(dialog); }
+    std::deque<std::optional<QString>> ordner; // answers of the folder dialogs
+    std::optional<QString> ordner_waehlen(const QString&) override
+    {
+        if (ordner.empty())
+            return std::nullopt;
+        std::optional<QString> o = ordner.front();
+        ordner.pop_front();
+        return o;
+    }
 
 private:
     std::optional<QString> naechste_datei(const QString& f)

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/sitzung.h"
+#include "core/vertretung/tagesvertretung.h"
+#include "core/vertretungswoche.h"
+#include "ui/dialoge.h"
+#include "ui/druckdienst.h"
+
+class QCheckBox;
+class QDate;
+class QDateEdit;
+class QFileSystemWatcher;
+class QLabel;
+class QTimer;
+class QTreeWidget;
+
+namespace orbela {
+
+struct Seitentag;
+
+// "Vertretungen des Tages": what changes on one school day across every
+// absence of the week's folder of substitution plans. Lists each absent
+// teacher's lessons of the day with how they are settled, counts the open
+// ones, prints the notice-board list ("Aushang") and the staff-room list
+// ("Lehrerzimmer") and writes the page for a screen in the entrance. Not
+// modal: it follows the folder (a plan saved there by anyone), the plan and
+// the substitution window's unsaved assignments while it is open.
+class TagesvertretungFenster : public QDialog {
+    Q_OBJECT
+public:
+    // Printouts go to `druckdienst` (none: nothing is printed).
+    TagesvertretungFenster(Sitzung& sitzung, Dialoge& dialoge, Druckdienst* druckdienst, QWidget* parent = nullptr);
+    ~TagesvertretungFenster() override;
+
+    // Shows the week of this folder (a local path); an empty name keeps the
+    // folder shown.
+    void woche_zeigen(const std::string& ordner);
+    // The substitution window's plan and week folder: while the plan has
+    // unsaved assignments and belongs to the folder shown, it stands in for
+    // the folder's file of its absent teacher.
+    void offenen_plan_beachten(const Vertretungsplan* plan, const std::string* ordner);
+    void datum_setzen(const QDate& datum);
+
+    const Tagesvertretung& liste() const { return tv_; }
+    const std::string& ordner() const { return ordner_; }
+
+public slots:
+    // Reads the folder again and rebuilds the list (and the page, when it
+    // is to follow every change).
+    void aktualisieren();
+
+private:
+    void baue_fenster();
+    void ordner_waehlen();
+    void liste_zeigen();
+    // Rebuilds once the current burst of file changes is over.
+    void bald_aktualisieren();
+    void ordner_beobachten();
+    int plan_tag() const;
+    QString tag_text() const;
+    QString stand_text() const;
+    void aushang(Druckziel ziel);
+    void lehrerzimmer(Druckziel ziel);
+    void drucken(const QString& ausdruck, const std::function<void(Druckauftrag&)>& druck, Druckziel ziel);
+    void als_webseite();
+    void webseite_schreiben();
+    Seitentag seitentag(const QDate& datum, bool naechste_woche) const;
+    std::string lehrername(std::string_view code) const;
+    // The substitution window's plan where it stands in for its file.
+    const Vertretungsplan* stellvertreter() const;
+
+    Sitzung& sitzung_;
+    Dialoge& dialoge_;
+    Druckdienst* druckdienst_;
+    std::string ordner_;
+    Vertretungswoche woche_;
+    Tagesvertretung tv_;
+    const Vertretungsplan* offener_plan_ = nullptr;
+    const std::string* offener_ordner_ = nullptr;
+    QString webseite_; // the page's file once written or chosen
+    int beobachter_ = 0;
+
+    QLabel* ordner_feld_ = nullptr;
+    QDateEdit* datum_ = nullptr;
+    QLabel* ueberschrift_ = nullptr;
+    QLabel* abwesend_ = nullptr;
+    QLabel* eingesetzt_ = nullptr;
+    QLabel* unlesbar_ = nullptr;
+    QTreeWidget* tabelle_ = nullptr;
+    QCheckBox* webseite_folgt_ = nullptr;
+    QLabel* webseite_stand_ = nullptr;
+    QFileSystemWatcher* waechter_ = nullptr;
+    QTimer* verzoegerung_ = nullptr;
+};
+
+} // namespace orbela
