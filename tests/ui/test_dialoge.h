@@ -68,7 +68,8 @@ public:
     {
         if (ordner.empty())
             return std::nullopt;
-        std::optional<QString> o = ordner.front();
+        std::optional<QString> o;
+        o.swap(ordner.front());
         ordner.pop_front();
         return o;
     }

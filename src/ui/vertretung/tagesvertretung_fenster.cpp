@@ -194,7 +194,7 @@ void TagesvertretungFenster::baue_fenster()
     connect(web_knopf, &QPushButton::clicked, this, [this] { geschuetzt(dialoge_, [this] { als_webseite(); }); });
     connect(webseite_folgt_, &QCheckBox::toggled, this, [this](bool an) {
         if (an)
-            geschuetzt(dialoge_, [this] { webseite_schreiben(); });
+            geschuetzt(dialoge_, [this] { webseite_schreiben(true); });
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     resize(820, 600);
@@ -263,7 +263,7 @@ void TagesvertretungFenster::aktualisieren()
     ordner_beobachten();
     liste_zeigen();
     if (webseite_folgt_->isChecked())
-        geschuetzt(dialoge_, [this] { webseite_schreiben(); });
+        geschuetzt(dialoge_, [this] { webseite_schreiben(false); });
 }
 
 void TagesvertretungFenster::ordner_beobachten()
@@ -399,7 +399,7 @@ void TagesvertretungFenster::als_webseite()
     if (!datei)
         return;
     webseite_ = *datei;
-    webseite_schreiben();
+    webseite_schreiben(true);
 }
 
 Seitentag TagesvertretungFenster::seitentag(const QDate& datum, bool naechste_woche) const
@@ -421,7 +421,7 @@ Seitentag TagesvertretungFenster::seitentag(const QDate& datum, bool naechste_wo
     return t;
 }
 
-void TagesvertretungFenster::webseite_schreiben()
+void TagesvertretungFenster::webseite_schreiben(bool erzwingen)
 {
     if (webseite_.isEmpty()) {
         const QString ordner = ordner_.empty() ? QDir::currentPath() : aus_pfad(ordner_);
@@ -430,9 +430,18 @@ void TagesvertretungFenster::webseite_schreiben()
     const QDate erster = datum_->date();
     const Datum folgend = naechster_schultag(als_datum(erster), sitzung_.plan());
     const bool naechste_woche = wochentag(folgend) <= wochentag(als_datum(erster));
+    const Seitentag heute = seitentag(erster, false);
+    const Seitentag danach = seitentag(als_qdate(folgend), naechste_woche);
+    // Writing the page into the watched folder comes back as a change of
+    // the folder: a page that would not differ but for its time is not
+    // written again.
+    std::string inhalt = vertretungsseite(heute, danach, {});
+    if (!erzwingen && inhalt == geschriebene_seite_ && webseite_ == geschriebene_datei_)
+        return;
     const QString uhrzeit = QTime::currentTime().toString(QStringLiteral("HH:mm"));
-    schreibe_vertretungsseite(als_pfad(webseite_), seitentag(erster, false), seitentag(als_qdate(folgend), naechste_woche),
-                              uhrzeit.toStdString());
+    schreibe_vertretungsseite(als_pfad(webseite_), heute, danach, uhrzeit.toStdString());
+    geschriebene_seite_ = std::move(inhalt);
+    geschriebene_datei_ = webseite_;
     webseite_stand_->setText(QStringLiteral("Webseite um %1 geschrieben: %2").arg(uhrzeit, webseite_));
 }
 

@@ -68,7 +68,9 @@ private:
     void lehrerzimmer(Druckziel ziel);
     void drucken(const QString& ausdruck, const std::function<void(Druckauftrag&)>& druck, Druckziel ziel);
     void als_webseite();
-    void webseite_schreiben();
+    // Writes the page of the day and the next school day; unless
+    // `erzwingen`, only when its lists changed since it was last written.
+    void webseite_schreiben(bool erzwingen);
     Seitentag seitentag(const QDate& datum, bool naechste_woche) const;
     std::string lehrername(std::string_view code) const;
     // The substitution window's plan where it stands in for its file.
@@ -83,6 +85,8 @@ private:
     const Vertretungsplan* offener_plan_ = nullptr;
     const std::string* offener_ordner_ = nullptr;
     QString webseite_; // the page's file once written or chosen
+    QString geschriebene_datei_;
+    std::string geschriebene_seite_; // as last written, without its time
     int beobachter_ = 0;
 
     QLabel* ordner_feld_ = nullptr;
