@@ -12,13 +12,6 @@ namespace {
 
 using Tagesregelung = std::array<std::string, anzahl_stunden>; // substitute per lesson of the day
 
-// Whether a plan settles at least one lesson of the day: a teacher is
-// absent on such a day.
-bool regelt_etwas(const Tagesregelung& r)
-{
-    return std::any_of(r.begin(), r.end(), [](const std::string& v) { return !v.empty(); });
-}
-
 Regelung regelung_von(std::string_view vertreter)
 {
     if (vertreter.empty())
@@ -133,9 +126,11 @@ Tagesvertretung tagesvertretung(const plantyp& plan, const Vertretungswoche& woc
 {
     Tagesvertretung tv;
     tv.tag = tag;
+    const Vertretungsplan keiner;
+    const Vertretungsstand stand(woche, offen != nullptr ? *offen : keiner);
     std::map<std::string, int> einsaetze;
     for (const auto& [lehrer, regelung] : regelungen(woche, tag, offen)) {
-        if (!regelt_etwas(regelung))
+        if (!stand.selbst_abwesend(lehrer, tag))
             continue;
         Abwesenheit a{lehrer, {}};
         for (int s = 1; s <= anzahl_stunden; ++s) {

@@ -63,7 +63,7 @@ struct Tagesvertretung {
 };
 
 // The day `tag` (1..6) of the week. A teacher with a plan in the folder is
-// absent that day when the plan settles at least one of their lessons then.
+// absent that day as `Vertretungsstand::selbst_abwesend` says.
 // `offen`, when given, stands in for the folder's plans of its absent
 // teacher, so unsaved assignments of the substitution window count. Several
 // plans of one teacher are read in file order, the first one settling a

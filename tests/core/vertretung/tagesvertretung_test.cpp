@@ -54,7 +54,9 @@ TEST_F(Tagesliste, UnsavedAssignmentsTakeThePlaceOfTheAbsentTeachersFile)
     vertretungen_aufbauen(offen, plan);
     offen.eintrag(1, 4).vertreter = "Pa";
     Tagesvertretung tv = montag(&offen);
-    EXPECT_EQ(tv.offen(), 1); // Cd's open lesson 4 now covered, the file's others gone
+    // Cd's lesson 4 now covered; the file's settlements of lessons 2, 3, 5
+    // and 6 are replaced by the open plan's empty ones.
+    EXPECT_EQ(tv.offen(), 5);
     EXPECT_EQ(abwesend_text(tv, false), "Ab (1.-4. Std.), Cd (2.-6. Std.), Ef (2.-6. Std.)");
     EXPECT_EQ(eingesetzt_text(tv), "Ko (2), M\xFC (3), Pa (3)");
 
@@ -72,10 +74,10 @@ TEST_F(Tagesliste, NoticeBoardListsByClassInColumnOrderAndAJointLessonUnderEachC
     for (const Aushangzeile& l : a)
         z.push_back(l.stunde_text + " " + l.klasse + " " + l.lehrer + " " + l.vertretung + " " + l.raum + " " + l.hinweis);
     const std::vector<std::string> erwartet = {
-        "1. 1a Ab   R1 Entfall", "2. 1a Ab Ko R1 ",     "3. 1a Ab Ko R1 ",      "4. 1a Ab M\xFC R1 ",
-        "2. 1b Cd   R2 Aufteilung", "3. 1b Cd M\xFC R2 mit 2b", "4. 1b Cd   R2 offen", "5. 1b Cd Ko R2 ",
+        "1. 1a Ab  R1 Entfall", "2. 1a Ab Ko R1 ",     "3. 1a Ab Ko R1 ",      "4. 1a Ab M\xFC R1 ",
+        "2. 1b Cd  R2 Aufteilung", "3. 1b Cd M\xFC R2 mit 2b", "4. 1b Cd  R2 offen", "5. 1b Cd Ko R2 ",
         "6. 1b Cd Ne R2 ",     "3. 2b Cd M\xFC R3 mit 1b", "2. 3b Ef M\xFC R4 ", "3. 3b Ef Pa R4 ",
-        "4. 3b Ef   R4 offen", "5. 3b Ef Pa R4 ",     "6. 3b Ef M\xFC R4 "};
+        "4. 3b Ef  R4 offen", "5. 3b Ef Pa R4 ",     "6. 3b Ef M\xFC R4 "};
     EXPECT_EQ(z, erwartet);
 }
 

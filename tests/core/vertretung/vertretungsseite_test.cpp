@@ -48,18 +48,27 @@ protected:
   aus.push('rollt=' + (document.documentElement.scrollHeight > innerHeight ? 1 : 0));
   var nr = document.querySelectorAll('.seitennr');
   aus.push('seitennr=' + Array.prototype.map.call(nr, function (n) { return n.textContent; }).join('|'));
-  var p = document.createElement('pre'); p.id = 'messung'; p.textContent = '\n' + aus.join('\n') + '\n';
-  document.body.appendChild(p);
+  parent.postMessage('\n' + aus.join('\n') + '\n', '*');
 })();
 </script>
+)";
+        // The page in a frame of exactly 1920 x 1080 (a headless window's
+        // viewport is smaller than the window); the frame's script reports
+        // to this page, whose DOM Chromium prints.
+        const std::string rahmen = R"(<!DOCTYPE html><html><body style="margin:0">
+<iframe src="messung.html" style="position:absolute;left:0;top:0;border:0;width:1920px;height:1080px"></iframe>
+<pre id="messung" style="position:absolute;top:1100px"></pre>
+<script>addEventListener('message', function (e) { document.getElementById('messung').textContent = e.data; });</script>
+</body></html>
 )";
         std::string kopie = seite;
         kopie.insert(kopie.rfind("</body>"), messung);
         schreibe(ordner.pfad("messung.html"), kopie);
+        schreibe(ordner.pfad("rahmen.html"), rahmen);
         const std::string befehl = "chromium --headless --no-sandbox --disable-gpu --hide-scrollbars "
                                    "--user-data-dir=" + ordner.pfad("profil") +
-                                   " --window-size=1920,1080 --virtual-time-budget=3000 --dump-dom file://" +
-                                   ordner.pfad("messung.html") + " 2>/dev/null";
+                                   " --window-size=1920,1400 --virtual-time-budget=3000 --dump-dom file://" +
+                                   ordner.pfad("rahmen.html") + " 2>/dev/null";
         std::string dom;
         if (FILE* p = ::popen(befehl.c_str(), "r")) {
             char puffer[4096];
@@ -69,7 +78,7 @@ protected:
             ::pclose(p);
         }
         std::map<std::string, std::string> werte;
-        const std::size_t anfang = dom.find("<pre id=\"messung\">");
+        const std::size_t anfang = dom.find("<pre id=\"messung\"");
         if (anfang == std::string::npos)
             return werte;
         std::istringstream zeilen(dom.substr(anfang, dom.find("</pre>", anfang) - anfang));
@@ -107,8 +116,9 @@ TEST_F(Vertretungsseite, OnAFullHdScreenBothDaysAndTheTimeShowWithoutScrollingIn
 {
     // A long day: every class of a full plan, so the list turns pages.
     Seitentag lang = heute();
+    const std::vector<Aushangzeile> tag = lang.zeilen;
     while (lang.zeilen.size() < 60)
-        lang.zeilen.insert(lang.zeilen.end(), lang.zeilen.begin(), lang.zeilen.begin() + 15);
+        lang.zeilen.insert(lang.zeilen.end(), tag.begin(), tag.end());
     const std::vector<std::pair<Seitentag, int>> faelle = {{heute(), 0}, {lang, 1}};
     for (const auto& [erster, blaettert] : faelle) {
         const auto w = im_browser(vertretungsseite(erster, morgen(), "07:42"));
