@@ -104,7 +104,7 @@ public:
     {
         platz(zeilenhoehe);
         if (trennlinie)
-            s_.linie(rand_links, y_ - 2, rand_rechts, y_ - 2);
+            s_.linie(rand_links, y_ - 5, rand_rechts, y_ - 5);
         Canvas& c = s_.canvas();
         s_.schriftgroesse(textgroesse);
         for (std::size_t i = 0; i < felder.size() && i < spalten_.size(); ++i) {
