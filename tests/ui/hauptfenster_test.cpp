@@ -109,7 +109,8 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     ASSERT_NE(datei, nullptr);
     EXPECT_EQ(captions(datei),
               (QStringList{"Neu", "Laden...", "Speichern", "Speichern unter...", "-", "Export UVD.txt", "-",
-                           "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...", "-",
+                           "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...",
+                           "Vertretungen des Tages...", "-",
                            "Info", "-", "Programmende"}));
     QMenu* drucken = datei->actions().at(7)->menu();
     ASSERT_NE(drucken, nullptr);
