@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,6 +32,7 @@ namespace orbela {
 namespace {
 
 constexpr int verzoegerung_ms = 200; // a save is a burst of file events
+constexpr int nachsehen_ms = 30000;
 const QColor offen_farbe(176, 0, 0);
 const QColor offen_grund(255, 228, 228);
 
@@ -82,6 +84,15 @@ TagesvertretungFenster::TagesvertretungFenster(Sitzung& sitzung, Dialoge& dialog
     connect(verzoegerung_, &QTimer::timeout, this, &TagesvertretungFenster::aktualisieren);
     connect(waechter_, &QFileSystemWatcher::directoryChanged, this, [this] { bald_aktualisieren(); });
     connect(waechter_, &QFileSystemWatcher::fileChanged, this, [this] { bald_aktualisieren(); });
+    // A shared network folder may not report a colleague's save: it is
+    // looked at every half minute as well.
+    auto* nachsehen = new QTimer(this);
+    nachsehen->setInterval(nachsehen_ms);
+    connect(nachsehen, &QTimer::timeout, this, [this] {
+        if (ordnerstand() != ordnerstand_)
+            aktualisieren();
+    });
+    nachsehen->start();
     // Class, subject and room come from the plan as it now stands.
     beobachter_ = sitzung_.dokument().beobachten([this](const Aenderung&) { bald_aktualisieren(); });
     datum_setzen(als_qdate(erster_schultag_ab(als_datum(QDate::currentDate()))));
@@ -202,11 +213,9 @@ void TagesvertretungFenster::baue_fenster()
 
 void TagesvertretungFenster::woche_zeigen(const std::string& ordner)
 {
-    if (ordner.empty() || ordner == ordner_) {
-        aktualisieren();
-        return;
-    }
-    ordner_ = ordner;
+    namen_lesen();
+    if (!ordner.empty())
+        ordner_ = ordner;
     aktualisieren();
 }
 
@@ -257,6 +266,7 @@ void TagesvertretungFenster::bald_aktualisieren()
 void TagesvertretungFenster::aktualisieren()
 {
     verzoegerung_->stop();
+    ordnerstand_ = ordnerstand();
     woche_ = lies_vertretungswoche(ordner_);
     const int tag = plan_tag();
     tv_ = tag == 0 ? Tagesvertretung{} : tagesvertretung(sitzung_.plan(), woche_, tag, stellvertreter());
@@ -291,10 +301,37 @@ const Vertretungsplan* TagesvertretungFenster::stellvertreter() const
     return gilt ? offener_plan_ : nullptr;
 }
 
+QStringList TagesvertretungFenster::ordnerstand() const
+{
+    QStringList stand;
+    if (ordner_.empty())
+        return stand;
+    const QFileInfoList dateien = QDir(aus_pfad(ordner_)).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo& d : dateien) {
+        if (d.suffix().compare(QStringLiteral("vtp"), Qt::CaseInsensitive) == 0)
+            stand << d.fileName() + u'/' + QString::number(d.size()) + u'/'
+                    + QString::number(d.lastModified().toMSecsSinceEpoch());
+    }
+    return stand;
+}
+
+void TagesvertretungFenster::namen_lesen()
+{
+    // Only on the user's command: the look-up sets the card index back to
+    // its first card, which must not happen under an open card window.
+    namen_.clear();
+    for (const lehrereintrag& e : sitzung_.lehrerliste().eintraege) {
+        if (e.kuerzel.empty() || namen_.count(e.kuerzel.str()) != 0)
+            continue;
+        const std::string name = orbela::lehrername(sitzung_.kartei(), e.kuerzel.view());
+        namen_[e.kuerzel.str()] = name.empty() || name.front() == '[' ? std::string() : name;
+    }
+}
+
 std::string TagesvertretungFenster::lehrername(std::string_view code) const
 {
-    const std::string name = orbela::lehrername(sitzung_.kartei(), code);
-    return name.empty() || name.front() == '[' ? std::string() : name;
+    const auto it = namen_.find(std::string(code));
+    return it == namen_.end() ? std::string() : it->second;
 }
 
 void TagesvertretungFenster::liste_zeigen()
@@ -327,6 +364,8 @@ void TagesvertretungFenster::liste_zeigen()
         unlesbar_->show();
     }
 
+    // Rebuilt on every change elsewhere: the list stays where it was scrolled to.
+    const int gerollt = tabelle_->verticalScrollBar()->value();
     tabelle_->clear();
     for (const Tagesstunde& s : tv_.stunden) {
         QString regelung = qstring_aus_1252(regelung_text(s));
@@ -361,6 +400,7 @@ void TagesvertretungFenster::liste_zeigen()
     }
     for (int c = 0; c + 1 < tabelle_->columnCount(); ++c)
         tabelle_->resizeColumnToContents(c);
+    tabelle_->verticalScrollBar()->setValue(gerollt);
 }
 
 void TagesvertretungFenster::drucken(const QString& ausdruck, const std::function<void(Druckauftrag&)>& druck,
@@ -381,6 +421,7 @@ void TagesvertretungFenster::aushang(Druckziel ziel)
 
 void TagesvertretungFenster::lehrerzimmer(Druckziel ziel)
 {
+    namen_lesen();
     const Tagesdruck daten{tv_, text_1252_aus_qstring(tag_text()), text_1252_aus_qstring(stand_text()),
                            sitzung_.optionen().stunden_0_8};
     drucken(QStringLiteral("Lehrerzimmer"),

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,8 @@ private:
     // Rebuilds once the current burst of file changes is over.
     void bald_aktualisieren();
     void ordner_beobachten();
+    // Name, size and time of each plan of the folder.
+    QStringList ordnerstand() const;
     int plan_tag() const;
     QString tag_text() const;
     QString stand_text() const;
@@ -72,6 +76,9 @@ private:
     // `erzwingen`, only when its lists changed since it was last written.
     void webseite_schreiben(bool erzwingen);
     Seitentag seitentag(const QDate& datum, bool naechste_woche) const;
+    // The names of the teachers on the cards, read anew when the window is
+    // opened and before the staff-room list is printed.
+    void namen_lesen();
     std::string lehrername(std::string_view code) const;
     // The substitution window's plan where it stands in for its file.
     const Vertretungsplan* stellvertreter() const;
@@ -88,6 +95,8 @@ private:
     QString geschriebene_datei_;
     std::string geschriebene_seite_; // as last written, without its time
     int beobachter_ = 0;
+    std::map<std::string, std::string> namen_; // code -> name from the cards
+    QStringList ordnerstand_; // the folder when it was last read
 
     QLabel* ordner_feld_ = nullptr;
     QDateEdit* datum_ = nullptr;
