@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "core/plan_datei.h"
 #include "core/wiederherstellung.h"
@@ -242,39 +243,82 @@ TEST_F(Sicherungen, AbbrechenKeepsTheCopiesNeinRemovesThemANormalEndLeavesNone)
     EXPECT_FALSE(std::filesystem::exists(plan_datei + ".sperre"));
 }
 
-// "Speichern" asks before it overwrites a file that another program has
-// written since it was loaded or saved; "Nein" writes nothing.
+// "Speichern", and "Speichern unter..." onto the same file, ask before they
+// overwrite a file that another program has written since it was loaded or
+// saved; "Nein" writes nothing.
 TEST_F(Sicherungen, SaveAsksWhenTheFileWasChangedBehindItsBack)
 {
+    for (const char* befehl : {"Planspeichern1", "Planspeichernunter1"}) {
+        SCOPED_TRACE(befehl);
+        struct Fall {
+            const char* name;
+            bool ersetzt;
+            bool antwort;
+            bool gefragt;
+            bool geschrieben;
+        };
+        for (const Fall& fall : {Fall{"untouched", false, false, false, true},
+                                 Fall{"replaced, Nein", true, false, true, false},
+                                 Fall{"replaced, Ja", true, true, true, true}}) {
+            SCOPED_TRACE(fall.name);
+            speichere_plan(plan_datei, plan);
+            Fenster f;
+            f->plan_oeffnen(plan_datei);
+            f.sitzung.dokument().setze_code({2, 2, 2}, Codefeld::lehrer, "Ne");
+            const std::string fremd = plan_bytes(*neuer_plan());
+            if (fall.ersetzt)
+                schreibe(plan_datei, fremd); // a colleague saved meanwhile
+            f.dialoge->antworten = {fall.antwort};
+            f.dialoge->dateien = {QString::fromStdString(plan_datei)};
+            aktion(*f.fenster, befehl)->trigger();
+            EXPECT_EQ(f.dialoge->fragen.size(), fall.gefragt ? 1 : 0);
+            if (fall.gefragt) {
+                EXPECT_EQ(f.dialoge->fragen[0], "Die Datei wurde inzwischen von einem anderen Programm geändert. "
+                                                "Trotzdem überschreiben?");
+            }
+            EXPECT_EQ(lies(plan_datei), fall.geschrieben ? plan_bytes(f.sitzung.plan()) : fremd);
+            EXPECT_EQ(f.sitzung.dokument().geaendert(), !fall.geschrieben);
+            // Once written, the next save does not ask again.
+            f.dialoge->fragen.clear();
+            aktion(*f.fenster, "Planspeichern1")->trigger();
+            EXPECT_EQ(f.dialoge->fragen.size(), fall.geschrieben ? 0 : 1);
+        }
+    }
+}
+
+// "Speichern unter..." onto a plan another program has open asks as opening
+// does: "Abbrechen" writes nothing and leaves a read-only plan so, another
+// name is asked for, or the file is written with its lock taken over.
+TEST_F(Sicherungen, SaveAsOntoAPlanAnotherProgramHasOpenAsksFirst)
+{
+    Prozesskennung kollegin = Prozesskennung::eigene();
+    kollegin.pid = static_cast<long>(::getppid()); // runs for sure
+    kollegin.start = 0;
+    const std::string sperre = "Orbela-Sperre\nbenutzer=Frau Berg\nseit=1700000000\n" + kollegin.als_zeilen();
+    const std::string anders = schule.pfad("Anders.orb");
     struct Fall {
-        const char* name;
-        bool ersetzt;
-        bool antwort;
-        bool gefragt;
-        bool geschrieben;
+        Antwort antwort;
+        const std::string* geschrieben; // none: no file written
     };
-    for (const Fall& fall : {Fall{"untouched", false, false, false, true}, Fall{"replaced, Nein", true, false, true, false},
-                             Fall{"replaced, Ja", true, true, true, true}}) {
-        SCOPED_TRACE(fall.name);
+    for (const Fall& fall : {Fall{Antwort::abbrechen, nullptr}, Fall{Antwort::nein, &anders},
+                             Fall{Antwort::ja, &plan_datei}}) {
+        SCOPED_TRACE(static_cast<int>(fall.antwort));
         speichere_plan(plan_datei, plan);
+        std::filesystem::remove(anders);
+        schreibe(Plansperre::sperrdatei(plan_datei), sperre);
         Fenster f;
+        f.dialoge->antworten_mit_abbrechen = {Antwort::ja, fall.antwort}; // "Schreibgeschützt öffnen"
         f->plan_oeffnen(plan_datei);
         f.sitzung.dokument().setze_code({2, 2, 2}, Codefeld::lehrer, "Ne");
-        const std::string fremd = plan_bytes(*neuer_plan());
-        if (fall.ersetzt)
-            schreibe(plan_datei, fremd); // a colleague saved meanwhile
-        f.dialoge->antworten = {fall.antwort};
-        aktion(*f.fenster, "Planspeichern1")->trigger();
-        EXPECT_EQ(f.dialoge->fragen.size(), fall.gefragt ? 1 : 0);
-        if (fall.gefragt) {
-            EXPECT_EQ(f.dialoge->fragen[0], "Die Datei wurde inzwischen von einem anderen Programm geändert. "
-                                            "Trotzdem überschreiben?");
-        }
-        EXPECT_EQ(lies(plan_datei), fall.geschrieben ? plan_bytes(f.sitzung.plan()) : fremd);
-        EXPECT_EQ(f.sitzung.dokument().geaendert(), !fall.geschrieben);
-        // Once written, the next save does not ask again.
-        f.dialoge->fragen.clear();
-        aktion(*f.fenster, "Planspeichern1")->trigger();
-        EXPECT_EQ(f.dialoge->fragen.size(), fall.geschrieben ? 0 : 1);
+        f.dialoge->dateien = {QString::fromStdString(plan_datei), QString::fromStdString(anders)};
+        aktion(*f.fenster, "Planspeichernunter1")->trigger();
+        ASSERT_EQ(f.dialoge->fragen.size(), 2);
+        EXPECT_TRUE(f.dialoge->fragen[1].startsWith("„Plan.orb“ ist seit ")) << f.dialoge->fragen[1].toStdString();
+        EXPECT_EQ(lies(plan_datei), fall.geschrieben == &plan_datei ? plan_bytes(f.sitzung.plan()) : plan_bytes(plan));
+        EXPECT_EQ(std::filesystem::exists(anders), fall.geschrieben == &anders);
+        EXPECT_EQ(f.sitzung.planschutz().schreibgeschuetzt(), fall.geschrieben == nullptr);
+        EXPECT_EQ(f.sitzung.planschutz().gesperrt(), fall.geschrieben != nullptr);
+        EXPECT_EQ(lies(Plansperre::sperrdatei(plan_datei)) == sperre, fall.geschrieben != &plan_datei);
     }
+    std::filesystem::remove(Plansperre::sperrdatei(plan_datei));
 }
