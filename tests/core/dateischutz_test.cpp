@@ -252,3 +252,24 @@ TEST(Wiederherstellung, OffersTheCopiesOfEndedProgramsOnly)
     eigene.entfernen();
     EXPECT_FALSE(std::filesystem::exists(eigene.eigene_datei()));
 }
+
+// A restored copy becomes this program's own, unless this program has
+// written a newer one of its own meanwhile.
+TEST(Wiederherstellung, ATakenOverCopyNeverReplacesANewerOwnCopy)
+{
+    TestOrdner dir;
+    const std::string ordner = dir.pfad("orbela");
+    std::filesystem::create_directories(ordner);
+    Wiederherstellung eigene(ordner, "vertretung", 4);
+    for (const bool schon_eigene : {false, true}) {
+        SCOPED_TRACE(schon_eigene);
+        Sicherung alt;
+        alt.pfad = ordner + "/vertretung-alt.sicherung";
+        schreibe(alt.pfad, "alt!");
+        if (schon_eigene)
+            eigene.sichern("neu!", "", std::nullopt);
+        eigene.uebernehmen(alt);
+        EXPECT_FALSE(std::filesystem::exists(alt.pfad));
+        EXPECT_TRUE(lies(eigene.eigene_datei()).ends_with(schon_eigene ? "neu!" : "alt!"));
+    }
+}

@@ -4,14 +4,17 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/plan_datei.h"
+#include "core/vtp_datei.h"
 #include "core/wiederherstellung.h"
 #include "fenster_zugriff.h"
 #include "test_dialoge.h"
@@ -321,4 +324,68 @@ TEST_F(Sicherungen, SaveAsOntoAPlanAnotherProgramHasOpenAsksFirst)
         EXPECT_EQ(lies(Plansperre::sperrdatei(plan_datei)) == sperre, fall.geschrieben != &plan_datei);
     }
     std::filesystem::remove(Plansperre::sperrdatei(plan_datei));
+}
+
+// A substitution plan left by a crash is this program's copy before its
+// window opens, and shows its lessons from the timetable: the plan given at
+// start, else the one loaded later.
+TEST_F(Sicherungen, ARestoredSubstitutionPlanIsTakenOverFirstAndShownWithItsLessons)
+{
+    Vertretungsplan alt;
+    alt.abwesender_lehrer = "Ab";
+    alt.eintrag(1, 1).vertreter = "XX";
+    for (const bool plan_beim_start : {true, false}) {
+        SCOPED_TRACE(plan_beim_start);
+        const pid_t pid = ::fork(); // an ended program's copy
+        if (pid == 0) {
+            Wiederherstellung(zustand.pfad("orbela"), "vertretung", vtp_groesse)
+                .sichern(vertretungen_als_bytes(alt), "", std::nullopt);
+            ::_exit(0);
+        }
+        ::waitpid(pid, nullptr, 0);
+        Fenster f;
+        const Wiederherstellung eigene(zustand.pfad("orbela"), "vertretung", vtp_groesse);
+        int gezeigt = 0;
+        f.dialoge->dialog_handler = [&](QDialog& d) {
+            const Vertretungsplan& vp = dynamic_cast<VertretungsplanFenster&>(d).plan();
+            EXPECT_TRUE(std::filesystem::exists(eigene.eigene_datei()));
+            EXPECT_EQ(vp.eintrag(1, 1).klasse, "1a");
+            EXPECT_EQ(vp.eintrag(1, 1).vertreter, "XX");
+            EXPECT_TRUE(vp.geaendert);
+            ++gezeigt;
+            return false;
+        };
+        f.dialoge->antworten_mit_abbrechen = {Antwort::ja};
+        sicherungen_anbieten(*f.dialoge, *f.fenster, [&] {
+            if (plan_beim_start)
+                f->plan_oeffnen(plan_datei);
+        });
+        EXPECT_EQ(gezeigt, plan_beim_start ? 1 : 0);
+        if (!plan_beim_start) {
+            EXPECT_EQ(f.dialoge->hinweise.size(), 1);
+            f->plan_oeffnen(plan_datei);
+            aktion(*f.fenster, "Vertretungsplan1")->trigger();
+            EXPECT_EQ(gezeigt, 1);
+        }
+        EXPECT_EQ(f.dialoge->fragen.size(), 1); // only whether to restore
+        std::filesystem::remove(eigene.eigene_datei());
+    }
+}
+
+// A state folder that cannot be written is told once, in the status bar and
+// a message.
+TEST_F(Sicherungen, ACopyThatCannotBeWrittenIsToldOncePerRun)
+{
+    schreibe(zustand.pfad("orbela"), "a file where the folder should be");
+    Fenster f;
+    Plansicherung sicherung(f.sitzung, 0);
+    f->sicherungswache_verbinden(sicherung.wache());
+    f->plan_oeffnen(plan_datei);
+    for (const char* code : {"Xa", "Xb"}) {
+        f.sitzung.dokument().setze_code({1, 2, 1}, Codefeld::lehrer, code);
+        QTest::qWait(20);
+    }
+    ASSERT_EQ(f.dialoge->hinweise.size(), 1);
+    EXPECT_TRUE(f.dialoge->hinweise[0].startsWith("Die Sicherungskopie kann nicht geschrieben werden: "));
+    EXPECT_EQ(f->statusBar()->currentMessage(), f.dialoge->hinweise[0]);
 }
