@@ -49,6 +49,10 @@ protected:
   var nr = document.querySelectorAll('.seitennr');
   aus.push('seitennr=' + Array.prototype.map.call(nr, function (n) { return n.textContent; }).join('|'));
   parent.postMessage('\n' + aus.join('\n') + '\n', '*');
+  // After ten seconds a long list shows its next page.
+  setTimeout(function () {
+    parent.postMessage('spaeter=' + Array.prototype.map.call(nr, function (n) { return n.textContent; }).join('|') + '\n', '*');
+  }, 10500);
 })();
 </script>
 )";
@@ -58,7 +62,7 @@ protected:
         const std::string rahmen = R"(<!DOCTYPE html><html><body style="margin:0">
 <iframe src="messung.html" style="position:absolute;left:0;top:0;border:0;width:1920px;height:1080px"></iframe>
 <pre id="messung" style="position:absolute;top:1100px"></pre>
-<script>addEventListener('message', function (e) { document.getElementById('messung').textContent = e.data; });</script>
+<script>addEventListener('message', function (e) { document.getElementById('messung').textContent += e.data; });</script>
 </body></html>
 )";
         std::string kopie = seite;
@@ -67,7 +71,7 @@ protected:
         schreibe(ordner.pfad("rahmen.html"), rahmen);
         const std::string befehl = "chromium --headless --no-sandbox --disable-gpu --hide-scrollbars "
                                    "--user-data-dir=" + ordner.pfad("profil") +
-                                   " --window-size=1920,1400 --virtual-time-budget=3000 --dump-dom file://" +
+                                   " --window-size=1920,1400 --virtual-time-budget=12000 --dump-dom file://" +
                                    ordner.pfad("rahmen.html") + " 2>/dev/null";
         std::string dom;
         if (FILE* p = ::popen(befehl.c_str(), "r")) {
@@ -132,5 +136,6 @@ TEST_F(Vertretungsseite, OnAFullHdScreenBothDaysAndTheTimeShowWithoutScrollingIn
         EXPECT_EQ(w.at("abgeschnitten"), "0");
         EXPECT_EQ(w.at("rollt"), "0");
         EXPECT_EQ(w.at("seitennr").rfind("Seite 1 von", 0) == 0, blaettert == 1) << w.at("seitennr");
+        EXPECT_EQ(w.at("spaeter").rfind("Seite 2 von", 0) == 0, blaettert == 1) << w.at("spaeter");
     }
 }
