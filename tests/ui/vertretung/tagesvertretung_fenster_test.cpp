@@ -151,9 +151,19 @@ TEST(TagesvertretungImHauptfenster, FollowsUnsavedAssignmentsOfTheSubstitutionWi
         tagesfenster->datum_setzen(montag);
         EXPECT_EQ(tagesfenster->ordner(), schule.ordner.pfad(""));
         EXPECT_EQ(tagesfenster->liste().offen(), 2);
-        // Cd's open lesson 4 gets "entfällt", unsaved.
+        // Cd's open lesson 4 gets "entfällt", unsaved: on the list and on
+        // the screen page that follows every change; then saved.
+        tagesfenster->findChild<QCheckBox*>(QStringLiteral("WebseiteNeuSchreiben"))->setChecked(true);
+        const std::string seite = schule.ordner.pfad("vertretungsplan.html");
+        const std::string zeile = "<td>4.</td><td>1b</td><td>DE</td><td class=\"lehrer\">Cd</td>"
+                                  "<td class=\"vertretung\"></td><td>R2</td><td class=\"hinweis\">Entfall";
+        EXPECT_EQ(lies(seite).find(zeile), std::string::npos);
         QTest::mouseClick(vertretung->image1(), Qt::LeftButton, {}, QPoint(50, 90));
         QTest::mouseClick(vertretung->BitBtn2, Qt::LeftButton);
+        EXPECT_EQ(tagesfenster->liste().offen(), 1);
+        EXPECT_NE(lies(seite).find(zeile), std::string::npos);
+        dialoge->dateien.push_back(QString::fromStdString(schule.ordner.pfad("Cd.vtp")));
+        vertretung->menuepunkt("speichern1")->trigger();
         EXPECT_EQ(tagesfenster->liste().offen(), 1);
         return false;
     };
