@@ -30,6 +30,7 @@ class PlanSeite;
 class RasterWidget;
 class Seitenansichten;
 class StundenSeite;
+class VeroeffentlichenBefehle;
 class VertretungsplanFenster;
 struct Sicherung;
 
@@ -126,6 +127,7 @@ private:
     LehrerErsetzenDialog* ersetzen_dialog_ = nullptr;
     std::unique_ptr<DateiBefehle> datei_;
     std::unique_ptr<DruckBefehle> druck_;
+    std::unique_ptr<VeroeffentlichenBefehle> veroeffentlichen_;
     VertretungsplanFenster* vertretungsfenster_ = nullptr;
     KonflikteFenster* konflikte_ = nullptr;
 };
