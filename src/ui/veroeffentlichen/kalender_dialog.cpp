@@ -39,9 +39,10 @@ KalenderDialog::KalenderDialog(const QString& ordner, QDate heute, QWidget* pare
     ordner_->setze_ordner(ordner);
 
     auto* erklaerung = new QLabel(
-        QStringLiteral("Jeder Lehrer und jede Klasse erhält eine Kalenderdatei (.ics) mit jeder Stunde\n"
+        QStringLiteral("Jeder Lehrer und jede Klasse erhält eine Kalenderdatei (.ics) mit jeder Stunde "
                        "der Woche, wöchentlich wiederholt vom ersten bis zum letzten Schultag."),
         this);
+    erklaerung->setWordWrap(true);
     auto* felder = new QFormLayout;
     felder->addRow(QStringLiteral("&Erster Schultag:"), erster_);
     felder->addRow(QStringLiteral("&Letzter Schultag:"), letzter_);

@@ -17,8 +17,9 @@ WebseitenDialog::WebseitenDialog(const QString& ordner, QWidget* parent)
 
     auto* erklaerung = new QLabel(
         QStringLiteral("Der Ordner erhält die Übersicht index.html und den Plan jeder Klasse, jedes "
-                       "Lehrers und jedes Raums.\nWas er von früher enthält, wird ganz ersetzt."),
+                       "Lehrers und jedes Raums. Was er von früher enthält, wird ganz ersetzt."),
         this);
+    erklaerung->setWordWrap(true);
     auto* beschriftung = new QLabel(QStringLiteral("&Ordner:"), this);
     ordner_ = new Ordnerfeld(this);
     ordner_->setze_ordner(ordner);
