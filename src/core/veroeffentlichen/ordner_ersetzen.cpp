@@ -92,9 +92,12 @@ private:
     std::string pfad_;
 };
 
-int datei_schreiben(const std::string& pfad, std::string_view inhalt, mode_t modus)
+// Writes a new file and starts writing it to disk without waiting; the
+// descriptor stays open for `dateien_syncen`, so that the disk takes all
+// files of the folder in one go rather than one wait per file.
+int datei_schreiben(const std::string& pfad, std::string_view inhalt, mode_t modus, int& fd)
 {
-    const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
+    fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
     if (fd < 0)
         return errno;
     std::size_t geschrieben = 0;
@@ -102,19 +105,26 @@ int datei_schreiben(const std::string& pfad, std::string_view inhalt, mode_t mod
         const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            const int fehler = errno;
-            ::close(fd);
-            return fehler;
-        }
+        if (n < 0)
+            return errno;
         geschrieben += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) {
-        const int fehler = errno;
-        ::close(fd);
-        return fehler;
+    (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    return 0;
+}
+
+// Waits until every file is on disk and closes it; the first error counts.
+int dateien_syncen(std::vector<int>& fds)
+{
+    int fehler = 0;
+    for (const int fd : fds) {
+        if (fehler == 0 && ::fsync(fd) != 0)
+            fehler = errno;
+        if (::close(fd) != 0 && fehler == 0)
+            fehler = errno;
     }
-    return ::close(fd) == 0 ? 0 : errno;
+    fds.clear();
+    return fehler;
 }
 
 void ordner_syncen(const std::string& ordner)
@@ -182,10 +192,19 @@ void ordner_ersetzen(const std::string& ziel_angabe, const std::vector<Ausgabeda
     const mode_t ordnermodus = vorhanden ? (st.st_mode & 07777) : (0777 & ~maske);
     if (::chmod(neu.pfad().c_str(), ordnermodus) != 0)
         scheitern_errno(ziel, was, errno);
+    std::vector<int> fds;
     for (const Ausgabedatei& d : dateien) {
-        if (const int fehler = datei_schreiben(neu.pfad() + "/" + d.name, d.inhalt, 0666 & ~maske))
+        int fd = -1;
+        const int fehler = datei_schreiben(neu.pfad() + "/" + d.name, d.inhalt, 0666 & ~maske, fd);
+        if (fd >= 0)
+            fds.push_back(fd);
+        if (fehler != 0) {
+            dateien_syncen(fds);
             scheitern_errno(ziel, was, fehler);
+        }
     }
+    if (const int fehler = dateien_syncen(fds))
+        scheitern_errno(ziel, was, fehler);
     ordner_syncen(neu.pfad());
 
     if (!vorhanden) {
