@@ -145,7 +145,8 @@ std::vector<std::vector<std::string>> tabelle(const std::string& html)
             for (const std::string& b : alle(zelle, std::regex("<div class=\"b[^\"]*\"[^>]*>(.*?)</div>"))) {
                 std::string codes;
                 for (const std::string& c : alle(b, std::regex("<span class=\"k\\d\">(.*?)</span>")))
-                    wort_anhaengen(codes, std::regex_replace(c, std::regex("<[^>]*>"), ""));
+                    if (c != "&#160;")
+                        wort_anhaengen(codes, std::regex_replace(c, std::regex("<[^>]*>"), ""));
                 text += "[" + codes + "]";
             }
             zeilen.back().push_back(text);

@@ -202,11 +202,13 @@ void Seitenschreiber::zelle(std::string& aus, const Seite& s, int tag, int stund
         for (const Feld f : felder(s.art)) {
             ++zeile;
             const std::string c = code(e, f);
-            if (c.empty())
-                continue;
             aus += "<span class=\"k" + std::to_string(zeile) + "\">";
-            const std::string name = langname(f, c);
-            if (name.empty()) {
+            // A missing code keeps its line, so that every code stands on
+            // the line of its kind.
+            const std::string name = c.empty() ? std::string() : langname(f, c);
+            if (c.empty()) {
+                aus += "&#160;";
+            } else if (name.empty()) {
                 aus += html_1252(c);
             } else {
                 benannt_[f].emplace(c, name);
