@@ -83,7 +83,7 @@ Raster raster_des_plans(const plantyp& plan)
 // The codes an entry shows on a page, in their order: a class page the
 // subject, teacher and room; a teacher's page the class, subject and room;
 // a room's the class, teacher and subject.
-enum class Feld { klasse, lehrer, fach, raum };
+enum class Feld { fach, lehrer, raum, klasse }; // in the order of the key below a table
 
 std::array<Feld, 3> felder(Art art)
 {
