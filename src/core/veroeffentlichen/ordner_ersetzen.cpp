@@ -153,7 +153,7 @@ void ordner_ersetzen(const std::string& ziel_angabe, const std::vector<Ausgabeda
     while (ziel.size() > 1 && ziel.back() == '/')
         ziel.pop_back();
     if (ziel.empty())
-        scheitern_errno(ziel_angabe, was, ENOENT);
+        throw Fehler(std::string(was) + " können nicht gespeichert werden: Es ist kein Ordner angegeben.");
 
     // A link to a folder (a web server's document folder) is followed: the
     // folder it names is replaced and the link stays.

@@ -93,6 +93,8 @@ TEST(OrdnerErsetzen, ErsetztNurEigeneOrdnerGanzUndLaesstNichtsDaneben)
             EXPECT_EQ(namen_im_ordner(ordner.pfad("")), parent_vorher) << f.name;
         }
     }
+    EXPECT_EQ(fehlertext([&] { ordner_ersetzen("", neu, {".html"}, "Die Webseiten"); }),
+              "Die Webseiten können nicht gespeichert werden: Es ist kein Ordner angegeben.");
 }
 
 TEST(Webseiten, MaskiertCodesUndGibtJedemCodeEineEigeneDatei)
