@@ -27,7 +27,7 @@ struct Demoschule {
     TestDialoge* dialoge = nullptr;
     std::unique_ptr<Hauptfenster> fenster;
 
-    Demoschule()
+    explicit Demoschule(bool laden = true)
     {
         for (const char* name : {"Beispielschule.orb", "adresslehrdat.int", "faecherkrz.int", "raumkrz.int"})
             fs::copy_file(std::string(ORBELA_DEMO_DIR) + "/" + name, ordner.pfad(name));
@@ -35,7 +35,8 @@ struct Demoschule {
         auto d = std::make_unique<TestDialoge>();
         dialoge = d.get();
         fenster = std::make_unique<Hauptfenster>(*sitzung, std::move(d));
-        fenster->plan_oeffnen(ordner.pfad("Beispielschule.orb"));
+        if (laden)
+            fenster->plan_oeffnen(ordner.pfad("Beispielschule.orb"));
     }
     std::size_t dateien(const std::string& unterordner) const
     {
@@ -101,4 +102,17 @@ TEST(Veroeffentlichen, KalenderFuerDenGewaehltenZeitraumUnlesbareZeitenGemeldet)
     EXPECT_TRUE(s.dialoge->fehler_texte[0].contains("4. Stunde („10:40“ bis „11.2S“)"))
         << s.dialoge->fehler_texte[0].toStdString();
     EXPECT_EQ(lies(s.ordner.pfad("Kalender/klasse-1a.ics")), ics) << "the calendars stay as they were";
+}
+
+TEST(Veroeffentlichen, OhnePlanWirdNichtsErsetzt)
+{
+    Demoschule s(false);
+    fs::create_directory(s.ordner.pfad("Webseiten"));
+    schreibe(s.ordner.pfad("Webseiten/index.html"), "veröffentlicht");
+    s.dialoge->dialog_handler = [](QDialog&) { return true; };
+    for (const char* befehl : {"AlsWebseitenSpeichern1", "KalenderExportieren1"})
+        fenster_zugriff::aktion(*s.fenster, befehl)->trigger();
+    EXPECT_EQ(s.dialoge->hinweise, QStringList(2, "Es ist noch kein Plan geladen. Bitte zuerst einen Plan laden."));
+    EXPECT_EQ(lies(s.ordner.pfad("Webseiten/index.html")), "veröffentlicht");
+    EXPECT_FALSE(fs::exists(s.ordner.pfad("Kalender")));
 }

@@ -49,6 +49,8 @@ struct Namen {
     }
 };
 
+const QString kein_plan = QStringLiteral("Es ist noch kein Plan geladen. Bitte zuerst einen Plan laden.");
+
 std::chrono::year_month_day tag_aus(QDate datum)
 {
     return std::chrono::year{datum.year()} / datum.month() / datum.day();
@@ -69,6 +71,11 @@ VeroeffentlichenBefehle::~VeroeffentlichenBefehle() = default;
 
 void VeroeffentlichenBefehle::als_webseiten_speichern()
 {
+    // Before any plan an empty site would replace the one published.
+    if (sitzung_.dokument().kein_plan()) {
+        dialoge_.hinweis(kein_plan);
+        return;
+    }
     if (!dialoge_.modal(*webseiten_dialog_))
         return;
     const QString ordner = webseiten_dialog_->ordner();
@@ -87,6 +94,10 @@ void VeroeffentlichenBefehle::als_webseiten_speichern()
 
 void VeroeffentlichenBefehle::kalender_exportieren()
 {
+    if (sitzung_.dokument().kein_plan()) {
+        dialoge_.hinweis(kein_plan);
+        return;
+    }
     if (!dialoge_.modal(*kalender_dialog_))
         return;
     const QString ordner = kalender_dialog_->ordner();
