@@ -192,10 +192,10 @@ TEST_F(Veroeffentlicht, TidyMeldetAufKeinerSeiteEinenFehler)
 }
 
 // Headless Chromium in a profile of its own, so that runs side by side do
-// not share one.
+// not share one; stopped should it ever hang.
 std::pair<int, std::string> chromium(const TestOrdner& ordner, const std::string& argumente)
 {
-    return ausfuehren("chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir='"
+    return ausfuehren("timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir='"
                       + ordner.pfad("profil") + "' " + argumente + " 2>/dev/null");
 }
 
