@@ -282,8 +282,8 @@ void VertretungsplanFenster::vertretungsplan()
 
 void VertretungsplanFenster::vorschlaege(int tag, int stunde, const std::string& klassentext)
 {
-    const Vorschlagslisten l = orbela::vorschlaege(sitzung_.plan(), sitzung_.lehrerliste(),
-                                                   vp_.abwesender_lehrer, tag, stunde, klassentext);
+    const Vorschlagslisten l = orbela::vorschlaege(sitzung_.plan(), sitzung_.lehrerliste(), vp_.abwesender_lehrer,
+                                                   tag, stunde, klassentext, Vertretungsstand(woche_, vp_));
     liste_fuellen(*listBox_[0], l.optimal);
     liste_fuellen(*listBox_[1], l.ohne_freistunden);
     liste_fuellen(*listBox_[2], l.freie_lehrer);
@@ -303,6 +303,8 @@ void VertretungsplanFenster::listenhinweise_setzen()
             QListWidgetItem* zeile = liste->item(i);
             const std::string code = zeile->data(Qt::UserRole).toByteArray().toStdString();
             QString tipp = anzahl_text(stand.anzahl(code));
+            if (stand.selbst_abwesend(code, listen_tag_))
+                tipp += QStringLiteral("\nselbst abwesend");
             const std::string* fuer = stand.doppelt(code, listen_tag_, listen_stunde_);
             if (fuer != nullptr) {
                 tipp += QStringLiteral("\nvertritt in dieser Stunde schon für ") + qstring_aus_1252(*fuer);
