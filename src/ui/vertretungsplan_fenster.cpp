@@ -200,6 +200,7 @@ void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
 {
     vertretungen_aus_bytes(sicherung.inhalt, vp_);
     vp_.geaendert = true;
+    wiederhergestellt_ = true;
     datei_ = sicherung.dateiname;
     if (!datei_.empty())
         wochenordner_setzen(QFile::decodeName(QByteArray::fromStdString(datei_)));
@@ -256,10 +257,15 @@ bool VertretungsplanFenster::FormActivate()
 {
     if (vp_.abwesender_lehrer.empty())
         return true;
-    if (!aenderungen_sichern())
-        return false;
-    vp_.alle_leeren();
-    woche_lesen();
+    if (wiederhergestellt_) {
+        // Shown as it was, its lessons from the timetable open now.
+        wiederhergestellt_ = false;
+    } else {
+        if (!aenderungen_sichern())
+            return false;
+        vp_.alle_leeren();
+        woche_lesen();
+    }
     vertretungsplan();
     auswahl_auffrischen();
     image1_->update();

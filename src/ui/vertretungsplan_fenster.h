@@ -40,9 +40,11 @@ public:
     // Opening from the main menu: discards the substitutes of the last
     // visit and rebuilds the week from the timetable as it now stands.
     // Unsaved substitutes are asked about first; false when the planner
-    // cancels, and the window is not to open.
+    // cancels, and the window is not to open. A restored plan not shown
+    // yet is kept as it is.
     bool FormActivate();
-    // Takes the substitution plan of a recovery copy, unsaved as it was.
+    // Takes the substitution plan of a recovery copy, unsaved as it was;
+    // its lessons are built from the timetable when it is first shown.
     void wiederherstellen(const Sicherung& sicherung);
     // Before the program ends or the plan is dropped: asks about unsaved
     // substitutes. True when it may go on.
@@ -136,6 +138,7 @@ private:
     int listen_stunde_ = 0;
     Sicherungswache* sicherung_ = nullptr;
     std::string datei_; // the file last opened or saved
+    bool wiederhergestellt_ = false; // restored, not shown since
 };
 
 } // namespace orbela
