@@ -47,6 +47,15 @@ ZellenZiehen::ZellenZiehen(Sitzung& sitzung, Befehlslauf& lauf, RasterWidget& ra
     connect(&tage_, &QTabBar::currentChanged, this, &ZellenZiehen::rahmen_zeigen);
     // Ctrl+X, Ctrl+C, Ctrl+V and Esc reach the focused code field first.
     qApp->installEventFilter(this);
+    beobachter_ = sitzung_.dokument().beobachten([this](const Aenderung& a) {
+        if (a.art == Aenderung::Art::neuer_plan && vorgemerkt_)
+            vergessen();
+    });
+}
+
+ZellenZiehen::~ZellenZiehen()
+{
+    sitzung_.dokument().nicht_mehr_beobachten(beobachter_);
 }
 
 void ZellenZiehen::beginnen(int stunde, int klasse)

@@ -38,6 +38,7 @@ class ZellenZiehen : public QObject {
 public:
     ZellenZiehen(Sitzung& sitzung, Befehlslauf& lauf, RasterWidget& raster, QScrollArea& box, QTabBar& tage,
                  QObject* parent = nullptr);
+    ~ZellenZiehen() override;
 
     static constexpr int reiter_wartezeit_ms = 500;
     // The band along the scroll box's edges that scrolls, and how fast.
@@ -94,6 +95,7 @@ private:
     std::optional<Zellort> vorgemerkt_;
     bool vorgemerkt_kopieren_ = false;
     std::vector<Tausch> gezeigte_kette_;
+    int beobachter_ = 0; // forgets the marked cell when another plan comes
 };
 
 } // namespace orbela

@@ -153,6 +153,12 @@ TEST_F(Tauschvorschlaege, CutCopyPasteAndEscWorkOnTheSelectedCellFromTheKeyboard
     waehle(3, 1);
     taste(Qt::Key_V);
     EXPECT_EQ(angeboten, 1);
+    // Another plan forgets the mark.
+    waehle(4, 1);
+    taste(Qt::Key_C);
+    EXPECT_TRUE(grid()->zellrahmen().vorgemerkt.has_value());
+    sitzung->dokument().beginnen(*vorher);
+    EXPECT_TRUE(grid()->zellrahmen().leer());
 }
 
 TEST_F(Tauschvorschlaege, SolveInTheConflictListRemovesTheChosenConflict)
