@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/tauschketten.h"
+#include "core/wochenkonflikte.h"
 #include "volle_schule.h"
 
 using namespace orbela;
@@ -122,7 +123,27 @@ void BM_KettenEinesZiels(benchmark::State& state)
     state.counters["mit_kette"] = static_cast<double>(ketten);
 }
 
+// "Lösen..." for every conflict of the week's list.
+void BM_LoesungenJeKonflikt(benchmark::State& state)
+{
+    Schule schule;
+    const Optionen optionen;
+    const auto konflikte = wochenkonflikte(*schule.plan, schule.liste, optionen);
+    Zeiten zeiten;
+    for (auto _ : state) {
+        zeiten = {};
+        for (const Konflikt& k : konflikte) {
+            const Messung messung;
+            Kettensuche suche(*schule.plan, schule.liste, optionen);
+            benchmark::DoNotOptimize(suche.loesungen(k).size());
+            zeiten.dazu(messung);
+        }
+    }
+    melde(state, std::move(zeiten));
+}
+
 } // namespace
 
+BENCHMARK(BM_LoesungenJeKonflikt)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KettenlaengenEinesTages)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KettenEinesZiels)->Iterations(1)->Unit(benchmark::kMillisecond);

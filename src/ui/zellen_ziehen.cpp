@@ -11,6 +11,7 @@
 #include "core/ablageziele.h"
 #include "ui/raster_widget.h"
 #include "ui/tauschvorschlaege_fenster.h"
+#include "ui/wartecursor.h"
 
 namespace orbela {
 
@@ -173,7 +174,12 @@ void ZellenZiehen::loesungen_anbieten(const Konflikt& konflikt)
     const Dokument& d = sitzung_.dokument();
     if (d.kein_plan())
         return;
-    auto ketten = Kettensuche(d.plan(), sitzung_.lehrerliste(), sitzung_.optionen()).loesungen(konflikt);
+    // Up to a fifth of a second on a full plan.
+    std::vector<Tauschkette> ketten;
+    {
+        const Wartecursor warten;
+        ketten = Kettensuche(d.plan(), sitzung_.lehrerliste(), sitzung_.optionen()).loesungen(konflikt);
+    }
     if (ketten.empty()) {
         lauf_.dialoge().hinweis(QStringLiteral("Für diesen Konflikt ist kein Tausch zu finden, der keinen neuen schafft."));
         return;
