@@ -218,8 +218,8 @@ void Hauptfenster::verbinde_signale()
             popupMenu1_->popup(wo);
     });
     // Drag and drop runs its drops through lauf_ itself.
-    auto* ziehen = new ZellenZiehen(sitzung_, lauf_, *image1_, *scrollBox1_, *tabBar_, this);
-    connect(ziehen, &ZellenZiehen::zielGewaehlt, this, &Hauptfenster::zelle_gewaehlt);
+    zellenZiehen_ = new ZellenZiehen(sitzung_, lauf_, *image1_, *scrollBox1_, *tabBar_, this);
+    connect(zellenZiehen_, &ZellenZiehen::zielGewaehlt, this, &Hauptfenster::zelle_gewaehlt);
     connect(planSeite_, &PlanSeite::naechsteStunde, this, &Hauptfenster::zur_naechsten_stunde);
     connect(klassenSeite_, &KlassenSeite::spalteGeaendert, this, [this] { zeige_seite(Seite::leer); });
 }

@@ -24,6 +24,7 @@ class DateiBefehle;
 class DruckBefehle;
 class KlassenSeite;
 class KonflikteFenster;
+class ZellenZiehen;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
 class PlanSeite;
@@ -139,6 +140,7 @@ private:
     std::unique_ptr<VeroeffentlichenBefehle> veroeffentlichen_;
     VertretungsplanFenster* vertretungsfenster_ = nullptr;
     KonflikteFenster* konflikte_ = nullptr;
+    ZellenZiehen* zellenZiehen_ = nullptr;
 };
 
 } // namespace orbela
