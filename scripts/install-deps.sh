@@ -8,10 +8,11 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  fonts-liberation poppler-utils chromium
+  fonts-liberation poppler-utils
   desktop-file-utils xdg-utils
   xvfb x11-utils
   dpkg-dev fakeroot file lintian appstream strace
+  tidy chromium python3-icalendar
 )
 
 missing=()

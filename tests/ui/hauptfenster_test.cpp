@@ -41,6 +41,8 @@
 #include "ui/namensliste_dialog.h"
 #include "ui/namenstabelle_dialog.h"
 #include "ui/vertretungsplan_fenster.h"
+#include "ui/veroeffentlichen/kalender_dialog.h"
+#include "ui/veroeffentlichen/webseiten_dialog.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;
@@ -110,11 +112,11 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     QMenu* datei = menue(*f.fenster, "Datei");
     ASSERT_NE(datei, nullptr);
     EXPECT_EQ(captions(datei),
-              (QStringList{"Neu", "Laden...", "Speichern", "Speichern unter...", "-", "Export UVD.txt", "-",
-                           "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...",
+              (QStringList{"Neu", "Laden...", "Speichern", "Speichern unter...", "-", "Export UVD.txt",
+                           "Als Webseiten speichern...", "Kalender exportieren...", "-", "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...",
                            "Vertretungen des Tages...", "-",
                            "Info", "-", "Programmende"}));
-    QMenu* drucken = datei->actions().at(7)->menu();
+    QMenu* drucken = datei->actions().at(9)->menu();
     ASSERT_NE(drucken, nullptr);
     EXPECT_EQ(captions(drucken),
               (QStringList{"Gesamtplan", "Klassenplan", "Klassenplan quer", "Lehrerplan", "Raumplan",
@@ -539,7 +541,9 @@ struct AlleFenster {
                 {&faecher, "Fächer"},
                 {&raeume, "Raumbezeichnungen"},
                 {&vertretung, "Vertretungsplan für Bö"},
-                {vertretung.form6(), "Lehrerwahl"}};
+                {vertretung.form6(), "Lehrerwahl"},
+                {fenster.findChild<WebseitenDialog*>(), "Als Webseiten speichern"},
+                {fenster.findChild<KalenderDialog*>(), "Kalender exportieren"}};
     }
 };
 
