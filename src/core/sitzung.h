@@ -10,12 +10,13 @@
 #include "core/optionen.h"
 #include "core/planschutz.h"
 #include "core/plantyp.h"
+#include "core/vertretung/vertretungsdokument.h"
 
 namespace orbela {
 
 // The state of one run of the program: the plan document, the current
-// selection, the option check marks, the teacher list, the card index and
-// the working directory. The main window shows it; the other windows, the
+// selection, the option check marks, the teacher list, the card index, the
+// substitution plan and the working directory. The main window shows it; the other windows, the
 // printouts and the export receive it.
 class Sitzung {
 public:
@@ -28,6 +29,10 @@ public:
     Dokument& dokument() { return dokument_; }
     const Dokument& dokument() const { return dokument_; }
     const plantyp& plan() const { return dokument_.plan(); }
+    // The substitution plan the substitution window works on; it keeps its
+    // state across plans loaded or made anew.
+    Vertretungsdokument& vertretung() { return vertretung_; }
+    const Vertretungsdokument& vertretung() const { return vertretung_; }
     Auswahl& auswahl() { return auswahl_; }
     const Auswahl& auswahl() const { return auswahl_; }
     Optionen& optionen() { return optionen_; }
@@ -61,6 +66,7 @@ public:
 
 private:
     Dokument dokument_;
+    Vertretungsdokument vertretung_;
     Auswahl auswahl_;
     Optionen optionen_;
     Lehrerliste lehrerliste_;

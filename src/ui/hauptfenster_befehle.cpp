@@ -268,7 +268,7 @@ void Hauptfenster::Vertretungsplan1Click()
 {
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
-    if (vertretungsfenster().FormActivate())
+    if (vertretungsfenster().zum_oeffnen_vorbereiten())
         dialoge_->modal(*vertretungsfenster_);
 }
 

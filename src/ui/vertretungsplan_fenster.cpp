@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -16,10 +15,8 @@
 
 #include "canvas/qt_text_1252.h"
 #include "core/beschriftung.h"
-#include "core/ganzer_tag.h"
-#include "core/vertretungszettel.h"
-#include "core/vorschlaege.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vertretungszettel.h"
+#include "core/vertretung/vorschlaege.h"
 #include "print/druckauswahl.h"
 #include "print/vertretung_ausdrucke.h"
 #include "print/wochen_ausdrucke.h"
@@ -74,18 +71,26 @@ VertretungsplanFenster::VertretungsplanFenster(Sitzung& sitzung, Dialoge& dialog
                                                QWidget* parent)
     : ZentrierterDialog(parent)
     , sitzung_(sitzung)
+    , dokument_(sitzung.vertretung())
     , dialoge_(dialoge)
     , druckdienst_(druckdienst)
+    , sicherung_(sitzung.vertretung())
 {
-    // FormCreate: no absent teacher, no selection, the grid blank.
     baue_fenster();
-    verbinde_signale();
-    sicherung_ = new Sicherungswache(
-        "vertretung", vtp_groesse, [this] { return Sicherungswache::Inhalt{vertretungen_als_bytes(vp_), datei_, {}}; },
-        this);
+    zuhoerer_ = dokument_.beobachten([this](const Vertretungsaenderung& a) { zeige_aenderung(a); });
 }
 
-VertretungsplanFenster::~VertretungsplanFenster() = default;
+VertretungsplanFenster::~VertretungsplanFenster()
+{
+    dokument_.nicht_mehr_beobachten(zuhoerer_);
+}
+
+template <typename Aktion>
+void VertretungsplanFenster::ausfuehren(Aktion&& aktion)
+{
+    geschuetzt(dialoge_, std::forward<Aktion>(aktion));
+    wochenbild_->update();
+}
 
 void VertretungsplanFenster::baue_fenster()
 {
@@ -101,46 +106,26 @@ void VertretungsplanFenster::baue_fenster()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto* menue = new QMenuBar(this);
-    QMenu* datei = menue->addMenu(QStringLiteral("Datei"));
-    const auto eintrag = [&](const char* name, const QString& text) {
-        QAction* a = datei->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    eintrag("Neu1", QStringLiteral("Neu"));
-    eintrag("oeffnen2", QStringLiteral("öffnen..."));
-    eintrag("speichern1", QStringLiteral("speichern..."));
-    eintrag("drucken1", QStringLiteral("drucken"));
-    eintrag("Vorschau1", QStringLiteral("Vorschau..."));
-    eintrag("AlsPdf1", QStringLiteral("als PDF..."));
-    datei->addSeparator();
-    eintrag("Ende1", QStringLiteral("Ende"));
-    QMenu* extras = menue->addMenu(QStringLiteral("Extras"));
-    const auto extra = [&](const char* name, const QString& text) {
-        extras->addAction(text)->setObjectName(QString::fromLatin1(name));
-    };
-    extra("ganzerTag1", QStringLiteral("ganzen Tag"));
-    extra("VertretungenJeLehrer1", QStringLiteral("Vertretungen je Lehrer..."));
-    extra("Vertretungszettel1", QStringLiteral("Vertretungszettel..."));
-    layout->setMenuBar(menue);
+    baue_menue();
 
     auto* inhalt = new QWidget(this);
     inhalt->setFixedSize(568, 312);
     layout->addWidget(inhalt);
 
-    image1_ = new BildWidget(vertretung_woche_breite, vertretung_woche_hoehe, inhalt);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->move(8, 8);
+    wochenbild_ = new BildWidget(vertretung_woche_breite, vertretung_woche_hoehe, inhalt);
+    wochenbild_->setObjectName(QStringLiteral("Image1"));
+    wochenbild_->move(8, 8);
+    connect(wochenbild_, &BildWidget::mausGedrueckt, this,
+            [this](Qt::MouseButton, int x, int y) { ausfuehren([&] { stunde_waehlen(x, y); }); });
 
     const int spalten[] = {296, 360, 424, 488};
     const char* koepfe[] = {"Klasse:", "Fach:", "Raum:", "Lehrer:"};
     for (std::size_t i = 0; i < 4; ++i) {
         auto* kopf = new QLabel(QString::fromUtf8(koepfe[i]), inhalt);
         kopf->setGeometry(spalten[i], 0, 60, 16);
-        felder_[i] = new QLabel(inhalt);
-        felder_[i]->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        felder_[i]->setGeometry(spalten[i], 16, 60, 16);
+        auswahlfelder_[i] = new QLabel(inhalt);
+        auswahlfelder_[i]->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        auswahlfelder_[i]->setGeometry(spalten[i], 16, 60, 16);
     }
     auto* bevel = new QFrame(inhalt);
     bevel->setFrameShape(QFrame::HLine);
@@ -153,157 +138,141 @@ void VertretungsplanFenster::baue_fenster()
         kopf->setWordWrap(true);
         kopf->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         kopf->setGeometry(spalten[i], 40, 57, 32);
-        listBox_[i] = new QListWidget(inhalt);
-        listBox_[i]->setObjectName(QStringLiteral("ListBox%1").arg(i + 1));
-        listBox_[i]->setGeometry(spalten[i], 72, 57, 137);
+        QListWidget* liste = new QListWidget(inhalt);
+        vorschlagslisten_[i] = liste;
+        liste->setObjectName(QStringLiteral("ListBox%1").arg(i + 1));
+        liste->setGeometry(spalten[i], 72, 57, 137);
+        connect(liste, &QListWidget::itemDoubleClicked, this,
+                [this, i] { ausfuehren([&] { vertreter_aus_liste_waehlen(i); }); });
+        connect(liste, &QListWidget::itemSelectionChanged, this, [this, i, liste] {
+            if (!liste->selectedItems().isEmpty())
+                gewaehlte_liste_ = i;
+        });
     }
 
-    SpeedButton1 = new QToolButton(inhalt);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(296, 216, 57, 33);
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
-    SpeedButton1->setIconSize(QSize(20, 20));
-    SpeedButton1->setToolTip(QStringLiteral("Vertreter löschen"));
-    BitBtn1 = new QPushButton(QStringLiteral("aufgeteilt (##)"), inhalt);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(360, 216, 89, 33);
-    BitBtn2 = new QPushButton(QStringLiteral("entfällt (XX)"), inhalt);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(456, 216, 89, 33);
-    ganzerTag = new QPushButton(QStringLiteral("ganzen Tag"), inhalt);
-    ganzerTag->setObjectName(QStringLiteral("ganzerTag"));
-    ganzerTag->setGeometry(360, 256, 185, 33);
-    ganzerTag->setToolTip(QStringLiteral("Den gewählten Vertreter in allen offenen Stunden dieses Tages eintragen"));
-    for (QPushButton* b : {BitBtn1, BitBtn2, ganzerTag})
+    vertreter_loeschen_knopf_ = new QToolButton(inhalt);
+    vertreter_loeschen_knopf_->setObjectName(QStringLiteral("SpeedButton1"));
+    vertreter_loeschen_knopf_->setGeometry(296, 216, 57, 33);
+    vertreter_loeschen_knopf_->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
+    vertreter_loeschen_knopf_->setIconSize(QSize(20, 20));
+    vertreter_loeschen_knopf_->setToolTip(QStringLiteral("Vertreter löschen"));
+    connect(vertreter_loeschen_knopf_, &QToolButton::clicked, this,
+            [this] { ausfuehren([this] { vertreter_loeschen(); }); });
+    aufgeteilt_knopf_ = new QPushButton(QStringLiteral("aufgeteilt (##)"), inhalt);
+    aufgeteilt_knopf_->setObjectName(QStringLiteral("BitBtn1"));
+    aufgeteilt_knopf_->setGeometry(360, 216, 89, 33);
+    connect(aufgeteilt_knopf_, &QPushButton::clicked, this, [this] { ausfuehren([this] { aufteilen(); }); });
+    entfaellt_knopf_ = new QPushButton(QStringLiteral("entfällt (XX)"), inhalt);
+    entfaellt_knopf_->setObjectName(QStringLiteral("BitBtn2"));
+    entfaellt_knopf_->setGeometry(456, 216, 89, 33);
+    connect(entfaellt_knopf_, &QPushButton::clicked, this, [this] { ausfuehren([this] { entfallen_lassen(); }); });
+    ganzer_tag_knopf_ = new QPushButton(QStringLiteral("ganzen Tag"), inhalt);
+    ganzer_tag_knopf_->setObjectName(QStringLiteral("ganzerTag"));
+    ganzer_tag_knopf_->setGeometry(360, 256, 185, 33);
+    ganzer_tag_knopf_->setToolTip(
+        QStringLiteral("Den gewählten Vertreter in allen offenen Stunden dieses Tages eintragen"));
+    connect(ganzer_tag_knopf_, &QPushButton::clicked, this, [this] { ausfuehren([this] { ganzen_tag(); }); });
+    for (QPushButton* b : {aufgeteilt_knopf_, entfaellt_knopf_, ganzer_tag_knopf_})
         b->setAutoDefault(false);
 
-    form6_ = new LehrerwahlDialog(this);
+    lehrerwahl_ = new LehrerwahlDialog(this);
 }
 
-template <typename Aktion>
-void VertretungsplanFenster::ausfuehren(Aktion&& aktion)
+void VertretungsplanFenster::baue_menue()
 {
-    geschuetzt(dialoge_, std::forward<Aktion>(aktion));
-    image1_->update();
-    sicherung_nachziehen();
+    auto* menue = new QMenuBar(this);
+    // Each item keeps its object name for tests and accessibility.
+    const auto eintrag = [this](QMenu* m, const char* name, const QString& text, void (VertretungsplanFenster::*handler)()) {
+        QAction* a = m->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, handler] { ausfuehren([&] { (this->*handler)(); }); });
+    };
+    QMenu* datei = menue->addMenu(QStringLiteral("Datei"));
+    eintrag(datei, "Neu1", QStringLiteral("Neu"), &VertretungsplanFenster::neu);
+    eintrag(datei, "oeffnen2", QStringLiteral("öffnen..."), &VertretungsplanFenster::oeffnen);
+    eintrag(datei, "speichern1", QStringLiteral("speichern..."), &VertretungsplanFenster::speichern);
+    eintrag(datei, "drucken1", QStringLiteral("drucken"), &VertretungsplanFenster::drucken);
+    eintrag(datei, "Vorschau1", QStringLiteral("Vorschau..."), &VertretungsplanFenster::vorschau);
+    eintrag(datei, "AlsPdf1", QStringLiteral("als PDF..."), &VertretungsplanFenster::als_pdf);
+    datei->addSeparator();
+    eintrag(datei, "Ende1", QStringLiteral("Ende"), &VertretungsplanFenster::beenden);
+    QMenu* extras = menue->addMenu(QStringLiteral("Extras"));
+    eintrag(extras, "ganzerTag1", QStringLiteral("ganzen Tag"), &VertretungsplanFenster::ganzen_tag);
+    eintrag(extras, "VertretungenJeLehrer1", QStringLiteral("Vertretungen je Lehrer..."),
+            &VertretungsplanFenster::vertretungen_je_lehrer);
+    eintrag(extras, "Vertretungszettel1", QStringLiteral("Vertretungszettel..."),
+            &VertretungsplanFenster::vertretungszettel);
+    layout()->setMenuBar(menue);
 }
 
-void VertretungsplanFenster::sicherung_nachziehen()
+void VertretungsplanFenster::zeige_aenderung(const Vertretungsaenderung& aenderung)
 {
-    if (vp_.geaendert)
-        sicherung_->geaendert();
-    else
-        sicherung_->gesichert();
+    if (aenderung.art != Vertretungsaenderung::Art::datei) {
+        woche_zeichnen();
+        if (aenderung.art == Vertretungsaenderung::Art::alles)
+            titel_setzen();
+        if (auswahl_.gesetzt())
+            zeige_auswahl();
+        wochenbild_->update();
+    }
+    // Every change may change the week's counts.
+    listenhinweise_setzen();
+}
+
+bool VertretungsplanFenster::zum_oeffnen_vorbereiten()
+{
+    if (dokument_.abwesender_lehrer().empty())
+        return true;
+    if (!aenderungen_sichern())
+        return false;
+    dokument_.verwerfen(sitzung_.plan());
+    unlesbare_melden();
+    auswahl_auffrischen();
+    return true;
 }
 
 void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
 {
-    vertretungen_aus_bytes(sicherung.inhalt, vp_);
-    vp_.geaendert = true;
-    datei_ = sicherung.dateiname;
-    if (!datei_.empty())
-        wochenordner_setzen(QFile::decodeName(QByteArray::fromStdString(datei_)));
-    woche_lesen();
-    titel_setzen();
-    vertretungsplan();
-    image1_->update();
-    sicherung_nachziehen();
-}
-
-void VertretungsplanFenster::verbinde_signale()
-{
-    const auto verbinde = [this](const char* name, void (VertretungsplanFenster::*handler)()) {
-        connect(menuepunkt(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, handler] { ausfuehren([&] { (this->*handler)(); }); });
-    };
-    verbinde("Neu1", &VertretungsplanFenster::Neu1Click);
-    verbinde("oeffnen2", &VertretungsplanFenster::oeffnen2Click);
-    verbinde("speichern1", &VertretungsplanFenster::speichern1Click);
-    verbinde("drucken1", &VertretungsplanFenster::drucken1Click);
-    verbinde("Vorschau1", &VertretungsplanFenster::Vorschau1Click);
-    verbinde("AlsPdf1", &VertretungsplanFenster::AlsPdf1Click);
-    verbinde("Ende1", &VertretungsplanFenster::Ende1Click);
-    verbinde("ganzerTag1", &VertretungsplanFenster::ganzen_tag);
-    verbinde("VertretungenJeLehrer1", &VertretungsplanFenster::vertretungen_je_lehrer);
-    verbinde("Vertretungszettel1", &VertretungsplanFenster::vertretungszettel);
-
-    connect(image1_, &BildWidget::mausGedrueckt, this,
-            [this](Qt::MouseButton, int x, int y) { ausfuehren([&] { Image1MouseDown(x, y); }); });
-    using Handler = void (VertretungsplanFenster::*)();
-    const std::array<Handler, 4> doppelklick = {
-        &VertretungsplanFenster::ListBox1Click, &VertretungsplanFenster::ListBox2DblClick,
-        &VertretungsplanFenster::ListBox3DblClick, &VertretungsplanFenster::ListBox4DblClick};
-    for (std::size_t i = 0; i < 4; ++i) {
-        connect(listBox_[i], &QListWidget::itemDoubleClicked, this,
-                [this, h = doppelklick[i]] { ausfuehren([&] { (this->*h)(); }); });
-        connect(listBox_[i], &QListWidget::itemSelectionChanged, this, [this, i] {
-            if (!listBox_[i]->selectedItems().isEmpty())
-                gewaehlte_liste_ = i;
-        });
-    }
-    connect(ganzerTag, &QPushButton::clicked, this, [this] { ausfuehren([this] { ganzen_tag(); }); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { ausfuehren([this] { SpeedButton1Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ausfuehren([this] { BitBtn2Click(); }); });
-}
-
-QAction* VertretungsplanFenster::menuepunkt(const QString& name) const
-{
-    return findChild<QAction*>(name);
-}
-
-bool VertretungsplanFenster::FormActivate()
-{
-    if (vp_.abwesender_lehrer.empty())
-        return true;
-    if (!aenderungen_sichern())
-        return false;
-    vp_.alle_leeren();
-    woche_lesen();
-    vertretungsplan();
-    auswahl_auffrischen();
-    image1_->update();
-    sicherung_nachziehen();
-    return true;
+    dokument_.wiederherstellen(sicherung.inhalt, sicherung.dateiname, sitzung_.plan());
+    unlesbare_melden();
 }
 
 bool VertretungsplanFenster::aenderungen_sichern()
 {
     return orbela::aenderungen_sichern(
-        dialoge_, vtp_geaendert, [this] { return vp_.geaendert; }, [this] { speichern1Click(); });
+        dialoge_, vtp_geaendert, [this] { return dokument_.geaendert(); }, [this] { speichern(); });
 }
 
-void VertretungsplanFenster::vertretungsplan()
+void VertretungsplanFenster::woche_zeichnen()
 {
-    vertretungen_aufbauen(vp_, sitzung_.plan());
-    zeichne_vertretungswoche(image1_->canvas(), vp_, sitzung_.plan(), sitzung_.lehrerliste(),
-                             sitzung_.optionen().stunden_0_8);
+    zeichne_vertretungswoche(wochenbild_->canvas(), dokument_.plan(), sitzung_.plan(), sitzung_.lehrerliste(),
+                             sitzung_.optionen().stunden_0_8, auswahl_);
 }
 
-void VertretungsplanFenster::vorschlaege(int tag, int stunde, const std::string& klassentext)
+void VertretungsplanFenster::vorschlaege_fuellen(Wochenstunde stunde)
 {
-    const Vorschlagslisten l = orbela::vorschlaege(sitzung_.plan(), sitzung_.lehrerliste(),
-                                                   vp_.abwesender_lehrer, tag, stunde, klassentext);
-    liste_fuellen(*listBox_[0], l.optimal);
-    liste_fuellen(*listBox_[1], l.ohne_freistunden);
-    liste_fuellen(*listBox_[2], l.freie_lehrer);
-    liste_fuellen(*listBox_[3], l.alle_lehrer);
-    listen_tag_ = tag;
+    const Vorschlagslisten l =
+        vorschlaege(sitzung_.plan(), sitzung_.lehrerliste(), dokument_.abwesender_lehrer(), stunde.tag,
+                    stunde.stunde, klassentext(stunde));
+    liste_fuellen(*vorschlagslisten_[0], l.optimal);
+    liste_fuellen(*vorschlagslisten_[1], l.ohne_freistunden);
+    liste_fuellen(*vorschlagslisten_[2], l.freie_lehrer);
+    liste_fuellen(*vorschlagslisten_[3], l.alle_lehrer);
     listen_stunde_ = stunde;
     listenhinweise_setzen();
 }
 
 void VertretungsplanFenster::listenhinweise_setzen()
 {
-    if (listen_tag_ == 0)
+    if (!listen_stunde_.gesetzt())
         return;
-    const Vertretungsstand stand(woche_, vp_);
-    for (QListWidget* liste : listBox_) {
+    const Vertretungsstand stand = dokument_.stand();
+    for (QListWidget* liste : vorschlagslisten_) {
         for (int i = 0; i < liste->count(); ++i) {
             QListWidgetItem* zeile = liste->item(i);
             const std::string code = zeile->data(Qt::UserRole).toByteArray().toStdString();
             QString tipp = anzahl_text(stand.anzahl(code));
-            const std::string* fuer = stand.doppelt(code, listen_tag_, listen_stunde_);
+            const std::string* fuer = stand.doppelt(code, listen_stunde_.tag, listen_stunde_.stunde);
             if (fuer != nullptr) {
                 tipp += QStringLiteral("\nvertritt in dieser Stunde schon für ") + qstring_aus_1252(*fuer);
                 zeile->setData(doppelt_rolle, qstring_aus_1252(*fuer));
@@ -317,202 +286,167 @@ void VertretungsplanFenster::listenhinweise_setzen()
     }
 }
 
-void VertretungsplanFenster::woche_lesen()
+void VertretungsplanFenster::unlesbare_melden()
 {
-    woche_ = lies_vertretungswoche(ordner_);
-    if (!woche_.unlesbar.empty() && woche_.unlesbar != gemeldet_) {
+    const std::vector<std::string>& unlesbar = dokument_.woche().unlesbar;
+    if (!unlesbar.empty() && unlesbar != gemeldet_) {
         QString text = QStringLiteral("Diese Dateien im Ordner der Vertretungspläne können nicht gelesen werden "
                                       "und werden beim Zählen übergangen:");
-        for (const std::string& name : woche_.unlesbar)
+        for (const std::string& name : unlesbar)
             text += QStringLiteral("\n") + QFile::decodeName(QByteArray::fromStdString(name));
         dialoge_.hinweis(text);
     }
-    gemeldet_ = woche_.unlesbar;
+    gemeldet_ = unlesbar;
 }
 
-void VertretungsplanFenster::wochenordner_setzen(const QString& datei)
-{
-    ordner_ = QFile::encodeName(QFileInfo(datei).absolutePath()).toStdString();
-}
-
-std::string VertretungsplanFenster::klassentext(int tag, int stunde) const
+std::string VertretungsplanFenster::klassentext(Wochenstunde stunde) const
 {
     // The full text with the "&" of a joint lesson, which the entry has lost.
-    return unterricht_von(sitzung_.plan(), tag, stunde, vp_.abwesender_lehrer).klasse;
+    return unterricht_von(sitzung_.plan(), stunde.tag, stunde.stunde, dokument_.abwesender_lehrer()).klasse;
 }
 
-void VertretungsplanFenster::Image1MouseDown(int x, int y)
+void VertretungsplanFenster::stunde_waehlen(int x, int y)
 {
-    if (x < 0 || y < 0)
+    const std::optional<Wochenstunde> stunde = vertretung_woche_treffer(x, y);
+    if (!stunde || !dokument_.plan().zu_vertreten(stunde->tag, stunde->stunde))
         return;
-    const int tag = x / 40;
-    const int stunde = y / 20;
-    if (tag < 1 || tag > anzahl_tage || stunde < 1 || stunde > anzahl_stunden)
-        return;
-    if (vp_.eintrag(tag, stunde).klasse.empty())
-        return;
-    Canvas& c = image1_->canvas();
-    if (vp_.hat_auswahl())
-        zeichne_wahlmarke(c, vp_.wahl_tag, vp_.wahl_stunde, farben::weiss);
-    vp_.wahl_tag = tag;
-    vp_.wahl_stunde = stunde;
-    zeichne_wahlmarke(c, tag, stunde, farben::rot);
+    Canvas& c = wochenbild_->canvas();
+    if (auswahl_.gesetzt())
+        zeichne_wahlmarke(c, auswahl_, farben::weiss);
+    auswahl_ = *stunde;
+    zeichne_wahlmarke(c, auswahl_, farben::rot);
     zeige_auswahl();
-    vorschlaege(tag, stunde, klassentext(tag, stunde));
+    vorschlaege_fuellen(auswahl_);
 }
 
 void VertretungsplanFenster::zeige_auswahl()
 {
-    const vertretungtyp& e = vp_.gewaehlt();
-    felder_[0]->setText(qstring_aus_1252(e.klasse.view()));
-    felder_[1]->setText(qstring_aus_1252(e.fach.view()));
-    felder_[2]->setText(qstring_aus_1252(e.raum.view()));
-    felder_[3]->setText(qstring_aus_1252(e.vertreter.view()));
+    const vertretungtyp& e = dokument_.eintrag(auswahl_.tag, auswahl_.stunde);
+    auswahlfelder_[0]->setText(qstring_aus_1252(e.klasse.view()));
+    auswahlfelder_[1]->setText(qstring_aus_1252(e.fach.view()));
+    auswahlfelder_[2]->setText(qstring_aus_1252(e.raum.view()));
+    auswahlfelder_[3]->setText(qstring_aus_1252(e.vertreter.view()));
 }
 
 void VertretungsplanFenster::auswahl_auffrischen()
 {
-    if (!vp_.hat_auswahl())
+    if (!auswahl_.gesetzt())
         return;
     zeige_auswahl();
-    if (vp_.zu_vertreten(vp_.wahl_tag, vp_.wahl_stunde)) {
-        vorschlaege(vp_.wahl_tag, vp_.wahl_stunde, klassentext(vp_.wahl_tag, vp_.wahl_stunde));
+    if (dokument_.plan().zu_vertreten(auswahl_.tag, auswahl_.stunde)) {
+        vorschlaege_fuellen(auswahl_);
     } else {
-        for (QListWidget* liste : listBox_)
+        for (QListWidget* liste : vorschlagslisten_)
             liste->clear();
     }
 }
 
 void VertretungsplanFenster::vertreter_setzen(const std::string& vertreter)
 {
-    // The selection may have been kept from another teacher's week.
-    if (!vp_.hat_auswahl() || !vp_.zu_vertreten(vp_.wahl_tag, vp_.wahl_stunde))
-        return;
-    vp_.gewaehlt().vertreter = vertreter;
-    vp_.geaendert = true;
-    felder_[3]->setText(qstring_aus_1252(vp_.gewaehlt().vertreter.view()));
-    vertretungsplan();
-    listenhinweise_setzen();
+    // The selection may have been kept from another teacher's week; the
+    // document then refuses.
+    if (auswahl_.gesetzt())
+        dokument_.setze_vertreter(auswahl_, vertreter);
 }
 
-void VertretungsplanFenster::vertreter_aus_liste(int n)
+void VertretungsplanFenster::vertreter_aus_liste_waehlen(std::size_t liste)
 {
-    const QListWidgetItem* zeile = listBox_[static_cast<std::size_t>(n - 1)]->currentItem();
+    const QListWidgetItem* zeile = vorschlagslisten_[liste]->currentItem();
     if (zeile == nullptr || !zeile->isSelected())
         return;
     const QString fuer = zeile->data(doppelt_rolle).toString();
-    if (!fuer.isEmpty() && vp_.hat_auswahl()
+    if (!fuer.isEmpty() && auswahl_.gesetzt()
         && !dialoge_.frage(QStringLiteral("%1 vertritt %2 schon für %3. Trotzdem eintragen?")
                                .arg(qstring_aus_1252(zeile->data(Qt::UserRole).toByteArray().toStdString()),
-                                    stunde_text(vp_.wahl_tag, vp_.wahl_stunde, sitzung_.optionen().stunden_0_8),
+                                    stunde_text(auswahl_.tag, auswahl_.stunde, sitzung_.optionen().stunden_0_8),
                                     fuer)))
         return;
     vertreter_setzen(zeile->data(Qt::UserRole).toByteArray().toStdString());
 }
 
-void VertretungsplanFenster::ListBox1Click() { vertreter_aus_liste(1); }
-void VertretungsplanFenster::ListBox2DblClick() { vertreter_aus_liste(2); }
-void VertretungsplanFenster::ListBox3DblClick() { vertreter_aus_liste(3); }
-void VertretungsplanFenster::ListBox4DblClick() { vertreter_aus_liste(4); }
-void VertretungsplanFenster::SpeedButton1Click() { vertreter_setzen({}); }
-void VertretungsplanFenster::BitBtn1Click() { vertreter_setzen(vertreter_aufgeteilt); }
-void VertretungsplanFenster::BitBtn2Click() { vertreter_setzen(vertreter_entfaellt); }
+void VertretungsplanFenster::vertreter_loeschen() { vertreter_setzen({}); }
+void VertretungsplanFenster::aufteilen() { vertreter_setzen(vertreter_aufgeteilt); }
+void VertretungsplanFenster::entfallen_lassen() { vertreter_setzen(vertreter_entfaellt); }
 
-void VertretungsplanFenster::Neu1Click()
+void VertretungsplanFenster::neu()
 {
     // The same list as for printing teacher plans: sorted, each code once.
     if (!aenderungen_sichern())
         return;
-    form6_->fuellen(auswahl_lehrer(sitzung_.plan()));
-    if (!dialoge_.modal(*form6_))
+    lehrerwahl_->fuellen(auswahl_lehrer(sitzung_.plan()));
+    if (!dialoge_.modal(*lehrerwahl_))
         return;
-    vp_.alle_leeren();
-    if (form6_->hat_auswahl())
-        vp_.abwesender_lehrer = form6_->gewaehlt();
-    // A new plan belongs to no file yet; the week's folder stays.
-    datei_.clear();
-    woche_lesen();
-    // Also without a chosen line the grid is redrawn, so that it shows the
-    // emptied substitutes rather than the old ones.
-    vertretungsplan();
-    titel_setzen();
+    // Also without a chosen line the grid is drawn anew, so that it shows
+    // the emptied substitutes rather than the old ones.
+    dokument_.neu(sitzung_.plan(),
+                  lehrerwahl_->hat_auswahl() ? std::optional<std::string>(lehrerwahl_->gewaehlt()) : std::nullopt);
+    unlesbare_melden();
     auswahl_auffrischen();
 }
 
-void VertretungsplanFenster::oeffnen2Click()
+void VertretungsplanFenster::oeffnen()
 {
     if (!aenderungen_sichern())
         return;
     const std::optional<QString> name = dialoge_.datei_oeffnen(vtp_filter);
     if (!name)
         return;
-    lade_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
-    vp_.geaendert = false;
-    datei_ = QFile::encodeName(*name).toStdString();
-    wochenordner_setzen(*name);
-    woche_lesen();
-    titel_setzen();
-    vertretungsplan();
+    dokument_.oeffnen(QFile::encodeName(*name).toStdString(), sitzung_.plan());
+    unlesbare_melden();
     auswahl_auffrischen();
 }
 
-void VertretungsplanFenster::speichern1Click()
+void VertretungsplanFenster::speichern()
 {
     const std::optional<QString> name = dialoge_.datei_speichern(vtp_filter, QStringLiteral("vtp"), speichervorschlag());
     if (!name)
         return;
-    speichere_vertretungen(QFile::encodeName(*name).toStdString(), vp_);
-    vp_.geaendert = false;
-    datei_ = QFile::encodeName(*name).toStdString();
-    wochenordner_setzen(*name);
-    woche_lesen();
-    listenhinweise_setzen();
+    dokument_.speichern(QFile::encodeName(*name).toStdString());
+    unlesbare_melden();
 }
 
 QString VertretungsplanFenster::speichervorschlag() const
 {
-    if (!datei_.empty())
-        return QFile::decodeName(QByteArray::fromStdString(datei_));
-    if (vp_.abwesender_lehrer.empty())
+    if (!dokument_.dateiname().empty())
+        return QFile::decodeName(QByteArray::fromStdString(dokument_.dateiname()));
+    if (dokument_.abwesender_lehrer().empty())
         return {};
-    const QString ordner = ordner_.empty() ? QDir::currentPath() : QFile::decodeName(QByteArray::fromStdString(ordner_));
-    return QDir(ordner).filePath(Druckausgabe::dateiname(qstring_aus_1252(vp_.abwesender_lehrer))
+    const QString ordner = dokument_.ordner().empty() ? QDir::currentPath()
+                                                      : QFile::decodeName(QByteArray::fromStdString(dokument_.ordner()));
+    return QDir(ordner).filePath(Druckausgabe::dateiname(qstring_aus_1252(dokument_.abwesender_lehrer()))
                                  + QStringLiteral(".vtp"));
 }
 
-void VertretungsplanFenster::drucken1Click() { vertretungsblatt(Druckziel::drucker); }
-void VertretungsplanFenster::Vorschau1Click() { vertretungsblatt(Druckziel::vorschau); }
-void VertretungsplanFenster::AlsPdf1Click() { vertretungsblatt(Druckziel::pdf); }
+void VertretungsplanFenster::drucken() { vertretungsblatt(Druckziel::drucker); }
+void VertretungsplanFenster::vorschau() { vertretungsblatt(Druckziel::vorschau); }
+void VertretungsplanFenster::als_pdf() { vertretungsblatt(Druckziel::pdf); }
 
 void VertretungsplanFenster::vertretungsblatt(Druckziel ziel)
 {
     // Also without an absent teacher: an empty week.
     const Druckdaten daten{sitzung_.plan(), sitzung_.optionen(), druckdatum_heute()};
     wochendruck(
-        QStringLiteral("Vertretungsplan"), qstring_aus_1252(vp_.abwesender_lehrer),
-        [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), vp_); }, ziel);
+        QStringLiteral("Vertretungsplan"), qstring_aus_1252(dokument_.abwesender_lehrer()),
+        [&](Druckauftrag& auftrag) { drucke_vertretungen(auftrag, daten, sitzung_.lehrerliste(), dokument_.plan()); },
+        ziel);
 }
 
 QListWidgetItem* VertretungsplanFenster::gewaehlte_zeile() const
 {
-    QListWidgetItem* zeile = listBox_[gewaehlte_liste_]->currentItem();
+    QListWidgetItem* zeile = vorschlagslisten_[gewaehlte_liste_]->currentItem();
     return zeile != nullptr && zeile->isSelected() ? zeile : nullptr;
 }
 
 void VertretungsplanFenster::ganzen_tag()
 {
     const QListWidgetItem* zeile = gewaehlte_zeile();
-    if (!vp_.hat_auswahl() || zeile == nullptr) {
+    if (!auswahl_.gesetzt() || zeile == nullptr) {
         dialoge_.hinweis(QStringLiteral("Bitte zuerst eine Stunde und in einer der Listen einen Vertreter wählen."));
         return;
     }
     const std::string vertreter = zeile->data(Qt::UserRole).toByteArray().toStdString();
-    const int tag = vp_.wahl_tag;
-    const Vertretungsstand stand(woche_, vp_);
-    const GanzerTag t = ganzen_tag_vertreten(vp_, sitzung_.plan(), sitzung_.lehrerliste(), stand, tag, vertreter);
-    zeige_auswahl();
-    vertretungsplan();
-    listenhinweise_setzen();
+    const int tag = auswahl_.tag;
+    const GanzerTag t = dokument_.ganzer_tag(tag, vertreter, sitzung_.plan(), sitzung_.lehrerliste());
 
     const bool stunden_0_8 = sitzung_.optionen().stunden_0_8;
     const QString name = qstring_aus_1252(vertreter);
@@ -523,6 +457,7 @@ void VertretungsplanFenster::ganzen_tag()
     }
     if (t.uebersprungen.empty())
         return;
+    const Vertretungsstand stand = dokument_.stand();
     const std::size_t n = t.eingetragen.size();
     QString text = n == 1 ? QStringLiteral("%1 ist in 1 Stunde eingetragen.").arg(name)
                           : QStringLiteral("%1 ist in %2 Stunden eingetragen.").arg(name).arg(n);
@@ -558,7 +493,7 @@ void VertretungsplanFenster::wochendruck(const QString& ausdruck, const QString&
 void VertretungsplanFenster::vertretungen_je_lehrer()
 {
     // Every teacher of the list once, then substitutes the list lacks.
-    const Vertretungsstand stand(woche_, vp_);
+    const Vertretungsstand stand = dokument_.stand();
     VertretungszahlenDialog::Zeilen zeilen;
     const auto aufnehmen = [&](const std::string& code) {
         for (const auto& z : zeilen) {
@@ -573,7 +508,7 @@ void VertretungsplanFenster::vertretungen_je_lehrer()
     }
     for (const auto& [code, anzahl] : stand.zaehlung())
         aufnehmen(code);
-    const QString ordner_text = QFile::decodeName(QByteArray::fromStdString(ordner_));
+    const QString ordner_text = QFile::decodeName(QByteArray::fromStdString(dokument_.ordner()));
     const std::string ordner = text_1252_aus_qstring(ordner_text);
     VertretungszahlenDialog dialog(
         zeilen, ordner_text,
@@ -591,31 +526,32 @@ void VertretungsplanFenster::vertretungen_je_lehrer()
 void VertretungsplanFenster::vertretungszettel()
 {
     const std::vector<Vertretungszettel> zettel =
-        orbela::vertretungszettel(vp_, sitzung_.plan(), sitzung_.optionen().stunden_0_8);
+        orbela::vertretungszettel(dokument_.plan(), sitzung_.plan(), sitzung_.optionen().stunden_0_8);
     if (zettel.empty()) {
         dialoge_.hinweis(QStringLiteral("Im Vertretungsplan ist noch kein Lehrer als Vertreter eingetragen."));
         return;
     }
+    const std::string& abwesender = dokument_.abwesender_lehrer();
     VertretungszettelDialog dialog(
         qstring_aus_1252(zettel_als_text(zettel)),
         [&](Druckziel ziel) {
             const auto druck = [&](Druckauftrag& auftrag) {
-                drucke_vertretungszettel(auftrag, zettel, vp_.abwesender_lehrer, druckdatum_heute());
+                drucke_vertretungszettel(auftrag, zettel, abwesender, druckdatum_heute());
             };
-            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(vp_.abwesender_lehrer), druck, ziel);
+            wochendruck(QStringLiteral("Vertretungszettel"), qstring_aus_1252(abwesender), druck, ziel);
         },
         this);
     dialoge_.modal(dialog);
 }
 
-void VertretungsplanFenster::Ende1Click()
+void VertretungsplanFenster::beenden()
 {
     close();
 }
 
 void VertretungsplanFenster::titel_setzen()
 {
-    setWindowTitle(QStringLiteral("Vertretungsplan für ") + qstring_aus_1252(vp_.abwesender_lehrer));
+    setWindowTitle(QStringLiteral("Vertretungsplan für ") + qstring_aus_1252(dokument_.abwesender_lehrer()));
 }
 
 } // namespace orbela

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "core/sitzung.h"
-#include "core/vertretungsplan.h"
-#include "core/vertretungswoche.h"
+#include "core/vertretung/vertretungsdokument.h"
+#include "core/vertretung/wochenstunde.h"
 #include "ui/dialoge.h"
 #include "ui/druckdienst.h"
+#include "ui/sicherungswache.h"
 #include "ui/zentrieren.h"
 
-class QAction;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -22,14 +22,14 @@ namespace orbela {
 
 class BildWidget;
 class LehrerwahlDialog;
-class Sicherungswache;
 struct Sicherung;
 
 // "Vertretungsplan": plans the cover for one absent teacher's week. The grid
 // shows the lessons to cover; a click selects one, the four lists propose
-// substitutes, a double-click or a button assigns. The window keeps its
-// substitution plan for the whole run; the timetable, the options and the
-// teacher list come from the session.
+// substitutes, a double-click or a button assigns. The substitution plan is
+// the session's `Vertretungsdokument`: the window asks it, calls its
+// operations and draws what its listener is told. The selected lesson is
+// the window's own and stays for the whole run.
 class VertretungsplanFenster : public ZentrierterDialog {
     Q_OBJECT
 public:
@@ -41,101 +41,92 @@ public:
     // visit and rebuilds the week from the timetable as it now stands.
     // Unsaved substitutes are asked about first; false when the planner
     // cancels, and the window is not to open.
-    bool FormActivate();
+    bool zum_oeffnen_vorbereiten();
     // Takes the substitution plan of a recovery copy, unsaved as it was.
     void wiederherstellen(const Sicherung& sicherung);
     // Before the program ends or the plan is dropped: asks about unsaved
     // substitutes. True when it may go on.
     bool aenderungen_sichern();
 
-    void Image1MouseDown(int x, int y);
-    void ListBox1Click();
-    void ListBox2DblClick();
-    void ListBox3DblClick();
-    void ListBox4DblClick();
-    void SpeedButton1Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    // Menu "Datei"
-    void Neu1Click();
-    void oeffnen2Click();
-    void speichern1Click();
-    void drucken1Click();
-    void Vorschau1Click(); // "Vorschau..." of the sheet "drucken" prints
-    void AlsPdf1Click();   // "als PDF..." of that sheet
-    void Ende1Click();
-    // Menu "Extras"
+    // The lesson selected in the grid; not set until one is clicked.
+    Wochenstunde auswahl() const { return auswahl_; }
+
+private:
+    void baue_fenster();
+    void baue_menue();
+    // Runs a handler under the general error handler.
+    template <typename Aktion>
+    void ausfuehren(Aktion&& aktion);
+    // The document's listener: draws and labels what changed.
+    void zeige_aenderung(const Vertretungsaenderung& aenderung);
+
+    // --- the grid and the selection
+    void woche_zeichnen();
+    void stunde_waehlen(int x, int y);
+    void zeige_auswahl();
+    // Labels and lists for the selected lesson of the plan now shown.
+    void auswahl_auffrischen();
+    // Refills the four proposal lists for a lesson.
+    void vorschlaege_fuellen(Wochenstunde stunde);
+    // Count and double booking of each list line, in its tooltip and colour.
+    void listenhinweise_setzen();
+    QListWidgetItem* gewaehlte_zeile() const;
+    std::string klassentext(Wochenstunde stunde) const;
+
+    // --- assigning a substitute to the selected lesson
+    void vertreter_setzen(const std::string& vertreter);
+    void vertreter_aus_liste_waehlen(std::size_t liste);
+    void vertreter_loeschen();
+    void aufteilen();
+    void entfallen_lassen();
     // Gives the substitute chosen in a list every uncovered lesson of the
     // selected day where they are free, and names the lessons left open.
     void ganzen_tag();
+
+    // --- menu "Datei"
+    void neu();
+    void oeffnen();
+    void speichern();
+    void drucken();
+    void vorschau(); // "Vorschau..." of the sheet "drucken" prints
+    void als_pdf();  // "als PDF..." of that sheet
+    void beenden();
+    // --- menu "Extras"
     // The teachers' counts of covers this week, sortable and printable.
     void vertretungen_je_lehrer();
     // Each substitute's covers, printed to cut apart or copied as text.
     void vertretungszettel();
 
-    // Rebuilds the entries for the absent teacher and redraws the grid.
-    void vertretungsplan();
-    // Refills the four proposal lists for a lesson and its class text.
-    void vorschlaege(int tag, int stunde, const std::string& klassentext);
-
-    const Vertretungsplan& plan() const { return vp_; }
-    BildWidget* image1() const { return image1_; }
-    QListWidget* liste(int n) const { return listBox_[static_cast<std::size_t>(n - 1)]; }
-    QLabel* feld(int n) const { return felder_[static_cast<std::size_t>(n - 2)]; }
-    QAction* menuepunkt(const QString& name) const;
-    QPushButton* BitBtn1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* ganzerTag = nullptr;
-    LehrerwahlDialog* form6() const { return form6_; }
-
-private:
-    void baue_fenster();
-    void verbinde_signale();
-    template <typename Aktion>
-    void ausfuehren(Aktion&& aktion);
-    void zeige_auswahl();
-    // Labels and lists for the selected lesson of the plan now shown.
-    void auswahl_auffrischen();
-    void vertreter_setzen(const std::string& vertreter);
-    void vertreter_aus_liste(int n);
-    std::string klassentext(int tag, int stunde) const;
     void titel_setzen();
-    // Reads the week's plans again; names files it cannot read once.
-    void woche_lesen();
-    void wochenordner_setzen(const QString& datei);
+    // Names the week's files that cannot be read, once for each new list.
+    void unlesbare_melden();
     // Where "speichern..." starts: the plan's file, else the absent
     // teacher's code in the week's folder.
     QString speichervorschlag() const;
-    // Count and double booking of each list line, in its tooltip and colour.
-    void listenhinweise_setzen();
-    QListWidgetItem* gewaehlte_zeile() const;
     // The sheet of the plan in memory, to where `ziel` says.
     void vertretungsblatt(Druckziel ziel);
     // One printout of the window, under the general error handler.
     void wochendruck(const QString& ausdruck, const QString& thema, const std::function<void(Druckauftrag&)>& druck,
                      Druckziel ziel);
-    // Lets the recovery copy follow the plan's changed-mark.
-    void sicherung_nachziehen();
 
     Sitzung& sitzung_;
+    Vertretungsdokument& dokument_;
     Dialoge& dialoge_;
     Druckdienst* druckdienst_;
-    Vertretungsplan vp_;
-    BildWidget* image1_ = nullptr;
-    std::array<QLabel*, 4> felder_{};       // Label2..Label5
-    std::array<QListWidget*, 4> listBox_{}; // ListBox1..ListBox4
-    LehrerwahlDialog* form6_ = nullptr;
-    // The week: the folder of the plan last opened or saved here (a local
-    // path); empty until then.
-    std::string ordner_;
-    Vertretungswoche woche_;
+    Wochenstunde auswahl_;
+    BildWidget* wochenbild_ = nullptr;
+    std::array<QLabel*, 4> auswahlfelder_{};        // class, subject, room, substitute
+    std::array<QListWidget*, 4> vorschlagslisten_{}; // optimal, o. Freistunden, freie, alle
+    QToolButton* vertreter_loeschen_knopf_ = nullptr;
+    QPushButton* aufgeteilt_knopf_ = nullptr;
+    QPushButton* entfaellt_knopf_ = nullptr;
+    QPushButton* ganzer_tag_knopf_ = nullptr;
+    LehrerwahlDialog* lehrerwahl_ = nullptr;
     std::vector<std::string> gemeldet_; // the unreadable files last named
     std::size_t gewaehlte_liste_ = 0;   // the list whose line was chosen last
-    int listen_tag_ = 0;                // the lesson the lists were filled for
-    int listen_stunde_ = 0;
-    Sicherungswache* sicherung_ = nullptr;
-    std::string datei_; // the file last opened or saved
+    Wochenstunde listen_stunde_;        // the lesson the lists were filled for
+    Vertretungssicherung sicherung_;
+    int zuhoerer_ = 0;
 };
 
 } // namespace orbela

@@ -482,7 +482,7 @@ struct AlleFenster {
             wahl.accept();
             return true;
         };
-        vertretung.menuepunkt("Neu1")->trigger();
+        vertretung.findChild<QAction*>("Neu1")->trigger();
     }
 
     std::vector<std::pair<QWidget*, const char*>> mit_titeln()
@@ -497,7 +497,7 @@ struct AlleFenster {
                 {&faecher, "Fächer"},
                 {&raeume, "Raumbezeichnungen"},
                 {&vertretung, "Vertretungsplan für Bö"},
-                {vertretung.form6(), "Lehrerwahl"}};
+                {vertretung.findChild<LehrerwahlDialog*>(), "Lehrerwahl"}};
     }
 };
 

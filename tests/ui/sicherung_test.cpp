@@ -25,6 +25,7 @@
 #include "ui/vertretungsplan_fenster.h"
 #include "ui/wiederherstellen.h"
 #include "vertretung_schule.h"
+#include "vertretung_zugriff.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;
@@ -137,9 +138,10 @@ TEST(Kindprogramm, DISABLED_BearbeitetEinenPlan)
         return true;
     };
     aktion(*f.fenster, "Vertretungsplan1")->trigger();
-    f->findChild<VertretungsplanFenster*>()->menuepunkt("Neu1")->trigger();
-    f->findChild<VertretungsplanFenster*>()->Image1MouseDown(40 + 20, 20 + 10);
-    QTest::mouseClick(f->findChild<VertretungsplanFenster*>()->BitBtn2, Qt::LeftButton);
+    auto& vertretung = *f->findChild<VertretungsplanFenster*>();
+    vertretung_zugriff::menuepunkt(vertretung, "Neu1")->trigger();
+    vertretung_zugriff::klick(vertretung, 40 + 20, 20 + 10);
+    QTest::mouseClick(vertretung_zugriff::knopf(vertretung, "BitBtn2"), Qt::LeftButton);
     schreibe(qEnvironmentVariable("ORBELA_KIND_ERWARTET").toStdString(), plan_bytes(f.sitzung.plan()));
 
     const QDir ordner(qEnvironmentVariable("XDG_STATE_HOME") + "/orbela");
@@ -205,8 +207,8 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
     EXPECT_TRUE(f.sitzung.dokument().geaendert());
     EXPECT_TRUE(f.sitzung.planschutz().gesperrt());
     ASSERT_NE(f->findChild<VertretungsplanFenster*>(), nullptr);
-    EXPECT_EQ(f->findChild<VertretungsplanFenster*>()->plan().eintrag(1, 1).vertreter, "XX");
-    EXPECT_EQ(f->findChild<VertretungsplanFenster*>()->plan().abwesender_lehrer, "Ab");
+    EXPECT_EQ(f.sitzung.vertretung().eintrag(1, 1).vertreter, "XX");
+    EXPECT_EQ(f.sitzung.vertretung().abwesender_lehrer(), "Ab");
     // The check before saving knows the file as the killed program had it.
     schreibe(plan_datei, plan_bytes(*neuer_plan()));
     aktion(*f.fenster, "Planspeichern1")->trigger();

@@ -17,7 +17,7 @@
 
 #include <cstdlib>
 
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 #include "pdf_werkzeug.h"
 #include "fenster_zugriff.h"
 #include "print/aufzeichnungs_druckauftrag.h"
@@ -33,9 +33,11 @@
 #include "ui/vertretungszahlen_dialog.h"
 #include "ui/vertretungszettel_dialog.h"
 #include "vertretung_schule.h"
+#include "vertretung_zugriff.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;
+using namespace vertretung_zugriff;
 
 namespace {
 
@@ -83,13 +85,13 @@ protected:
             QTest::mouseClick(ok ? wahl.BitBtn2 : wahl.BitBtn1, Qt::LeftButton);
             return d.result() == QDialog::Accepted;
         };
-        fenster->menuepunkt("Neu1")->trigger();
+        menuepunkt(*fenster, "Neu1")->trigger();
     }
-    void klick(int x, int y) { QTest::mouseClick(fenster->image1(), Qt::LeftButton, {}, QPoint(x, y)); }
+    void klick(int x, int y) { vertretung_zugriff::klick(*fenster, x, y); }
     void klick_stunde(int tag, int stunde) { klick(40 * tag + 20, 20 * stunde + 10); }
     void doppelklick(int liste, const QString& zeile)
     {
-        QListWidget* l = fenster->liste(liste);
+        QListWidget* l = vertretung_zugriff::liste(*fenster, liste);
         const auto treffer = l->findItems(zeile, Qt::MatchExactly);
         ASSERT_FALSE(treffer.isEmpty()) << zeile.toStdString();
         const QPoint p = l->visualItemRect(treffer.front()).center();
@@ -99,15 +101,15 @@ protected:
     QStringList zeilen(int liste)
     {
         QStringList aus;
-        for (int i = 0; i < fenster->liste(liste)->count(); ++i)
-            aus << fenster->liste(liste)->item(i)->text();
+        for (int i = 0; i < vertretung_zugriff::liste(*fenster, liste)->count(); ++i)
+            aus << vertretung_zugriff::liste(*fenster, liste)->item(i)->text();
         return aus;
     }
     // Whether the cell of the grid shows a pixel clearly of that hue (texts
     // are smoothed, so few pixels have the exact colour).
     bool zeigt_farbe(int tag, int stunde, QRgb farbe)
     {
-        const QImage& bild = fenster->image1()->bild();
+        const QImage& bild = woche(*fenster)->bild();
         const QColor f(farbe);
         for (int y = 20 * stunde + 1; y < 20 * stunde + 20; ++y) {
             for (int x = 40 * tag + 1; x < 40 * tag + 40; ++x) {
@@ -118,11 +120,11 @@ protected:
         }
         return false;
     }
-    const vertretungtyp& eintrag(int tag, int stunde) { return fenster->plan().eintrag(tag, stunde); }
+    const vertretungtyp& eintrag(int tag, int stunde) { return sitzung.vertretung().plan().eintrag(tag, stunde); }
 
     QListWidgetItem* zeile(int liste, const QString& text)
     {
-        const auto treffer = fenster->liste(liste)->findItems(text, Qt::MatchExactly);
+        const auto treffer = vertretung_zugriff::liste(*fenster, liste)->findItems(text, Qt::MatchExactly);
         return treffer.isEmpty() ? nullptr : treffer.front();
     }
     // Runs a command whose dialog the handler drives.
@@ -133,7 +135,7 @@ protected:
             handler(dynamic_cast<Dialog&>(d));
             return false;
         };
-        fenster->menuepunkt(befehl)->trigger();
+        menuepunkt(*fenster, befehl)->trigger();
     }
 
     Sitzung sitzung{"/nonexistent/"};
@@ -154,13 +156,13 @@ TEST_F(VertretungsFenster, ClicksSelectOnlyLessonsToCover)
     EXPECT_EQ(eintrag(1, 1).klasse, "1a");
     for (const QPoint p : {QPoint(100, 110), QPoint(20, 30), QPoint(60, 5), QPoint(280, 30), QPoint(50, 199)})
         klick(p.x(), p.y());
-    EXPECT_FALSE(fenster->plan().hat_auswahl());
-    EXPECT_EQ(fenster->liste(4)->count(), 0);
+    EXPECT_FALSE(fenster->auswahl().gesetzt());
+    EXPECT_EQ(vertretung_zugriff::liste(*fenster, 4)->count(), 0);
 
     klick_stunde(1, 1);
-    EXPECT_EQ(fenster->plan().wahl_tag, 1);
-    EXPECT_EQ(fenster->feld(2)->text(), "1a");
-    EXPECT_EQ(fenster->feld(3)->text(), "MA");
+    EXPECT_EQ(fenster->auswahl().tag, 1);
+    EXPECT_EQ(feld(*fenster, 2)->text(), "1a");
+    EXPECT_EQ(feld(*fenster, 3)->text(), "MA");
     EXPECT_EQ(zeilen(1), QStringList{"Ko"});
     EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"}));
     EXPECT_EQ(zeilen(4), (QStringList{"Ab-", "Ko", "Dv*", "Te-", "Fr", "K*"}));
@@ -168,53 +170,53 @@ TEST_F(VertretungsFenster, ClicksSelectOnlyLessonsToCover)
 
     // A lesson not given leaves selection and lists alone.
     klick_stunde(3, 3);
-    EXPECT_EQ(fenster->plan().wahl_tag, 1);
+    EXPECT_EQ(fenster->auswahl().tag, 1);
     EXPECT_EQ(zeilen(1), QStringList{"Ko"});
 
     // The joint lesson: nobody is optimal, Ko goes to the second list.
     klick_stunde(2, 2);
-    EXPECT_EQ(fenster->feld(2)->text(), "1a");
+    EXPECT_EQ(feld(*fenster, 2)->text(), "1a");
     EXPECT_TRUE(zeilen(1).isEmpty());
     EXPECT_FALSE(zeigt_farbe(1, 1, rot)); // old mark erased
 }
 
 TEST_F(VertretungsFenster, AssigningShowsTheSubstituteGreenOrRed)
 {
-    fenster->BitBtn2->click(); // nothing selected: nothing happens
+    knopf(*fenster, "BitBtn2")->click(); // nothing selected: nothing happens
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
 
     klick_stunde(1, 1);
     doppelklick(3, "Dv*");
     EXPECT_EQ(eintrag(1, 1).vertreter, "Dv");
-    EXPECT_EQ(fenster->feld(5)->text(), "Dv");
+    EXPECT_EQ(feld(*fenster, 5)->text(), "Dv");
     EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
     doppelklick(4, "Te-");
     EXPECT_EQ(eintrag(1, 1).vertreter, "Te");
     EXPECT_TRUE(zeigt_farbe(1, 1, rot) && !zeigt_farbe(1, 1, gruen));
-    QTest::mouseClick(fenster->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(knopf(*fenster, "BitBtn1"), Qt::LeftButton);
     EXPECT_EQ(eintrag(1, 1).vertreter, "##");
     EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
-    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(knopf(*fenster, "BitBtn2"), Qt::LeftButton);
     EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
     EXPECT_EQ(zeilen(3), (QStringList{"Dv*", "Fr", "K*"})); // the lists stay
     doppelklick(3, "K*"); // the mark never becomes part of a short code
     EXPECT_EQ(eintrag(1, 1).vertreter, "K");
-    QTest::mouseClick(fenster->SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(knopf<QToolButton>(*fenster, "SpeedButton1"), Qt::LeftButton);
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
-    EXPECT_EQ(fenster->feld(5)->text(), "");
+    EXPECT_EQ(feld(*fenster, 5)->text(), "");
     EXPECT_FALSE(zeigt_farbe(1, 1, gruen));
 }
 
 TEST_F(VertretungsFenster, NewPlanAsksForTheTeacherListedOnceInOrder)
 {
     klick_stunde(1, 1);
-    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(knopf(*fenster, "BitBtn2"), Qt::LeftButton);
 
     waehle_lehrer("Te", false); // cancelled: nothing changes
     EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
     QStringList codes;
-    for (int i = 0; i < fenster->form6()->ListBox1->count(); ++i)
-        codes << fenster->form6()->ListBox1->item(i)->text();
+    for (int i = 0; i < fenster->findChild<LehrerwahlDialog*>()->ListBox1->count(); ++i)
+        codes << fenster->findChild<LehrerwahlDialog*>()->ListBox1->item(i)->text();
     EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "K", "Ko", "Te"}));
 
     waehle_lehrer(""); // OK without a line: entries cleared, caption kept
@@ -225,16 +227,16 @@ TEST_F(VertretungsFenster, NewPlanAsksForTheTeacherListedOnceInOrder)
     waehle_lehrer("Te");
     EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Te");
     EXPECT_EQ(eintrag(1, 1).klasse, "2b");
-    EXPECT_EQ(fenster->plan().wahl_tag, 1); // the selection stays
+    EXPECT_EQ(fenster->auswahl().tag, 1); // the selection stays
 }
 
 TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
 {
     TestOrdner dir;
     klick_stunde(2, 2);
-    QTest::mouseClick(fenster->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(knopf(*fenster, "BitBtn1"), Qt::LeftButton);
     dialoge.dateien = {QString::fromStdString(dir.pfad("w.vtp"))};
-    fenster->menuepunkt("speichern1")->trigger();
+    menuepunkt(*fenster, "speichern1")->trigger();
     EXPECT_EQ(dialoge.filter, QStringList{"Vertretungsplan (*.vtp)"});
     EXPECT_EQ(dialoge.endungen, QStringList{"vtp"}); // "Meier" is saved as "Meier.vtp"
     EXPECT_EQ(lies(dir.pfad("w.vtp")).size(), vtp_groesse);
@@ -242,12 +244,12 @@ TEST_F(VertretungsFenster, SavedPlanOpensAgainAndAFailedOpenChangesNothing)
     waehle_lehrer("Te");
     schreibe(dir.pfad("kurz.vtp"), std::string(659, '\0'));
     dialoge.dateien = {QString::fromStdString(dir.pfad("kurz.vtp"))};
-    fenster->menuepunkt("oeffnen2")->trigger();
+    menuepunkt(*fenster, "oeffnen2")->trigger();
     EXPECT_EQ(dialoge.fehler_texte, QStringList{"Versuch hinter dem Dateiende zu lesen"});
     EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Te");
 
     dialoge.dateien = {QString::fromStdString(dir.pfad("w.vtp"))};
-    fenster->menuepunkt("oeffnen2")->trigger();
+    menuepunkt(*fenster, "oeffnen2")->trigger();
     EXPECT_EQ(fenster->windowTitle(), "Vertretungsplan für Ab");
     EXPECT_EQ(eintrag(2, 2).vertreter, "##");
     EXPECT_EQ(eintrag(2, 2).klasse, "1a");
@@ -260,13 +262,13 @@ TEST_F(VertretungsFenster, UnsavedSubstitutesAreAskedAboutBeforeTheyAreDropped)
     waehle_lehrer("Ab"); // nothing changed: nothing asked
     EXPECT_TRUE(dialoge.fragen.isEmpty());
     klick_stunde(1, 1);
-    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(knopf(*fenster, "BitBtn2"), Qt::LeftButton);
 
     // Cancelling "Neu", "öffnen..." and reopening keeps the substitute.
     const std::vector<std::function<bool()>> befehle = {
         [&] { waehle_lehrer("Te"); return true; },
-        [&] { fenster->menuepunkt("oeffnen2")->trigger(); return true; },
-        [&] { return fenster->FormActivate(); },
+        [&] { menuepunkt(*fenster, "oeffnen2")->trigger(); return true; },
+        [&] { return fenster->zum_oeffnen_vorbereiten(); },
     };
     for (std::size_t i = 0; i < befehle.size(); ++i) {
         dialoge.fragen.clear();
@@ -283,7 +285,7 @@ TEST_F(VertretungsFenster, UnsavedSubstitutesAreAskedAboutBeforeTheyAreDropped)
     TestOrdner dir;
     dialoge.antworten_mit_abbrechen = {Antwort::ja};
     dialoge.dateien = {QString::fromStdString(dir.pfad("ab.vtp"))};
-    EXPECT_TRUE(fenster->FormActivate());
+    EXPECT_TRUE(fenster->zum_oeffnen_vorbereiten());
     EXPECT_EQ(lies(dir.pfad("ab.vtp")).substr(9 + 1, 2), "XX");
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
     dialoge.fragen.clear();
@@ -295,14 +297,14 @@ TEST_F(VertretungsFenster, KeptSelectionShowsTheNewPlanAndTakesNoSubstituteOutsi
 {
     klick_stunde(1, 1);
     waehle_lehrer("Te"); // Te gives 2b in the selected lesson
-    EXPECT_EQ(fenster->feld(2)->text(), "2b");
+    EXPECT_EQ(feld(*fenster, 2)->text(), "2b");
     waehle_lehrer("Ko"); // Ko teaches Mo/2 only
-    EXPECT_EQ(fenster->plan().wahl_tag, 1);
-    EXPECT_EQ(fenster->feld(2)->text(), "");
-    EXPECT_EQ(fenster->liste(4)->count(), 0);
-    QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
+    EXPECT_EQ(fenster->auswahl().tag, 1);
+    EXPECT_EQ(feld(*fenster, 2)->text(), "");
+    EXPECT_EQ(vertretung_zugriff::liste(*fenster, 4)->count(), 0);
+    QTest::mouseClick(knopf(*fenster, "BitBtn2"), Qt::LeftButton);
     EXPECT_TRUE(eintrag(1, 1).vertreter.empty());
-    EXPECT_FALSE(fenster->plan().geaendert);
+    EXPECT_FALSE(sitzung.vertretung().geaendert());
 }
 
 TEST_F(VertretungsFenster, SecondAbsenceSeesTheFirstOnesCoverGreyedWithCounts)
@@ -312,7 +314,7 @@ TEST_F(VertretungsFenster, SecondAbsenceSeesTheFirstOnesCoverGreyedWithCounts)
     klick_stunde(1, 1);
     doppelklick(3, "Fr");
     dialoge.dateien = {QString::fromStdString(dir.pfad("ab.vtp"))};
-    fenster->menuepunkt("speichern1")->trigger();
+    menuepunkt(*fenster, "speichern1")->trigger();
     EXPECT_EQ(dialoge.hinweise.size(), 1);
     EXPECT_TRUE(dialoge.hinweise.front().endsWith("\nkaputt.vtp"));
     EXPECT_EQ(zeile(3, "Fr")->toolTip(), "bisher 1 Vertretung diese Woche");
@@ -337,8 +339,8 @@ TEST_F(VertretungsFenster, SecondAbsenceSeesTheFirstOnesCoverGreyedWithCounts)
 
     // Saving suggests the absent teacher in the week's folder, then the file.
     dialoge.dateien = {QString::fromStdString(dir.pfad("te2.vtp"))};
-    fenster->menuepunkt("speichern1")->trigger();
-    fenster->menuepunkt("speichern1")->trigger();
+    menuepunkt(*fenster, "speichern1")->trigger();
+    menuepunkt(*fenster, "speichern1")->trigger();
     EXPECT_EQ(dialoge.vorschlaege.mid(1), (QStringList{QString::fromStdString(dir.pfad("Te.vtp")),
                                                        QString::fromStdString(dir.pfad("te2.vtp"))}));
 }
@@ -349,21 +351,21 @@ TEST_F(VertretungsFenster, WholeDayAssignsTheChosenLineAndNamesWhatItSkips)
     sitzung.dokument().setze_code({1, 5, 1}, Codefeld::lehrer, "Ab");
     sitzung.dokument().setze_code({1, 5, 2}, Codefeld::lehrer, "Fr");
     sitzung.lehrerliste().eintraege[4].gesperrt[0][2] = 1; // Fr blocked Mo/3
-    fenster->vertretungsplan();
-    QTest::mouseClick(fenster->ganzerTag, Qt::LeftButton); // nothing chosen
+    ASSERT_TRUE(fenster->zum_oeffnen_vorbereiten()); // the week from the changed plan
+    QTest::mouseClick(knopf(*fenster, "ganzerTag"), Qt::LeftButton); // nothing chosen
     EXPECT_EQ(dialoge.hinweise.size(), 1);
 
     klick_stunde(1, 1);
-    QListWidget* frei = fenster->liste(3);
+    QListWidget* frei = vertretung_zugriff::liste(*fenster, 3);
     QTest::mouseClick(frei->viewport(), Qt::LeftButton, {}, frei->visualItemRect(zeile(3, "Fr")).center());
-    QTest::mouseClick(fenster->ganzerTag, Qt::LeftButton);
+    QTest::mouseClick(knopf(*fenster, "ganzerTag"), Qt::LeftButton);
     EXPECT_EQ(eintrag(1, 1).vertreter, "Fr");
-    EXPECT_EQ(fenster->feld(5)->text(), "Fr");
+    EXPECT_EQ(feld(*fenster, 5)->text(), "Fr");
     EXPECT_TRUE(eintrag(1, 3).vertreter.empty() && eintrag(1, 5).vertreter.empty());
     EXPECT_EQ(dialoge.hinweise.back(), "Fr ist in 1 Stunde eingetragen. Nicht eingetragen:\n"
                                        "Montag, 3. Stunde: gesperrt\nMontag, 5. Stunde: unterrichtet selbst");
     EXPECT_TRUE(zeigt_farbe(1, 1, gruen));
-    EXPECT_TRUE(fenster->plan().geaendert);
+    EXPECT_TRUE(sitzung.vertretung().geaendert());
 }
 
 TEST_F(VertretungsFenster, CountsWindowSortsAndPrintsInTheOrderShown)
@@ -448,23 +450,23 @@ TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
         fenster = dynamic_cast<VertretungsplanFenster*>(&dlg);
         ++geoeffnet;
         if (geoeffnet == 1) {
-            fenster->Neu1Click();
-            QTest::mouseClick(fenster->image1(), Qt::LeftButton, {}, QPoint(130, 90));
-            QTest::mouseClick(fenster->BitBtn2, Qt::LeftButton);
-            fenster->menuepunkt("drucken1")->trigger();
+            menuepunkt(*fenster, "Neu1")->trigger();
+            QTest::mouseClick(woche(*fenster), Qt::LeftButton, {}, QPoint(130, 90));
+            QTest::mouseClick(knopf(*fenster, "BitBtn2"), Qt::LeftButton);
+            menuepunkt(*fenster, "drucken1")->trigger();
         }
         return false;
     };
     aktion(*haupt, "Vertretungsplan1")->trigger();
     ASSERT_NE(fenster, nullptr);
-    EXPECT_EQ(fenster->plan().eintrag(3, 4).vertreter, "XX");
+    EXPECT_EQ(sitzung.vertretung().plan().eintrag(3, 4).vertreter, "XX");
     EXPECT_TRUE(pdf_text(pdf("Vertretungsplan Ab.pdf")).contains("entfällt"));
     aktion(*haupt, "Vertretungsplan1")->trigger();
     EXPECT_EQ(geoeffnet, 2);
     EXPECT_EQ(fenster, haupt->findChild<VertretungsplanFenster*>());
-    EXPECT_TRUE(fenster->plan().eintrag(3, 4).vertreter.empty());
-    EXPECT_EQ(fenster->plan().eintrag(3, 4).klasse, "1a");
-    EXPECT_EQ(fenster->plan().wahl_tag, 3);
+    EXPECT_TRUE(sitzung.vertretung().plan().eintrag(3, 4).vertreter.empty());
+    EXPECT_EQ(sitzung.vertretung().plan().eintrag(3, 4).klasse, "1a");
+    EXPECT_EQ(fenster->auswahl().tag, 3);
     EXPECT_TRUE(dialoge->fehler_texte.isEmpty());
 }
 
@@ -476,9 +478,9 @@ TEST_F(VertretungAusDemHauptmenue, EndingTheProgramAsksAboutUnsavedSubstitutes)
             return true;
         }
         auto& fenster = dynamic_cast<VertretungsplanFenster&>(dlg);
-        fenster.Neu1Click();
-        fenster.Image1MouseDown(130, 90);
-        fenster.BitBtn2Click();
+        menuepunkt(fenster, "Neu1")->trigger();
+        klick(fenster, 130, 90);
+        knopf(fenster, "BitBtn2")->click();
         return false;
     };
     aktion(*haupt, "Vertretungsplan1")->trigger();
@@ -552,10 +554,10 @@ TEST_F(VertretungAusDemHauptmenue, EachPrintoutOfTheWindowPrintsPreviewsOrSavesA
         auto* fenster = dynamic_cast<VertretungsplanFenster*>(&d);
         if (fenster == nullptr)
             return dynamic_cast<LehrerwahlDialog*>(&d) != nullptr;
-        fenster->Neu1Click();
-        fenster->Image1MouseDown(130, 90);
-        fenster->liste(1)->setCurrentRow(0); // Cd
-        fenster->ListBox1Click();
+        menuepunkt(*fenster, "Neu1")->trigger();
+        klick(*fenster, 130, 90);
+        vertretung_zugriff::liste(*fenster, 1)->setCurrentRow(0); // Cd
+        doppelklick_auf_aktuelle_zeile(*fenster, 1);
         for (const Fall& f : faelle) {
             for (ziel = 0; ziel < 3; ++ziel) {
                 SCOPED_TRACE(f.name.toStdString() + " " + blatt[ziel]);
@@ -563,7 +565,7 @@ TEST_F(VertretungAusDemHauptmenue, EachPrintoutOfTheWindowPrintsPreviewsOrSavesA
                 dialoge->vorschlaege.clear();
                 const QString eigene = QString::fromStdString(ordner.pfad(f.name.toStdString() + " eigen.pdf"));
                 dialoge->dateien = {eigene};
-                fenster->menuepunkt(f.dialog ? f.dialog : blatt[ziel])->trigger();
+                menuepunkt(*fenster, f.dialog ? f.dialog : blatt[ziel])->trigger();
                 if (ziel == 0) {
                     EXPECT_EQ(pdf_seiten(pdf(f.name + ".pdf")), f.seiten);
                     EXPECT_EQ(haupt->statusBar()->currentMessage(), "Gespeichert als Ausdrucke/" + f.name + ".pdf");

@@ -1,4 +1,4 @@
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 
 #include <cassert>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "core/vertretungswoche.h"
+#include "core/vertretung/vertretungswoche.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 
 #include "core/fehler.h"
 #include "core/lesedatei.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 
 namespace orbela {
 

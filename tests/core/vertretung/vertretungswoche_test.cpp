@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "core/ganzer_tag.h"
-#include "core/vertretungswoche.h"
-#include "core/vertretungszettel.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/ganzer_tag.h"
+#include "core/vertretung/vertretungswoche.h"
+#include "core/vertretung/vertretungszettel.h"
+#include "core/vertretung/vtp_datei.h"
 #include "test_ordner.h"
 #include "vertretung_schule.h"
 
@@ -84,7 +84,6 @@ TEST_F(Wochenordner, WholeDayFillsOnlyOpenLessonsWhereTheSubstituteIsFree)
                                                                {4, Hindernis::unterrichtet}}));
     EXPECT_EQ(vp.eintrag(1, 6).vertreter, "Ko");
     EXPECT_EQ(vp.eintrag(1, 5).vertreter, "Te");
-    EXPECT_TRUE(vp.geaendert);
     EXPECT_TRUE(ganzen_tag_vertreten(vp, plan, liste, stand, 2, "Ko").eingetragen.empty()); // no lessons
     EXPECT_EQ(ganzen_tag_vertreten(vp, plan, liste, stand, 1, "Ab").uebersprungen.front().grund,
               Hindernis::abwesend);

@@ -1,9 +1,9 @@
-#include "core/vertretungszettel.h"
+#include "core/vertretung/vertretungszettel.h"
 
 #include <map>
 
 #include "core/beschriftung.h"
-#include "core/vertretungswoche.h"
+#include "core/vertretung/vertretungswoche.h"
 
 namespace orbela {
 

@@ -5,8 +5,8 @@
 
 #include "core/lehrerliste.h"
 #include "core/plantyp.h"
-#include "core/vertretungsplan.h"
-#include "core/vertretungswoche.h"
+#include "core/vertretung/vertretungsplan.h"
+#include "core/vertretung/vertretungswoche.h"
 
 namespace orbela {
 
@@ -26,8 +26,7 @@ struct GanzerTag {
 // still has no substitute, where the substitute is free: not the absent
 // teacher, teaching in no occupancy of that lesson (not even a dispensable
 // one), not blocked on the first card carrying the code, and not covering
-// that lesson in another plan of the week. Sets the plan's changed-mark
-// when anything was assigned.
+// that lesson in another plan of the week.
 GanzerTag ganzen_tag_vertreten(Vertretungsplan& vp, const plantyp& plan, const Lehrerliste& liste,
                                const Vertretungsstand& stand, int tag, std::string_view vertreter);
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/plantyp.h"
-#include "core/vertretungsplan.h"
+#include "core/vertretung/vertretungsplan.h"
 
 namespace orbela {
 

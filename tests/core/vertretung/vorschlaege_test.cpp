@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/vorschlaege.h"
+#include "core/vertretung/vorschlaege.h"
 #include "vertretung_schule.h"
 
 using namespace orbela;

@@ -1,4 +1,4 @@
-#include "core/ganzer_tag.h"
+#include "core/vertretung/ganzer_tag.h"
 
 #include <optional>
 
@@ -40,8 +40,6 @@ GanzerTag ganzen_tag_vertreten(Vertretungsplan& vp, const plantyp& plan, const L
         e.vertreter = vertreter;
         ergebnis.eingetragen.push_back(stunde);
     }
-    if (!ergebnis.eingetragen.empty())
-        vp.geaendert = true;
     return ergebnis;
 }
 

@@ -1,4 +1,4 @@
-#include "core/vorschlaege.h"
+#include "core/vertretung/vorschlaege.h"
 
 namespace orbela {
 

@@ -1,28 +1,22 @@
 #pragma once
 
 #include <cassert>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "core/lehrerliste.h"
 #include "core/plantyp.h"
-#include "core/vertretungtyp.h"
+#include "core/vertretung/vertretungtyp.h"
 
 namespace orbela {
 
-// The substitution plan of one absent teacher's week: for every day and
-// lesson the lesson to cover and its substitute, plus the lesson selected in
-// the substitution window. One exists for the whole run.
+// The substitution plan of one absent teacher's week, as its file holds
+// it: for every day and lesson the lesson to cover and its substitute. The
+// `Vertretungsdokument` keeps the one the substitution window works on.
 struct Vertretungsplan {
     vertretungtyp vertretungen[anzahl_tage][anzahl_stunden];
     std::string abwesender_lehrer; // Windows-1252; empty until chosen or opened
-    std::int32_t wahl_tag = 0;     // 0 = nothing selected
-    std::int32_t wahl_stunde = 0;
-    // Set by every assignment, cleared when the plan is saved, opened or
-    // emptied: whether substitutes would be lost.
-    bool geaendert = false;
 
     Vertretungsplan() { std::memset(static_cast<void*>(vertretungen), 0, sizeof vertretungen); }
 
@@ -35,10 +29,8 @@ struct Vertretungsplan {
     {
         return const_cast<Vertretungsplan*>(this)->eintrag(tag, stunde);
     }
-    bool hat_auswahl() const { return wahl_tag != 0 && wahl_stunde != 0; }
     // A lesson of the absent teacher to cover: only these take a substitute.
     bool zu_vertreten(int tag, int stunde) const { return !eintrag(tag, stunde).klasse.empty(); }
-    vertretungtyp& gewaehlt() { return eintrag(wahl_tag, wahl_stunde); }
 
     void alle_leeren()
     {
@@ -46,7 +38,6 @@ struct Vertretungsplan {
             for (auto& e : tag)
                 e.leeren();
         }
-        geaendert = false;
     }
 };
 

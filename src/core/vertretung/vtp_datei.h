@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/vertretungsplan.h"
+#include "core/vertretung/vertretungsplan.h"
 
 namespace orbela {
 

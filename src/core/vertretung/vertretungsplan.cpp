@@ -1,4 +1,4 @@
-#include "core/vertretungsplan.h"
+#include "core/vertretung/vertretungsplan.h"
 
 namespace orbela {
 
