@@ -61,10 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         fuzz::pruefe(op.x1 >= 0 && op.y1 >= 0 && (text ? op.x1 < 281 && op.y1 < 200 : op.x2 <= 281 && op.y2 <= 200),
                      "im Bild gezeichnet");
     }
+    const Vertretungsstand stand(Vertretungswoche{}, vp);
     for (int t = 1; t <= anzahl_tage; ++t) {
         for (int s = 1; s <= anzahl_stunden; ++s) {
             const Unterricht u = unterricht_von(*plan, t, s, vp.abwesender_lehrer);
-            const Vorschlagslisten l = vorschlaege(*plan, liste, vp.abwesender_lehrer, t, s, u.klasse);
+            const Vorschlagslisten l = vorschlaege(*plan, liste, vp.abwesender_lehrer, t, s, u.klasse, stand);
             fuzz::pruefe(l.optimal.size() + l.ohne_freistunden.size() + l.freie_lehrer.size()
                              <= l.alle_lehrer.size(),
                          "jeder Vorgeschlagene steht in \"alle Lehrer\"");

@@ -253,7 +253,7 @@ void VertretungsplanFenster::vorschlaege_fuellen(Wochenstunde stunde)
 {
     const Vorschlagslisten l =
         vorschlaege(sitzung_.plan(), sitzung_.lehrerliste(), dokument_.abwesender_lehrer(), stunde.tag,
-                    stunde.stunde, klassentext(stunde));
+                    stunde.stunde, klassentext(stunde), dokument_.stand());
     liste_fuellen(*vorschlagslisten_[0], l.optimal);
     liste_fuellen(*vorschlagslisten_[1], l.ohne_freistunden);
     liste_fuellen(*vorschlagslisten_[2], l.freie_lehrer);
@@ -272,6 +272,8 @@ void VertretungsplanFenster::listenhinweise_setzen()
             QListWidgetItem* zeile = liste->item(i);
             const std::string code = zeile->data(Qt::UserRole).toByteArray().toStdString();
             QString tipp = anzahl_text(stand.anzahl(code));
+            if (stand.selbst_abwesend(code, listen_stunde_.tag))
+                tipp += QStringLiteral("\nselbst abwesend");
             const std::string* fuer = stand.doppelt(code, listen_stunde_.tag, listen_stunde_.stunde);
             if (fuer != nullptr) {
                 tipp += QStringLiteral("\nvertritt in dieser Stunde schon für ") + qstring_aus_1252(*fuer);

@@ -328,6 +328,7 @@ TEST_F(VertretungsFenster, SecondAbsenceSeesTheFirstOnesCoverGreyedWithCounts)
     EXPECT_EQ(fr->foreground().color(), QColor(128, 128, 128));
     EXPECT_EQ(zeile(3, "Dv*")->toolTip(), "bisher 0 Vertretungen diese Woche");
     EXPECT_FALSE(zeile(3, "Dv*")->foreground().style() != Qt::NoBrush);
+    EXPECT_TRUE(zeile(4, "Ab-")->toolTip().endsWith("\nselbst abwesend")); // Ab's saved plan covers Mo
 
     doppelklick(3, "Fr"); // asked, "Nein"
     EXPECT_EQ(dialoge.fragen.back(), "Fr vertritt Montag, 1. Stunde schon für Ab. Trotzdem eintragen?");

@@ -9,7 +9,7 @@ namespace {
 std::optional<Hindernis> hindernis(const Vertretungsplan& vp, const plantyp& plan, const Lehrerliste& liste,
                                    const Vertretungsstand& stand, int tag, int stunde, std::string_view vertreter)
 {
-    if (vertreter == vp.abwesender_lehrer)
+    if (vertreter == vp.abwesender_lehrer || stand.selbst_abwesend(vertreter, tag))
         return Hindernis::abwesend;
     for (int k = 1; k <= belegungen_je_stunde; ++k) {
         if (plan.belegung(tag, stunde, k).lehrer.view() == vertreter)

@@ -11,6 +11,7 @@
 namespace orbela {
 
 // Why a lesson of the day was not given to the substitute.
+// `abwesend`: the substitute is the absent teacher or absent that day too.
 enum class Hindernis { abwesend, unterrichtet, gesperrt, doppelt };
 
 struct GanzerTag {
@@ -24,8 +25,8 @@ struct GanzerTag {
 
 // Assigns the substitute to every lesson of the day that is to cover and
 // still has no substitute, where the substitute is free: not the absent
-// teacher, teaching in no occupancy of that lesson (not even a dispensable
-// one), not blocked on the first card carrying the code, and not covering
+// teacher, not absent that day by the week's plans, teaching in no
+// occupancy of that lesson (not even a dispensable one), not blocked on the first card carrying the code, and not covering
 // that lesson in another plan of the week.
 GanzerTag ganzen_tag_vertreten(Vertretungsplan& vp, const plantyp& plan, const Lehrerliste& liste,
                                const Vertretungsstand& stand, int tag, std::string_view vertreter);

@@ -47,6 +47,12 @@ bool lies_plan(const std::filesystem::path& pfad, Vertretungswoche::Plan& plan)
     }
 }
 
+// Whether a plan settles any lesson of the day (0-based row of substitutes).
+bool regelt_tag(const PString<2> (&tag)[anzahl_stunden])
+{
+    return std::any_of(std::begin(tag), std::end(tag), [](const PString<2>& v) { return !v.empty(); });
+}
+
 } // namespace
 
 bool ist_lehrer_vertreter(std::string_view vertreter)
@@ -86,10 +92,17 @@ Vertretungswoche lies_vertretungswoche(const std::string& ordner)
 
 Vertretungsstand::Vertretungsstand(const Vertretungswoche& woche, const Vertretungsplan& offen)
 {
+    const auto abwesend_eintragen = [this](const std::string& lehrer, int t) {
+        std::vector<std::string>& tag = abwesend_[t - 1];
+        if (!lehrer.empty() && std::find(tag.begin(), tag.end(), lehrer) == tag.end())
+            tag.push_back(lehrer);
+    };
     for (const Vertretungswoche::Plan& plan : woche.plaene) {
         if (!offen.abwesender_lehrer.empty() && plan.abwesender == offen.abwesender_lehrer)
             continue;
         for (int t = 1; t <= anzahl_tage; ++t) {
+            if (regelt_tag(plan.vertreter[t - 1]))
+                abwesend_eintragen(plan.abwesender, t);
             for (int s = 1; s <= anzahl_stunden; ++s) {
                 const std::string_view v = plan.vertreter[t - 1][s - 1].view();
                 if (!ist_lehrer_vertreter(v))
@@ -102,10 +115,18 @@ Vertretungsstand::Vertretungsstand(const Vertretungswoche& woche, const Vertretu
     for (int t = 1; t <= anzahl_tage; ++t) {
         for (int s = 1; s <= anzahl_stunden; ++s) {
             const std::string_view v = offen.eintrag(t, s).vertreter.view();
+            if (!v.empty())
+                abwesend_eintragen(offen.abwesender_lehrer, t);
             if (ist_lehrer_vertreter(v))
                 ++zaehlung_[std::string(v)];
         }
     }
+}
+
+bool Vertretungsstand::selbst_abwesend(std::string_view lehrer, int tag) const
+{
+    const std::vector<std::string>& abwesend = abwesend_[tag - 1];
+    return std::find(abwesend.begin(), abwesend.end(), lehrer) != abwesend.end();
 }
 
 int Vertretungsstand::anzahl(std::string_view lehrer) const

@@ -40,6 +40,12 @@ public:
     // The absent teacher of another plan of the week in which `lehrer`
     // already covers (tag, stunde), or nullptr.
     const std::string* doppelt(std::string_view lehrer, int tag, int stunde) const;
+    // Whether `lehrer` is absent on `tag` themselves: their own plan of the
+    // week (the open plan for its absent teacher, else their file in the
+    // folder) settles at least one lesson of that day, with a substitute,
+    // "##" or "XX". Such a teacher is not free to cover anyone that day.
+    // This is the one place of that rule.
+    bool selbst_abwesend(std::string_view lehrer, int tag) const;
     // Every substitute (teacher code, not "##"/"XX") with their count.
     const std::map<std::string, int, std::less<>>& zaehlung() const { return zaehlung_; }
 
@@ -50,6 +56,7 @@ private:
         std::string abwesender;
     };
     std::vector<Belegung> andere_[anzahl_tage][anzahl_stunden];
+    std::vector<std::string> abwesend_[anzahl_tage]; // absent teachers of each day
 };
 
 // Whether a substitute text names a teacher: not empty, "##" or "XX".

@@ -55,7 +55,7 @@ Eignung eignung(const plantyp& plan, const lehrereintrag& lehrer, int tag, int s
 }
 
 Vorschlagslisten vorschlaege(const plantyp& plan, const Lehrerliste& liste, std::string_view abwesender_lehrer,
-                             int tag, int stunde, std::string_view klassentext)
+                             int tag, int stunde, std::string_view klassentext, const Vertretungsstand& stand)
 {
     Vorschlagslisten listen;
     if (abwesender_lehrer.empty())
@@ -65,7 +65,7 @@ Vorschlagslisten vorschlaege(const plantyp& plan, const Lehrerliste& liste, std:
         if (lehrer.kuerzel.empty())
             continue;
         Eignung e = eignung(plan, lehrer, tag, stunde, spalte);
-        if (lehrer.kuerzel == abwesender_lehrer)
+        if (lehrer.kuerzel == abwesender_lehrer || stand.selbst_abwesend(lehrer.kuerzel.view(), tag))
             e.verfuegbar = false;
         std::string text = lehrer.kuerzel.str();
         if (e.verfuegbar) {

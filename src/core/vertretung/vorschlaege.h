@@ -6,6 +6,7 @@
 
 #include "core/lehrerliste.h"
 #include "core/plantyp.h"
+#include "core/vertretung/vertretungswoche.h"
 
 namespace orbela {
 
@@ -34,9 +35,10 @@ struct Vorschlagslisten {
 // The class column is the one whose name equals `klassentext` exactly, so a
 // joint lesson ("1a&") has none and nobody is "optimal". Without an absent
 // teacher all lists are empty. The absent teacher is never available, also
-// where all their occupancies of the lesson are dispensable.
+// where all their occupancies of the lesson are dispensable, nor is a
+// colleague absent that day by the week's plans (`stand`).
 Vorschlagslisten vorschlaege(const plantyp& plan, const Lehrerliste& liste, std::string_view abwesender_lehrer,
-                             int tag, int stunde, std::string_view klassentext);
+                             int tag, int stunde, std::string_view klassentext, const Vertretungsstand& stand);
 
 // The printed sheet's proposals of one lesson: the codes of the first three
 // lists joined by "/", without marks, each shortened to fit its cell

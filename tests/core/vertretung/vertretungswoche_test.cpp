@@ -5,6 +5,7 @@
 #include "core/vertretung/ganzer_tag.h"
 #include "core/vertretung/vertretungswoche.h"
 #include "core/vertretung/vertretungszettel.h"
+#include "core/vertretung/vorschlaege.h"
 #include "core/vertretung/vtp_datei.h"
 #include "test_ordner.h"
 #include "vertretung_schule.h"
@@ -61,6 +62,31 @@ TEST_F(Wochenordner, CountsCoversAndDoubleBookingsSkippingBadFiles)
 
     EXPECT_TRUE(lies_vertretungswoche(ordner.pfad("fehlt")).unlesbar.size() == 1);
     EXPECT_TRUE(lies_vertretungswoche("").plaene.empty());
+}
+
+TEST_F(Wochenordner, ColleagueWhosePlanSettlesALessonOfTheDayIsAbsentThatDay)
+{
+    ablegen("gh.vtp", "Gh", {{3, 2, "XX"}});
+    for (const char* code : {"Cd", "Gh", "Fr"})
+        lehrer(code);
+    unterricht(3, 2, 1, "Ab");
+    unterricht(1, 1, 1, "Ab");
+    vertretungen_aufbauen(vp, plan);
+    vp.eintrag(3, 2).vertreter = "##"; // Ab's own plan settles Mi too
+    const Vertretungsstand stand(woche(), vp);
+
+    struct Fall { const char* lehrer; int tag; bool abwesend; };
+    for (const Fall f : {Fall{"Cd", 1, true}, Fall{"Cd", 2, true}, Fall{"Cd", 3, false}, Fall{"Ef", 1, true},
+                         Fall{"Gh", 3, true}, Fall{"Gh", 1, false}, Fall{"Ab", 3, true}, Fall{"Fr", 3, false}})
+        EXPECT_EQ(stand.selbst_abwesend(f.lehrer, f.tag), f.abwesend) << f.lehrer << " " << f.tag;
+
+    const Vorschlagslisten l = vorschlaege(plan, liste, "Ab", 3, 2, "1a", stand);
+    EXPECT_EQ(l.freie_lehrer, (std::vector<std::string>{"Cd", "Fr"}));
+    EXPECT_EQ(l.alle_lehrer, (std::vector<std::string>{"Cd", "Gh-", "Fr"}));
+    const GanzerTag t = ganzen_tag_vertreten(vp, plan, liste, stand, 1, "Cd");
+    EXPECT_TRUE(t.eingetragen.empty());
+    ASSERT_EQ(t.uebersprungen.size(), 1u);
+    EXPECT_EQ(t.uebersprungen[0].grund, Hindernis::abwesend);
 }
 
 TEST_F(Wochenordner, WholeDayFillsOnlyOpenLessonsWhereTheSubstituteIsFree)

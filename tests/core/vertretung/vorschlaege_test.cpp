@@ -15,8 +15,9 @@ protected:
     Vorschlaege() { unterricht(2, 4, 1, "Ab"); }
     Vorschlagslisten listen(int stunde = 4, const char* klasse = "1a")
     {
-        return vorschlaege(plan, liste, "Ab", 2, stunde, klasse);
+        return vorschlaege(plan, liste, "Ab", 2, stunde, klasse, Vertretungsstand(woche, vp));
     }
+    Vertretungswoche woche;
 };
 
 } // namespace
@@ -75,7 +76,7 @@ TEST_F(Vorschlaege, NothingWithoutTeachersOrAbsentTeacher)
     EXPECT_TRUE(leer.optimal.empty() && leer.ohne_freistunden.empty() && leer.freie_lehrer.empty()
                 && leer.alle_lehrer.empty());
     lehrer("Fr");
-    EXPECT_TRUE(vorschlaege(plan, liste, "", 2, 4, "1a").alle_lehrer.empty());
+    EXPECT_TRUE(vorschlaege(plan, liste, "", 2, 4, "1a", Vertretungsstand(woche, vp)).alle_lehrer.empty());
 }
 
 TEST_F(Vorschlaege, PrintedTextsJoinTheCodesOfTheFirstThreeListsWithoutMarks)
