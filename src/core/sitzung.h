@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/auswahl.h"
@@ -35,7 +36,6 @@ public:
     const Vertretungsdokument& vertretung() const { return vertretung_; }
     Auswahl& auswahl() { return auswahl_; }
     const Auswahl& auswahl() const { return auswahl_; }
-    Optionen& optionen() { return optionen_; }
     const Optionen& optionen() const { return optionen_; }
     Lehrerliste& lehrerliste() { return lehrerliste_; }
     const Lehrerliste& lehrerliste() const { return lehrerliste_; }
@@ -44,9 +44,24 @@ public:
 
     const std::string& programmpfad() const { return programmpfad_; }
 
+    // Sets a check mark of "Optionen" and tells the listeners.
+    void setze_option(Optionen::Art option, bool wert);
+    // Rebuilds the teacher list from the card index (after the card window)
+    // and tells the listeners.
+    void kartei_uebernehmen();
+
+    // Listeners are told every change of the plan as the document tells it,
+    // and the changes of the options and the teacher list; the number
+    // unregisters.
+    int beobachten(Dokument::Beobachter beobachter);
+    void nicht_mehr_beobachten(int nummer);
+
     // At program start: reads the card index from the first card file there
     // is (see kartei_beim_start_lesen).
     void karten_beim_start_lesen();
+    Sitzung(const Sitzung&) = delete;
+    Sitzung& operator=(const Sitzung&) = delete;
+
     // "Neu": an empty week whose teacher list holds every teacher of the
     // cards. Everything that can fail is done aside first: on Fehler the
     // plan, its file name and the cards stay as they were.
@@ -65,6 +80,8 @@ public:
     const Planschutz& planschutz() const { return planschutz_; }
 
 private:
+    void melden(const Aenderung& aenderung);
+
     Dokument dokument_;
     Vertretungsdokument vertretung_;
     Auswahl auswahl_;
@@ -73,6 +90,8 @@ private:
     lehrertyp kartei_;
     std::string programmpfad_;
     Planschutz planschutz_;
+    std::vector<std::pair<int, Dokument::Beobachter>> beobachter_;
+    int naechste_nummer_ = 0;
 };
 
 } // namespace orbela

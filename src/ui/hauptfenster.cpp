@@ -61,7 +61,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, s
 
 Hauptfenster::~Hauptfenster()
 {
-    sitzung_.dokument().nicht_mehr_beobachten(beobachter_);
+    sitzung_.nicht_mehr_beobachten(beobachter_);
     // The pages run their handlers through lauf_: they go first.
     delete takeCentralWidget();
 }
@@ -192,15 +192,14 @@ void Hauptfenster::verbinde_signale()
     for (const auto& [eintrag, b] : druckbefehle)
         befehl(eintrag, [this, b = b] { (druck_.get()->*b)(); });
 
-    for (const auto& [eintrag, option] : optionen_eintraege(menue_, sitzung_.optionen())) {
-        connect(eintrag, &QAction::triggered, this, [this, eintrag = eintrag, option = option] {
-            lauf_([&] { option_umschalten(eintrag, *option); });
-        });
+    for (const auto& [eintrag, option] : optionen_eintraege(menue_)) {
+        connect(eintrag, &QAction::triggered, this,
+                [this, option = option](bool an) { lauf_([&] { sitzung_.setze_option(option, an); }); });
     }
 
     // Whatever a change of the plan touched is drawn again; the undo items
     // follow the history.
-    beobachter_ = sitzung_.dokument().beobachten([this](const Aenderung& a) { plan_geaendert(a); });
+    beobachter_ = sitzung_.beobachten([this](const Aenderung& a) { plan_geaendert(a); });
     plan_geaendert({Aenderung::Art::datei});
 
     connect(tabBar_, &QTabBar::currentChanged, this, [this] { lauf_([this] { TabControl1Change(); }); });

@@ -92,7 +92,6 @@ private:
     // After undo or redo: the open page shows the restored plan.
     void verlauf_zeigen(bool getan);
     void plan_geaendert(const Aenderung& aenderung);
-    void option_umschalten(QAction* eintrag, bool& option);
     // --- commands opening other windows
     void Lehrerersetzen1Click();
     void Lehrerdatei1Click();
@@ -101,8 +100,6 @@ private:
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
     void Konfliktederwoche1Click();
-    // Scans the week again for the conflict list while it is open.
-    void konflikte_auffrischen();
 
     Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;

@@ -183,23 +183,11 @@ void Hauptfenster::verlauf_zeigen(bool getan)
 
 void Hauptfenster::plan_geaendert(const Aenderung& aenderung)
 {
-    ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl());
-    konflikte_auffrischen();
+    ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl(), sitzung_.dokument().kein_plan());
+    if (aenderung.art == Aenderung::Art::option && Optionen::betrifft_raster(aenderung.option))
+        zeige_seite(Seite::leer);
     menue_.Rueckgaengig1->setEnabled(sitzung_.dokument().kann_rueckgaengig());
     menue_.Wiederholen1->setEnabled(sitzung_.dokument().kann_wiederholen());
-}
-
-void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
-{
-    option = eintrag->isChecked();
-    if (eintrag == menue_.Lehrereinsatz1 || eintrag == menue_.Raumnutzung1 || eintrag == menue_.Stunden081) {
-        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
-        zeige_seite(Seite::leer);
-    } else if (eintrag == menue_.Klassenplananz1 || eintrag == menue_.RaumLehrerplananz1
-               || eintrag == menue_.Statistikanz1 || eintrag == menue_.Lehrereinsatzanz1) {
-        ansicht_->leere_felder();
-    }
-    konflikte_auffrischen();
 }
 
 void Hauptfenster::Lehrerersetzen1Click()
@@ -216,22 +204,10 @@ void Hauptfenster::Lehrerersetzen1Click()
 
 void Hauptfenster::Lehrerdatei1Click()
 {
+    // Taking over the cards draws the grid and side views anew.
     kartei_bearbeiten(sitzung_, *dialoge_, this, druck_.get());
-    // The codes, lesson counts and blocked lessons may have changed: the
-    // conflict colours and side views are drawn anew.
-    if (!sitzung_.dokument().kein_plan()) {
-        ansicht_->leere_felder();
-        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
+    if (!sitzung_.dokument().kein_plan())
         zeige_seite(Seite::leer);
-    }
-    konflikte_auffrischen();
-}
-
-void Hauptfenster::konflikte_auffrischen()
-{
-    // A closed conflict list is brought up to date when it opens.
-    if (konflikte_ != nullptr && konflikte_->isVisible())
-        konflikte_->aktualisieren();
 }
 
 void Hauptfenster::Konfliktederwoche1Click()
