@@ -10,6 +10,9 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
+
+#include "core/prozesskennung.h"
 
 // What the harnesses share: a scratch folder for the files they load and
 // save, and a check that stops the run with a message when a property that
@@ -99,5 +102,20 @@ private:
     std::size_t groesse_;
     std::size_t pos_ = 0;
 };
+
+// A lock or recovery copy of the input with "maschine=*" and "boot=*"
+// standing for this computer's, so that its process test is reached.
+inline std::string mit_eigenen_werten(std::string text)
+{
+    static const orbela::Prozesskennung ich = orbela::Prozesskennung::eigene();
+    using Ersetzung = std::pair<std::string, std::string>;
+    for (const auto& [platzhalter, wert] :
+         {Ersetzung{"maschine=*", "maschine=" + ich.maschine}, Ersetzung{"boot=*", "boot=" + ich.boot}}) {
+        for (std::size_t pos = text.find(platzhalter); pos != std::string::npos;
+             pos = text.find(platzhalter, pos + wert.size()))
+            text.replace(pos, platzhalter.size(), wert);
+    }
+    return text;
+}
 
 } // namespace fuzz

@@ -19,13 +19,16 @@ int main(int argc, char* argv[])
     }
     orbela::Sitzung sitzung;
     orbela::Hauptfenster fenster(sitzung);
-    const orbela::Plansicherung sicherung(sitzung);
+    orbela::Plansicherung sicherung(sitzung);
+    fenster.sicherungswache_verbinden(sicherung.wache());
     fenster.show();
     // What an abnormal end left unsaved comes first; a plan given is
-    // loaded after, and asks about those unsaved changes in turn.
+    // loaded after, and asks about those unsaved changes in turn, before a
+    // restored substitution plan is shown against it.
     orbela::QtDialoge dialoge(&fenster);
-    orbela::sicherungen_anbieten(dialoge, fenster);
-    if (argc == 2)
-        fenster.plan_oeffnen(argv[1]);
+    orbela::sicherungen_anbieten(dialoge, fenster, [&] {
+        if (argc == 2)
+            fenster.plan_oeffnen(argv[1]);
+    });
     return QApplication::exec();
 }

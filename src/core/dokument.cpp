@@ -228,31 +228,46 @@ bool Dokument::kopiere(Zellort von, Zellort nach)
 
 // --- undo steps and listeners
 
-Dokument::Schritt::Schritt(Dokument& dokument)
+Dokument::Schritt::Schritt(Dokument& dokument, Art art)
     : dokument_(dokument)
 {
-    if (dokument_.schritt_tiefe_++ == 0)
+    if (dokument_.schritt_tiefe_++ == 0) {
         dokument_.schritt_schluessel_ = {};
+        dokument_.schritt_befehl_ = false;
+        dokument_.verlauf_.schritt_beginnen();
+    }
+    if (art == Art::befehl)
+        dokument_.schritt_befehl_ = true;
 }
 
 Dokument::Schritt::~Schritt()
 {
-    if (--dokument_.schritt_tiefe_ == 0)
+    if (--dokument_.schritt_tiefe_ == 0) {
         dokument_.schritt_schluessel_ = {};
+        dokument_.schritt_befehl_ = false;
+    }
 }
 
 void Dokument::geaendert_durch(const Aenderung& aenderung, const Faltschluessel& schluessel)
 {
-    // Inside an open step every change folds into the step's first one,
-    // which keeps its own key (so that keystrokes still fold); a change
-    // without a key gets one that nothing else carries.
+    // Inside an open step, changes of one field of one cell keep that
+    // field's key, so keystrokes fold. A command, a change without a key or
+    // a second field, cell or record makes the step one of its own under a
+    // key nothing else carries, split off from the typing its first change
+    // had folded into.
     Faltschluessel eigener = schluessel;
-    if (schritt_tiefe_ > 0 && schritt_schluessel_.art != Faltschluessel::Art::keiner) {
+    if (schritt_tiefe_ > 0) {
+        const bool erste = schritt_schluessel_.art == Faltschluessel::Art::keiner;
+        const bool ein_feld = !schritt_befehl_ && schluessel.art != Faltschluessel::Art::keiner
+                              && (erste || schluessel == schritt_schluessel_);
+        if (ein_feld) {
+            schritt_schluessel_ = schluessel;
+        } else if (schritt_schluessel_.art != Faltschluessel::Art::befehl) {
+            schritt_schluessel_ = {.art = Faltschluessel::Art::befehl, .befehl = ++befehl_nummer_};
+            if (!erste)
+                verlauf_.abspalten(schritt_schluessel_);
+        }
         eigener = schritt_schluessel_;
-    } else if (schritt_tiefe_ > 0) {
-        if (eigener.art == Faltschluessel::Art::keiner)
-            eigener = {.art = Faltschluessel::Art::befehl, .befehl = ++befehl_nummer_};
-        schritt_schluessel_ = eigener;
     }
     verlauf_.aufzeichnen(*plan_, eigener);
     geaendert_ = !verlauf_.ist_gespeichert();

@@ -95,11 +95,15 @@ public:
     bool tausche(Zellort a, Zellort b);
     bool kopiere(Zellort von, Zellort nach);
 
-    // All changes made while a Schritt lives are one undo step (a command
-    // writing several fields). Nested steps count as the outermost.
+    // All changes made while a Schritt lives are one undo step. Nested steps
+    // count as the outermost. A step that changes one field of one cell (a
+    // keystroke) folds with the keystrokes before and after it into that
+    // field; one that changes more, or is opened as a `befehl` (the copy
+    // button), is a step of its own and never folds with typing.
     class Schritt {
     public:
-        explicit Schritt(Dokument& dokument);
+        enum class Art { faltbar, befehl };
+        explicit Schritt(Dokument& dokument, Art art = Art::faltbar);
         ~Schritt();
         Schritt(const Schritt&) = delete;
         Schritt& operator=(const Schritt&) = delete;
@@ -128,6 +132,7 @@ private:
     bool geaendert_ = false;
     int schritt_tiefe_ = 0;
     Faltschluessel schritt_schluessel_; // the open step's, once it changed something
+    bool schritt_befehl_ = false;       // the open step is a command: it never folds
     unsigned long befehl_nummer_ = 0;
     std::vector<std::pair<int, Beobachter>> beobachter_;
     int naechste_nummer_ = 0;

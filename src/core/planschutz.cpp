@@ -15,16 +15,24 @@ void Planschutz::geoeffnet(const std::string& pfad, Plansperre sperre, bool schr
     stand_ = std::move(stand);
 }
 
-void Planschutz::gespeichert(const std::string& pfad)
+void Planschutz::gespeichert(const std::string& pfad, Plansperre sperre)
 {
-    if (pfad != pfad_ || !sperre_.haelt()) {
-        Plansperre neu;
-        neu.nehmen(pfad);
-        sperre_ = std::move(neu);
+    if (pfad == pfad_ && sperre_.haelt()) {
+        sperre.loslassen(); // the same lock file, which ours keeps
+    } else {
+        if (!sperre.haelt())
+            sperre.nehmen(pfad);
+        sperre_ = std::move(sperre);
     }
     pfad_ = pfad;
-    schreibgeschuetzt_ = false;
+    schreibgeschuetzt_ = schreibgeschuetzt_ && !sperre_.haelt();
     stand_ = Dateistand::von(pfad);
+}
+
+void Planschutz::sperre_verwerfen(const std::string& pfad, Plansperre& sperre) const
+{
+    if (pfad == pfad_ && sperre_.haelt())
+        sperre.loslassen();
 }
 
 void Planschutz::geschlossen()

@@ -22,9 +22,13 @@ public:
     {
         geoeffnet(pfad, std::move(sperre), schreibgeschuetzt, Dateistand::von(pfad));
     }
-    // The plan was saved to `pfad`. A new name is locked when it can be,
-    // and the old lock goes.
-    void gespeichert(const std::string& pfad);
+    // The plan was saved to `pfad`, with `sperre` the lock taken for it
+    // before writing (none: it is taken now when it can be). The old lock
+    // goes. A plan opened read-only stays so unless this lock is held.
+    void gespeichert(const std::string& pfad, Plansperre sperre = {});
+    // A lock taken for `pfad` goes unused (loading or saving failed): where
+    // it is the lock this program holds for the plan open now, that stays.
+    void sperre_verwerfen(const std::string& pfad, Plansperre& sperre) const;
     // "Neu": the lock goes, the file is forgotten.
     void geschlossen();
 

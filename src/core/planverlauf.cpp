@@ -15,6 +15,7 @@ void Planverlauf::beginnen(const plantyp& stand, bool gespeichert)
     staende_.push_back(kopie(stand));
     position_ = 0;
     letzter_schluessel_ = {};
+    schritt_ = Schrittstand::eigen;
     gespeichert_ = gespeichert ? std::optional<std::size_t>(0) : std::nullopt;
 }
 
@@ -35,12 +36,41 @@ void Planverlauf::aufzeichnen(const plantyp& stand, const Faltschluessel& schlue
     const bool falten = schluessel.art != Faltschluessel::Art::keiner && schluessel == letzter_schluessel_ && position_ > 0
                         && gespeichert_ != position_;
     letzter_schluessel_ = schluessel;
+    if (falten && schritt_ == Schrittstand::leer) {
+        // The state folded over is kept while the step may still split off.
+        if (vor_faltung_)
+            *vor_faltung_ = stand;
+        else
+            vor_faltung_ = kopie(stand);
+        std::swap(vor_faltung_, staende_.back());
+        schritt_ = Schrittstand::gefaltet;
+        return;
+    }
     if (falten) {
         *staende_.back() = stand;
         return;
     }
+    schritt_ = Schrittstand::eigen;
     staende_.push_back(kopie(stand));
     ++position_;
+    kuerzen();
+}
+
+void Planverlauf::abspalten(const Faltschluessel& schluessel)
+{
+    if (schritt_ == Schrittstand::gefaltet) {
+        std::unique_ptr<plantyp> neu = std::move(staende_.back());
+        staende_.back() = std::move(vor_faltung_);
+        staende_.push_back(std::move(neu));
+        ++position_;
+        kuerzen();
+    }
+    schritt_ = Schrittstand::eigen;
+    letzter_schluessel_ = schluessel;
+}
+
+void Planverlauf::kuerzen()
+{
     if (staende_.size() > static_cast<std::size_t>(tiefe) + 1) {
         staende_.pop_front();
         --position_;
@@ -56,6 +86,7 @@ bool Planverlauf::rueckgaengig(plantyp& plan)
     --position_;
     plan = *staende_[position_];
     letzter_schluessel_ = {};
+    schritt_ = Schrittstand::eigen;
     return true;
 }
 
@@ -66,6 +97,7 @@ bool Planverlauf::wiederholen(plantyp& plan)
     ++position_;
     plan = *staende_[position_];
     letzter_schluessel_ = {};
+    schritt_ = Schrittstand::eigen;
     return true;
 }
 

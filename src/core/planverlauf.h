@@ -38,6 +38,13 @@ public:
     void beginnen(const plantyp& stand, bool gespeichert = true);
     // The plan after a change.
     void aufzeichnen(const plantyp& stand, const Faltschluessel& schluessel = {});
+    // A step of changes begins: until the next one, the changes it records
+    // can still be split off from the step they folded into (`abspalten`).
+    void schritt_beginnen() { schritt_ = Schrittstand::leer; }
+    // The step's changes are a step of their own from now on, under
+    // `schluessel`: where its first change folded into the step before, that
+    // step gets back its own state.
+    void abspalten(const Faltschluessel& schluessel);
 
     bool kann_rueckgaengig() const { return position_ > 0; }
     bool kann_wiederholen() const { return position_ + 1 < staende_.size(); }
@@ -51,7 +58,15 @@ public:
     bool ist_gespeichert() const { return gespeichert_ && *gespeichert_ == position_; }
 
 private:
+    void kuerzen();
+
+    // How the open step was recorded: nothing yet, as a state of its own,
+    // or folded into the step before, whose state `vor_faltung_` then keeps.
+    enum class Schrittstand { leer, eigen, gefaltet };
+
     std::deque<std::unique_ptr<plantyp>> staende_;
+    std::unique_ptr<plantyp> vor_faltung_;
+    Schrittstand schritt_ = Schrittstand::eigen;
     std::size_t position_ = 0;
     Faltschluessel letzter_schluessel_;
     std::optional<std::size_t> gespeichert_;

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <pwd.h>
 #include <sstream>
 #include <unistd.h>
@@ -50,12 +51,21 @@ std::string rechnername()
     return name;
 }
 
+// Computers cloned from one image, or set up with the installer's default,
+// share a host name; the machine id tells them apart.
+std::string maschinenkennung()
+{
+    const std::string id = erste_zeile("/etc/machine-id");
+    return id.empty() ? "rechner:" + rechnername() : id;
+}
+
 } // namespace
 
 Prozesskennung Prozesskennung::eigene()
 {
     Prozesskennung k;
     k.rechner = rechnername();
+    k.maschine = maschinenkennung();
     k.pid = static_cast<long>(::getpid());
     k.boot = erste_zeile("/proc/sys/kernel/random/boot_id");
     k.start = startzeit(k.pid);
@@ -64,12 +74,15 @@ Prozesskennung Prozesskennung::eigene()
 
 bool Prozesskennung::laeuft() const
 {
+    // Only this computer's processes can be looked at; a writer of unknown
+    // computer (an older lock) is never judged by its process number.
     const Prozesskennung ich = eigene();
-    if (rechner != ich.rechner)
+    if (maschine.empty() || maschine != ich.maschine)
         return true;
     if (!boot.empty() && !ich.boot.empty() && boot != ich.boot)
         return false;
-    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()
+        || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
         return false;
     bool beendet = false;
     const std::uint64_t jetzt = startzeit(pid, &beendet);
@@ -78,7 +91,7 @@ bool Prozesskennung::laeuft() const
 
 std::string Prozesskennung::als_zeilen() const
 {
-    return "rechner=" + rechner + "\npid=" + std::to_string(pid) + "\nboot=" + boot
+    return "rechner=" + rechner + "\nmaschine=" + maschine + "\npid=" + std::to_string(pid) + "\nboot=" + boot
         + "\nstart=" + std::to_string(start) + "\n";
 }
 
@@ -96,6 +109,8 @@ std::optional<Prozesskennung> Prozesskennung::aus_zeilen(const std::map<std::str
         return std::nullopt;
     Prozesskennung k;
     k.rechner = *rechner;
+    if (const std::string* maschine = wert("maschine"))
+        k.maschine = *maschine;
     k.pid = std::strtol(pid->c_str(), nullptr, 10);
     k.boot = *boot;
     k.start = std::strtoull(start->c_str(), nullptr, 10);

@@ -7,12 +7,14 @@
 
 namespace orbela {
 
-// Which running program wrote a lock or a recovery copy: computer, process
-// number, the boot it ran in and the process's start, so that a number the
-// system has handed to a new process, or a start after a power cut, is not
-// taken for the writer still running.
+// Which running program wrote a lock or a recovery copy: computer (its name
+// to show, its machine id to tell it apart), process number, the boot it ran
+// in and the process's start, so that a number the system has handed to a
+// new process, or a start after a power cut, is not taken for the writer
+// still running.
 struct Prozesskennung {
-    std::string rechner;
+    std::string rechner;      // the host name, as the user knows the computer
+    std::string maschine;     // /etc/machine-id, else "rechner:" and the host name; empty: unknown
     long pid = 0;
     std::string boot;         // the kernel's id of the current boot; empty if unknown
     std::uint64_t start = 0;  // start of the process in clock ticks since boot; 0 if unknown
@@ -23,7 +25,8 @@ struct Prozesskennung {
     bool operator==(const Prozesskennung&) const = default;
     // True unless it is known to have ended: on this computer and either of
     // an earlier boot, or no such process, or a process started at another
-    // time. A process on another computer counts as running.
+    // time. A process on another or an unknown computer counts as running,
+    // also where its host name is this computer's.
     bool laeuft() const;
 
     // As "key=value" lines, and back; nothing when a line is missing.

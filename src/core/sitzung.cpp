@@ -48,7 +48,13 @@ void Sitzung::laden(const std::string& pfad, Plansperre sperre, bool schreibgesc
     // failed load never lets "Speichern" overwrite that file with the old
     // plan. A card file that cannot be read is reported with the plan loaded.
     const auto plan = std::make_unique<plantyp>();
-    lade_plan(pfad, *plan);
+    try {
+        lade_plan(pfad, *plan);
+    } catch (...) {
+        // Reloading the plan open now: its lock stays ours.
+        planschutz_.sperre_verwerfen(pfad, sperre);
+        throw;
+    }
     planschutz_.geoeffnet(pfad, std::move(sperre), schreibgeschuetzt);
     try {
         lehrerliste_nach_plan_laden(kartei_, lehrerliste_, programmpfad_);

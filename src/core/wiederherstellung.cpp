@@ -154,7 +154,12 @@ void Wiederherstellung::entfernen(const Sicherung& sicherung)
 
 void Wiederherstellung::uebernehmen(const Sicherung& sicherung)
 {
+    // A copy this program has written since is newer than the one restored.
     std::error_code ec;
+    if (std::filesystem::exists(datei_, ec)) {
+        std::filesystem::remove(sicherung.pfad, ec);
+        return;
+    }
     std::filesystem::rename(sicherung.pfad, datei_, ec);
     if (ec)
         std::filesystem::remove(sicherung.pfad, ec);

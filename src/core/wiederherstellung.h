@@ -46,7 +46,9 @@ public:
     // copies and those of running programs are left out.
     std::vector<Sicherung> verwaiste() const;
     static void entfernen(const Sicherung& sicherung);
-    // Makes a restored copy this program's own.
+    // Makes a restored copy this program's own; where this program has
+    // written its own copy already, that newer one stays and the restored
+    // one goes.
     void uebernehmen(const Sicherung& sicherung);
 
     const std::string& eigene_datei() const { return datei_; }

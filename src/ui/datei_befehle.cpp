@@ -92,9 +92,35 @@ void DateiBefehle::Planspeichern1Click()
 
 void DateiBefehle::Planspeichernunter1Click()
 {
-    if (const std::optional<QString> name = dialoge_.datei_speichern(plan_filter, QStringLiteral("orb"))) {
-        sitzung_.dokument().speichern_unter(dateipfad(*name));
-        sitzung_.planschutz().gespeichert(dateipfad(*name));
+    Dokument& dokument = sitzung_.dokument();
+    Planschutz& schutz = sitzung_.planschutz();
+    // A file another program holds open is written only when the user says
+    // so; "Anderen Namen wählen" asks for a name again.
+    for (;;) {
+        const std::optional<QString> name = dialoge_.datei_speichern(plan_filter, QStringLiteral("orb"));
+        if (!name)
+            return;
+        const std::string pfad = dateipfad(*name);
+        // Onto the file open now: the same check as "Speichern".
+        if (pfad == dokument.dateiname() && !schutz.unveraendert(pfad) && !dialoge_.frage(datei_fremd_geaendert))
+            return;
+        Plansperre sperre;
+        switch (plan_zum_speichern_sperren(dialoge_, pfad, sperre)) {
+        case Antwort::abbrechen:
+            return;
+        case Antwort::nein:
+            continue;
+        case Antwort::ja:
+            break;
+        }
+        try {
+            dokument.speichern_unter(pfad);
+        } catch (...) {
+            schutz.sperre_verwerfen(pfad, sperre);
+            throw;
+        }
+        schutz.gespeichert(pfad, std::move(sperre));
+        return;
     }
 }
 

@@ -3,10 +3,45 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
 
 namespace orbela {
+
+namespace {
+
+// The file dialogs' size for the rest of the run: at first one that shows
+// name, size, type and date whole, then the one the user last chose.
+QSize& dateidialog_groesse()
+{
+    static QSize groesse(900, 560);
+    return groesse;
+}
+
+// Runs a file dialog at that size (within the screen), its columns after
+// the name as wide as their contents; true when a file was chosen.
+bool dateidialog_zeigen(QFileDialog& dialog)
+{
+    QSize groesse = dateidialog_groesse();
+    if (const QScreen* schirm = dialog.screen())
+        groesse = groesse.boundedTo(schirm->availableSize());
+    dialog.resize(groesse);
+    if (auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* kopf = liste->header();
+        kopf->setStretchLastSection(false);
+        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int spalte = 1; spalte < kopf->count(); ++spalte)
+            kopf->setSectionResizeMode(spalte, QHeaderView::ResizeToContents);
+    }
+    const bool gewaehlt = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    dateidialog_groesse() = dialog.size();
+    return gewaehlt;
+}
+
+} // namespace
 
 bool QtDialoge::frage(const QString& text)
 {
@@ -62,7 +97,7 @@ std::optional<QString> QtDialoge::datei_oeffnen(const QString& filter)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (!dateidialog_zeigen(dialog))
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
@@ -77,7 +112,7 @@ std::optional<QString> QtDialoge::datei_speichern(const QString& filter, const Q
     dialog.setDefaultSuffix(endung);
     if (!vorschlag.isEmpty())
         dialog.selectFile(vorschlag);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (!dateidialog_zeigen(dialog))
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -31,6 +31,7 @@ class RasterWidget;
 class Seitenansichten;
 class StundenSeite;
 class VertretungsplanFenster;
+class Sicherungswache;
 struct Sicherung;
 
 // The main window: the menus, the day tabs with the grid, the editing pages,
@@ -55,7 +56,15 @@ public:
     // False when the user cancels at the lock question or it fails (the
     // error shown).
     bool plan_wiederherstellen(const Sicherung& sicherung);
+    // The substitution plan's copy goes into the substitution window, which
+    // is not shown yet.
     void vertretungsplan_wiederherstellen(const Sicherung& sicherung);
+    // Shows the restored substitution plan against the timetable open now;
+    // while none is open, says that it waits for one.
+    void wiederhergestellten_vertretungsplan_zeigen();
+    // A recovery copy that cannot be written is told in the status bar and
+    // in a message.
+    void sicherungswache_verbinden(Sicherungswache& wache);
 
 protected:
     // Grows the grid and moves the lower half down (FormResize).

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -19,6 +20,7 @@
 #include "ui/lehrer_ersetzen_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/raster_widget.h"
+#include "ui/sicherungswache.h"
 #include "ui/stunden_seite.h"
 #include "ui/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
@@ -235,9 +237,20 @@ void Hauptfenster::Konfliktederwoche1Click()
 
 VertretungsplanFenster& Hauptfenster::vertretungsfenster()
 {
-    if (vertretungsfenster_ == nullptr)
+    if (vertretungsfenster_ == nullptr) {
         vertretungsfenster_ = new VertretungsplanFenster(sitzung_, *dialoge_, druck_.get(), this);
+        if (auto* wache = vertretungsfenster_->findChild<Sicherungswache*>())
+            sicherungswache_verbinden(*wache);
+    }
     return *vertretungsfenster_;
+}
+
+void Hauptfenster::sicherungswache_verbinden(Sicherungswache& wache)
+{
+    connect(&wache, &Sicherungswache::schreibenGescheitert, this, [this](const QString& meldung) {
+        statusBar()->showMessage(meldung);
+        dialoge_->hinweis(meldung);
+    });
 }
 
 void Hauptfenster::Vertretungsplan1Click()
@@ -250,9 +263,18 @@ void Hauptfenster::Vertretungsplan1Click()
 
 void Hauptfenster::vertretungsplan_wiederherstellen(const Sicherung& sicherung)
 {
-    // Shown as it was, without the clearing of a fresh opening.
     vertretungsfenster().wiederherstellen(sicherung);
-    dialoge_->modal(*vertretungsfenster_);
+}
+
+void Hauptfenster::wiederhergestellten_vertretungsplan_zeigen()
+{
+    // Without a timetable its lessons would have no class, subject or room.
+    if (sitzung_.dokument().kein_plan()) {
+        dialoge_->hinweis(QStringLiteral("Der wiederhergestellte Vertretungsplan erscheint unter "
+                                         "„Datei / Vertretungsplan...“, sobald ein Plan geladen ist."));
+        return;
+    }
+    Vertretungsplan1Click();
 }
 
 } // namespace orbela

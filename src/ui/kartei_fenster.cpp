@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStatusBar>
 #include <QToolButton>
 #include <string_view>
 
@@ -181,7 +182,12 @@ void KarteiFenster::baue_fenster()
 {
     setObjectName(QStringLiteral("frm_lehrerkartei"));
     setWindowTitle(QStringLiteral("Adress- und Lehrerkartei"));
-    setFixedSize(724, 557);
+    // The card area of 724 x 557 pixels, and a status line below it.
+    constexpr int statuszeile_hoehe = 19;
+    setFixedSize(724, 557 + statuszeile_hoehe);
+    statuszeile_ = new QStatusBar(this);
+    statuszeile_->setSizeGripEnabled(false);
+    statuszeile_->setGeometry(0, 557, 724, statuszeile_hoehe);
     // Arial (or its metric twin) keeps the labels within their places.
     QFont schrift(QStringLiteral("Arial"));
     schrift.setStyleHint(QFont::SansSerif);
@@ -460,10 +466,10 @@ void KarteiFenster::SpeedButton6Click()
         const QString datei = druckdienst_->drucke(
             Druckbefehl{name, name, {{thema, [&](Druckauftrag& auftrag) { kartei_drucken(auftrag, kartei_, wahl); }}}},
             auswahl.vorschau() ? Druckziel::vorschau : Druckziel::drucker);
-        // This window covers the status bar, so a PDF file is named in a
-        // notice as well.
+        // This window covers the main window's status bar: it names the
+        // file in its own.
         if (!datei.isEmpty())
-            dialoge_.hinweis(QStringLiteral("Gespeichert als %1").arg(datei));
+            statuszeile_->showMessage(QStringLiteral("Gespeichert als %1").arg(datei));
     }
     kartei_.gehe_zu(position);
     anzeigen();

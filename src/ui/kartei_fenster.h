@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QToolButton;
 
 namespace orbela {
@@ -76,6 +77,7 @@ private:
     Dialoge& dialoge_;
     Druckdienst* druckdienst_ = nullptr;
     std::array<QLineEdit*, 28> edits_{};
+    QStatusBar* statuszeile_ = nullptr; // names the PDF file a printout became
 };
 
 } // namespace orbela

@@ -177,6 +177,8 @@ void PlanSeite::SpeedButton1Click()
 {
     if (!sitzung_.auswahl().ist_zelle())
         return;
+    // One step of its own: typing into the new cell afterwards is another.
+    const Dokument::Schritt befehl(sitzung_.dokument(), Dokument::Schritt::Art::befehl);
     emit naechsteStunde();
     fokus_auf_erstes_feld();
     // The texts of the cell left behind are written into the new cell.

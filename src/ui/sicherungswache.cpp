@@ -46,9 +46,14 @@ void Sicherungswache::schreiben()
     try {
         ablage_.sichern(inhalt.bytes, inhalt.dateiname, inhalt.stand);
     } catch (const Fehler& e) {
-        // Not worth a message box in the middle of typing; the next change
-        // tries again.
+        // The next change tries again; the user hears of it once.
         std::fprintf(stderr, "orbela: Sicherungskopie nicht geschrieben: %s\n", e.text().c_str());
+        static bool gemeldet = false;
+        if (!gemeldet) {
+            gemeldet = true;
+            emit schreibenGescheitert(QStringLiteral("Die Sicherungskopie kann nicht geschrieben werden: ")
+                                      + QString::fromStdString(e.text()));
+        }
     }
 }
 

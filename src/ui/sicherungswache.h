@@ -36,6 +36,11 @@ public:
     // The document holds nothing unsaved any more.
     void gesichert();
 
+signals:
+    // A copy could not be written: the message for the user, given once per
+    // run for all copies together (a full or read-only disk stays so).
+    void schreibenGescheitert(const QString& meldung);
+
 private:
     void schreiben();
 
@@ -51,6 +56,8 @@ public:
     ~Plansicherung();
     Plansicherung(const Plansicherung&) = delete;
     Plansicherung& operator=(const Plansicherung&) = delete;
+
+    Sicherungswache& wache() { return wache_; }
 
 private:
     Sitzung& sitzung_;

@@ -16,6 +16,12 @@ namespace orbela {
 // A folder that takes no lock file opens the plan without one.
 bool plan_sperren(Dialoge& dialoge, const std::string& pfad, Plansperre& sperre, bool& schreibgeschuetzt);
 
+// Takes the lock for the file a plan is about to be saved to. When another
+// program holds it, the user is told who and since when and chooses to save
+// anyway (taking the lock over), to choose another name (`nein`) or not to
+// save (`abbrechen`); `ja` also where no other program holds it.
+Antwort plan_zum_speichern_sperren(Dialoge& dialoge, const std::string& pfad, Plansperre& sperre);
+
 // A moment as the questions show it: "09.12.2026, 17:45".
 QString zeitpunkt_text(std::int64_t sekunden);
 

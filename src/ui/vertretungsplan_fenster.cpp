@@ -223,10 +223,16 @@ bool VertretungsplanFenster::zum_oeffnen_vorbereiten()
 {
     if (dokument_.abwesender_lehrer().empty())
         return true;
-    if (!aenderungen_sichern())
-        return false;
-    dokument_.verwerfen(sitzung_.plan());
-    unlesbare_melden();
+    if (wiederhergestellt_) {
+        // Shown as it was, its lessons from the timetable open now.
+        wiederhergestellt_ = false;
+        dokument_.aufbauen(sitzung_.plan());
+    } else {
+        if (!aenderungen_sichern())
+            return false;
+        dokument_.verwerfen(sitzung_.plan());
+        unlesbare_melden();
+    }
     auswahl_auffrischen();
     return true;
 }
@@ -234,6 +240,7 @@ bool VertretungsplanFenster::zum_oeffnen_vorbereiten()
 void VertretungsplanFenster::wiederherstellen(const Sicherung& sicherung)
 {
     dokument_.wiederherstellen(sicherung.inhalt, sicherung.dateiname, sitzung_.plan());
+    wiederhergestellt_ = true;
     unlesbare_melden();
 }
 

@@ -40,9 +40,11 @@ public:
     // Opening from the main menu: discards the substitutes of the last
     // visit and rebuilds the week from the timetable as it now stands.
     // Unsaved substitutes are asked about first; false when the planner
-    // cancels, and the window is not to open.
+    // cancels, and the window is not to open. A restored plan not shown
+    // yet is kept as it is.
     bool zum_oeffnen_vorbereiten();
-    // Takes the substitution plan of a recovery copy, unsaved as it was.
+    // Takes the substitution plan of a recovery copy, unsaved as it was;
+    // its lessons are built from the timetable when it is first shown.
     void wiederherstellen(const Sicherung& sicherung);
     // Before the program ends or the plan is dropped: asks about unsaved
     // substitutes. True when it may go on.
@@ -127,6 +129,7 @@ private:
     Wochenstunde listen_stunde_;        // the lesson the lists were filled for
     Vertretungssicherung sicherung_;
     int zuhoerer_ = 0;
+    bool wiederhergestellt_ = false; // restored, not shown since
 };
 
 } // namespace orbela

@@ -33,8 +33,8 @@ QString vertretungsplan_name(const Sicherung& s)
     return QStringLiteral("dem Vertretungsplan für ") + qstring_aus_1252(vp.abwesender_lehrer);
 }
 
-template <typename Name, typename Herstellen>
-void anbieten(Dialoge& dialoge, const char* art, std::size_t groesse, Name name, Herstellen herstellen)
+template <typename Name, typename Herstellen, typename Zeigen>
+void anbieten(Dialoge& dialoge, const char* art, std::size_t groesse, Name name, Herstellen herstellen, Zeigen zeigen)
 {
     Wiederherstellung ablage(Wiederherstellung::standardordner(), art, groesse);
     for (const Sicherung& s : ablage.verwaiste()) {
@@ -49,25 +49,34 @@ void anbieten(Dialoge& dialoge, const char* art, std::size_t groesse, Name name,
         case Antwort::ja:
             break;
         }
-        // The copy becomes this program's own until its next write, so a
-        // crash right now still finds it; one not restored stays for later.
-        if (herstellen(s))
+        // The copy becomes this program's own before the restored state is
+        // shown and written anew, so a crash right now still finds it and
+        // an older copy never replaces a newer one; one not restored stays
+        // for later.
+        if (herstellen(s)) {
             ablage.uebernehmen(s);
+            zeigen();
+        }
         return;
     }
 }
 
 } // namespace
 
-void sicherungen_anbieten(Dialoge& dialoge, Hauptfenster& fenster)
+void sicherungen_anbieten(Dialoge& dialoge, Hauptfenster& fenster, const std::function<void()>& dazwischen)
 {
-    anbieten(dialoge, "plan", plan_groesse, plan_name,
-             [&](const Sicherung& s) { return fenster.plan_wiederherstellen(s); });
-    anbieten(dialoge, "vertretung", vtp_groesse, vertretungsplan_name,
-             [&](const Sicherung& s) {
-                 fenster.vertretungsplan_wiederherstellen(s);
-                 return true;
-             });
+    anbieten(
+        dialoge, "plan", plan_groesse, plan_name, [&](const Sicherung& s) { return fenster.plan_wiederherstellen(s); },
+        [] {});
+    if (dazwischen)
+        dazwischen();
+    anbieten(
+        dialoge, "vertretung", vtp_groesse, vertretungsplan_name,
+        [&](const Sicherung& s) {
+            fenster.vertretungsplan_wiederherstellen(s);
+            return true;
+        },
+        [&] { fenster.wiederhergestellten_vertretungsplan_zeigen(); });
 }
 
 } // namespace orbela

@@ -5,8 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/fehler.h"
 #include "core/planschutz.h"
+#include "core/plan_datei.h"
 #include "core/plansperre.h"
+#include "core/sitzung.h"
 #include "core/wiederherstellung.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
@@ -86,6 +89,11 @@ TEST(Plansperre, AnotherRunningProgramsLockIsHeldAStaleOneIsTakenOver)
     ASSERT_TRUE(wird_zombie(static_cast<pid_t>(nicht_abgeholt.pid)));
     Prozesskennung anderer_rechner = tot;
     anderer_rechner.rechner = ich.rechner + "-nebenan";
+    anderer_rechner.maschine = "0123456789abcdef";
+    Prozesskennung gleicher_name = tot; // a cloned computer
+    gleicher_name.maschine = "0123456789abcdef";
+    Prozesskennung unbekannt = tot; // a lock naming no machine
+    unbekannt.maschine.clear();
 
     struct Fall {
         const char* name;
@@ -97,6 +105,8 @@ TEST(Plansperre, AnotherRunningProgramsLockIsHeldAStaleOneIsTakenOver)
     for (const Fall& fall : {Fall{"none", std::nullopt, E::genommen, ""},
                              Fall{"running program", sperrtext(eltern), E::belegt, "Frau Berg"},
                              Fall{"other computer", sperrtext(anderer_rechner), E::belegt, "Frau Berg"},
+                             Fall{"same host name", sperrtext(gleicher_name), E::belegt, "Frau Berg"},
+                             Fall{"unknown computer", sperrtext(unbekannt), E::belegt, "Frau Berg"},
                              Fall{"damaged", std::string("\x01\x02"), E::belegt, "unbekannt"},
                              Fall{"ended program", sperrtext(tot), E::genommen, ""},
                              Fall{"number reused", sperrtext(frueherer_start), E::genommen, ""},
@@ -146,6 +156,24 @@ TEST(Plansperre, ALockTakenOverByAnotherIsLeftToItAndAReadOnlyFolderTakesNone)
         return sperre.nehmen(plan) == Plansperre::Ergebnis::ohne_sperre && !sperre.haelt();
     }));
     ::chmod(dir.pfad("").c_str(), 0755);
+}
+
+TEST(Planschutz, AFailedReloadOfThePlanOpenNowKeepsItsLock)
+{
+    TestOrdner dir;
+    const std::string plan = dir.pfad("Plan.orb");
+    speichere_plan(plan, *neuer_plan());
+    Sitzung sitzung(dir.pfad(""));
+    Plansperre sperre;
+    ASSERT_EQ(sperre.nehmen(plan), Plansperre::Ergebnis::genommen);
+    sitzung.laden(plan, std::move(sperre));
+
+    schreibe(plan, "zu kurz");
+    Plansperre noch_einmal; // finds this program's own lock
+    ASSERT_EQ(noch_einmal.nehmen(plan), Plansperre::Ergebnis::genommen);
+    EXPECT_THROW(sitzung.laden(plan, std::move(noch_einmal)), Fehler);
+    EXPECT_TRUE(std::filesystem::exists(Plansperre::sperrdatei(plan)));
+    EXPECT_TRUE(sitzung.planschutz().gesperrt());
 }
 
 // Size, time and content each tell that another program wrote the file.
@@ -223,4 +251,25 @@ TEST(Wiederherstellung, OffersTheCopiesOfEndedProgramsOnly)
     EXPECT_TRUE(std::filesystem::exists(eigene.eigene_datei()));
     eigene.entfernen();
     EXPECT_FALSE(std::filesystem::exists(eigene.eigene_datei()));
+}
+
+// A restored copy becomes this program's own, unless this program has
+// written a newer one of its own meanwhile.
+TEST(Wiederherstellung, ATakenOverCopyNeverReplacesANewerOwnCopy)
+{
+    TestOrdner dir;
+    const std::string ordner = dir.pfad("orbela");
+    std::filesystem::create_directories(ordner);
+    Wiederherstellung eigene(ordner, "vertretung", 4);
+    for (const bool schon_eigene : {false, true}) {
+        SCOPED_TRACE(schon_eigene);
+        Sicherung alt;
+        alt.pfad = ordner + "/vertretung-alt.sicherung";
+        schreibe(alt.pfad, "alt!");
+        if (schon_eigene)
+            eigene.sichern("neu!", "", std::nullopt);
+        eigene.uebernehmen(alt);
+        EXPECT_FALSE(std::filesystem::exists(alt.pfad));
+        EXPECT_TRUE(lies(eigene.eigene_datei()).ends_with(schon_eigene ? "neu!" : "alt!"));
+    }
 }

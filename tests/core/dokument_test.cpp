@@ -77,6 +77,47 @@ TEST_F(DokumentTest, AStepMakesSeveralChangesOneAndAChangeToTheSameTextIsNone)
     EXPECT_EQ(schritte_zurueck(), 1);
 }
 
+// Each keystroke runs in a step of its own, as the window runs its handlers.
+TEST_F(DokumentTest, AStepOfSeveralFieldsOrACommandNeverFoldsWithTypingBeforeOrAfter)
+{
+    using S = Dokument::Schritt;
+    const auto tippe = [](Dokument& d, Zellort o, const char* text) {
+        const S schritt(d);
+        d.setze_code(o, Codefeld::lehrer, text);
+    };
+    const auto kopie = [](Dokument& d, S::Art art, bool zwei_felder) {
+        const S schritt(d, art);
+        d.setze_code(leer, Codefeld::lehrer, "Co");
+        if (zwei_felder)
+            d.setze_code(leer, Codefeld::fach, "KU");
+    };
+    struct Fall {
+        const char* name;
+        bool tippen_davor; // into the field the copy writes first
+        S::Art art;
+        bool zwei_felder;
+        std::vector<std::string> lehrer_nach_undo; // of `leer`, one per Ctrl+Z
+    };
+    for (const Fall& f : {Fall{"copy, then typing", false, S::Art::befehl, true, {"Co", ""}},
+                          Fall{"one-field copy, then typing", false, S::Art::befehl, false, {"Co", ""}},
+                          Fall{"typing, then a copy over it", true, S::Art::faltbar, true, {"Ty", ""}}}) {
+        SCOPED_TRACE(f.name);
+        if (f.tippen_davor)
+            tippe(dok, leer, "Ty");
+        kopie(dok, f.art, f.zwei_felder);
+        if (!f.tippen_davor) {
+            tippe(dok, leer, "D");
+            tippe(dok, leer, "Dx");
+        }
+        for (const std::string& erwartet : f.lehrer_nach_undo) {
+            ASSERT_TRUE(dok.rueckgaengig());
+            EXPECT_EQ(lehrer(leer), erwartet);
+        }
+        EXPECT_FALSE(dok.geaendert());
+        EXPECT_FALSE(dok.rueckgaengig());
+    }
+}
+
 TEST_F(DokumentTest, ListenersAreToldWhatEachOperationTouched)
 {
     const std::vector<std::pair<std::function<void()>, Aenderung>> faelle = {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTreeView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -419,6 +421,45 @@ TEST(Dialoge, TheSaveDialogItsQuestionBeforeReplacingAndOurQuestionsSpeakGerman)
     });
     EXPECT_EQ(dialoge.frage_mit_abbrechen(QStringLiteral("?")), Antwort::abbrechen);
     EXPECT_EQ(knoepfe, (QStringList{"Abbrechen", "Ja", "Nein"}));
+}
+
+// Every file dialog opens wide enough for the size, type and date of its
+// files; a size the user gives it holds for the next one.
+TEST(Dialoge, FileDialogsShowTheirColumnsWholeAndKeepTheSizeChosen)
+{
+    TestOrdner dir;
+    schreibe(dir.pfad("Beispielschule.orb"), std::string(37340, 'x'));
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(dir.pfad("")));
+    QWidget eltern;
+    QtDialoge dialoge(&eltern);
+    QStringList abgeschnitten;
+    QSize gewaehlt;
+    beim_naechsten_modalen([&](QWidget* w) {
+        auto* liste = w->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(liste, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return liste->model()->rowCount(liste->rootIndex()) > 0; }, 5000));
+        QTest::qWait(50);
+        const QModelIndex zeile = liste->model()->index(0, 0, liste->rootIndex());
+        for (int spalte = 1; spalte < 4; ++spalte) {
+            const QString text = zeile.siblingAtColumn(spalte).data().toString();
+            if (liste->columnWidth(spalte) < liste->fontMetrics().horizontalAdvance(text) + 4)
+                abgeschnitten << text;
+        }
+        w->resize(w->width() - 40, w->height() - 30); // the user's choice
+        gewaehlt = w->size();
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    EXPECT_FALSE(dialoge.datei_oeffnen(QStringLiteral("Orbela (*.orb)")));
+    EXPECT_TRUE(abgeschnitten.isEmpty()) << abgeschnitten.join(", ").toStdString();
+    QSize wieder;
+    beim_naechsten_modalen([&](QWidget* w) {
+        wieder = w->size();
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    EXPECT_FALSE(dialoge.datei_speichern(QStringLiteral("Orbela (*.orb)"), QStringLiteral("orb")));
+    EXPECT_EQ(wieder, gewaehlt);
+    QDir::setCurrent(vorher);
 }
 
 namespace {

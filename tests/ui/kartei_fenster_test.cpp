@@ -7,6 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <cstring>
@@ -331,7 +332,9 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         Sitzung s;
         auto d = std::make_unique<TestDialoge>();
         TestDialoge& antworten = *d;
-        Hauptfenster h(s, std::move(d), nur_pdf(s.programmpfad()));
+        auto ausgabe = std::make_unique<Druckausgabe>(s.programmpfad());
+        ausgabe->drucker_quelle([] { return Druckausgabe::Druckerliste{}; }); // no printer installed
+        Hauptfenster h(s, std::move(d), std::move(ausgabe));
         aktion(h, "Neu1")->trigger();
         QTest::mouseClick(bild(h, 1), Qt::LeftButton, {}, QPoint(50 * 3 + 12, 75 * 2 + 37));
         kind(h, "edit1")->setText("Xy");
@@ -341,6 +344,7 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
         ASSERT_TRUE(aktion(h, "Lehrerdatei1")->isEnabled());
         int ausdruck = 0;
         int vorschau_seiten = 0;
+        QString statuszeile;
         antworten.dialog_handler = [&](QDialog& dlg) {
             if (auto* wahl = qobject_cast<KarteiDruckauswahl*>(&dlg)) {
                 wahl->Vorschau->setChecked(ausdruck == 4); // the card once more, in the preview
@@ -362,16 +366,17 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             klick(f.Image1, {25, 35}); // Monday, lesson 2
             for (ausdruck = 0; ausdruck < 5; ++ausdruck)
                 klick(f.SpeedButton6);
+            statuszeile = f.findChild<QStatusBar*>()->currentMessage();
             klick(f.BitBtn1);
             return true;
         };
         aktion(h, "Lehrerdatei1")->trigger();
         EXPECT_TRUE(antworten.fehler_texte.isEmpty()) << antworten.fehler_texte.join(";").toStdString();
-        EXPECT_EQ(antworten.hinweise,
-                  (QStringList{"Gespeichert als Ausdrucke/Adressliste.pdf",
-                               "Gespeichert als Ausdrucke/Adressliste Lehrer.pdf",
-                               "Gespeichert als Ausdrucke/Geburtstagskalender.pdf",
-                               "Gespeichert als Ausdrucke/Karte Xaver.pdf"}));
+        // One box, at the first printout; the rest in the window's status line.
+        ASSERT_EQ(antworten.hinweise.size(), 1);
+        EXPECT_TRUE(antworten.hinweise[0].startsWith("Es ist kein Drucker installiert."));
+        EXPECT_TRUE(antworten.hinweise[0].endsWith("\n\nGespeichert als Ausdrucke/Adressliste.pdf"));
+        EXPECT_EQ(statuszeile, "Gespeichert als Ausdrucke/Karte Xaver.pdf");
         for (const char* pdf : {"Adressliste", "Adressliste Lehrer", "Geburtstagskalender", "Karte Xaver"})
             EXPECT_EQ(lies(ordner.pfad("Ausdrucke/") + pdf + ".pdf").substr(0, 5), "%PDF-") << pdf;
         EXPECT_EQ(vorschau_seiten, 1);

@@ -4,13 +4,17 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/plan_datei.h"
+#include "core/vertretung/vtp_datei.h"
 #include "core/wiederherstellung.h"
 #include "fenster_zugriff.h"
 #include "test_dialoge.h"
@@ -244,39 +248,147 @@ TEST_F(Sicherungen, AbbrechenKeepsTheCopiesNeinRemovesThemANormalEndLeavesNone)
     EXPECT_FALSE(std::filesystem::exists(plan_datei + ".sperre"));
 }
 
-// "Speichern" asks before it overwrites a file that another program has
-// written since it was loaded or saved; "Nein" writes nothing.
+// "Speichern", and "Speichern unter..." onto the same file, ask before they
+// overwrite a file that another program has written since it was loaded or
+// saved; "Nein" writes nothing.
 TEST_F(Sicherungen, SaveAsksWhenTheFileWasChangedBehindItsBack)
 {
+    for (const char* befehl : {"Planspeichern1", "Planspeichernunter1"}) {
+        SCOPED_TRACE(befehl);
+        struct Fall {
+            const char* name;
+            bool ersetzt;
+            bool antwort;
+            bool gefragt;
+            bool geschrieben;
+        };
+        for (const Fall& fall : {Fall{"untouched", false, false, false, true},
+                                 Fall{"replaced, Nein", true, false, true, false},
+                                 Fall{"replaced, Ja", true, true, true, true}}) {
+            SCOPED_TRACE(fall.name);
+            speichere_plan(plan_datei, plan);
+            Fenster f;
+            f->plan_oeffnen(plan_datei);
+            f.sitzung.dokument().setze_code({2, 2, 2}, Codefeld::lehrer, "Ne");
+            const std::string fremd = plan_bytes(*neuer_plan());
+            if (fall.ersetzt)
+                schreibe(plan_datei, fremd); // a colleague saved meanwhile
+            f.dialoge->antworten = {fall.antwort};
+            f.dialoge->dateien = {QString::fromStdString(plan_datei)};
+            aktion(*f.fenster, befehl)->trigger();
+            EXPECT_EQ(f.dialoge->fragen.size(), fall.gefragt ? 1 : 0);
+            if (fall.gefragt) {
+                EXPECT_EQ(f.dialoge->fragen[0], "Die Datei wurde inzwischen von einem anderen Programm geändert. "
+                                                "Trotzdem überschreiben?");
+            }
+            EXPECT_EQ(lies(plan_datei), fall.geschrieben ? plan_bytes(f.sitzung.plan()) : fremd);
+            EXPECT_EQ(f.sitzung.dokument().geaendert(), !fall.geschrieben);
+            // Once written, the next save does not ask again.
+            f.dialoge->fragen.clear();
+            aktion(*f.fenster, "Planspeichern1")->trigger();
+            EXPECT_EQ(f.dialoge->fragen.size(), fall.geschrieben ? 0 : 1);
+        }
+    }
+}
+
+// "Speichern unter..." onto a plan another program has open asks as opening
+// does: "Abbrechen" writes nothing and leaves a read-only plan so, another
+// name is asked for, or the file is written with its lock taken over.
+TEST_F(Sicherungen, SaveAsOntoAPlanAnotherProgramHasOpenAsksFirst)
+{
+    Prozesskennung kollegin = Prozesskennung::eigene();
+    kollegin.pid = static_cast<long>(::getppid()); // runs for sure
+    kollegin.start = 0;
+    const std::string sperre = "Orbela-Sperre\nbenutzer=Frau Berg\nseit=1700000000\n" + kollegin.als_zeilen();
+    const std::string anders = schule.pfad("Anders.orb");
     struct Fall {
-        const char* name;
-        bool ersetzt;
-        bool antwort;
-        bool gefragt;
-        bool geschrieben;
+        Antwort antwort;
+        const std::string* geschrieben; // none: no file written
     };
-    for (const Fall& fall : {Fall{"untouched", false, false, false, true}, Fall{"replaced, Nein", true, false, true, false},
-                             Fall{"replaced, Ja", true, true, true, true}}) {
-        SCOPED_TRACE(fall.name);
+    for (const Fall& fall : {Fall{Antwort::abbrechen, nullptr}, Fall{Antwort::nein, &anders},
+                             Fall{Antwort::ja, &plan_datei}}) {
+        SCOPED_TRACE(static_cast<int>(fall.antwort));
         speichere_plan(plan_datei, plan);
+        std::filesystem::remove(anders);
+        schreibe(Plansperre::sperrdatei(plan_datei), sperre);
         Fenster f;
+        f.dialoge->antworten_mit_abbrechen = {Antwort::ja, fall.antwort}; // "Schreibgeschützt öffnen"
         f->plan_oeffnen(plan_datei);
         f.sitzung.dokument().setze_code({2, 2, 2}, Codefeld::lehrer, "Ne");
-        const std::string fremd = plan_bytes(*neuer_plan());
-        if (fall.ersetzt)
-            schreibe(plan_datei, fremd); // a colleague saved meanwhile
-        f.dialoge->antworten = {fall.antwort};
-        aktion(*f.fenster, "Planspeichern1")->trigger();
-        EXPECT_EQ(f.dialoge->fragen.size(), fall.gefragt ? 1 : 0);
-        if (fall.gefragt) {
-            EXPECT_EQ(f.dialoge->fragen[0], "Die Datei wurde inzwischen von einem anderen Programm geändert. "
-                                            "Trotzdem überschreiben?");
-        }
-        EXPECT_EQ(lies(plan_datei), fall.geschrieben ? plan_bytes(f.sitzung.plan()) : fremd);
-        EXPECT_EQ(f.sitzung.dokument().geaendert(), !fall.geschrieben);
-        // Once written, the next save does not ask again.
-        f.dialoge->fragen.clear();
-        aktion(*f.fenster, "Planspeichern1")->trigger();
-        EXPECT_EQ(f.dialoge->fragen.size(), fall.geschrieben ? 0 : 1);
+        f.dialoge->dateien = {QString::fromStdString(plan_datei), QString::fromStdString(anders)};
+        aktion(*f.fenster, "Planspeichernunter1")->trigger();
+        ASSERT_EQ(f.dialoge->fragen.size(), 2);
+        EXPECT_TRUE(f.dialoge->fragen[1].startsWith("„Plan.orb“ ist seit ")) << f.dialoge->fragen[1].toStdString();
+        EXPECT_EQ(lies(plan_datei), fall.geschrieben == &plan_datei ? plan_bytes(f.sitzung.plan()) : plan_bytes(plan));
+        EXPECT_EQ(std::filesystem::exists(anders), fall.geschrieben == &anders);
+        EXPECT_EQ(f.sitzung.planschutz().schreibgeschuetzt(), fall.geschrieben == nullptr);
+        EXPECT_EQ(f.sitzung.planschutz().gesperrt(), fall.geschrieben != nullptr);
+        EXPECT_EQ(lies(Plansperre::sperrdatei(plan_datei)) == sperre, fall.geschrieben != &plan_datei);
     }
+    std::filesystem::remove(Plansperre::sperrdatei(plan_datei));
+}
+
+// A substitution plan left by a crash is this program's copy before its
+// window opens, and shows its lessons from the timetable: the plan given at
+// start, else the one loaded later.
+TEST_F(Sicherungen, ARestoredSubstitutionPlanIsTakenOverFirstAndShownWithItsLessons)
+{
+    Vertretungsplan alt;
+    alt.abwesender_lehrer = "Ab";
+    alt.eintrag(1, 1).vertreter = "XX";
+    for (const bool plan_beim_start : {true, false}) {
+        SCOPED_TRACE(plan_beim_start);
+        const pid_t pid = ::fork(); // an ended program's copy
+        if (pid == 0) {
+            Wiederherstellung(zustand.pfad("orbela"), "vertretung", vtp_groesse)
+                .sichern(vertretungen_als_bytes(alt), "", std::nullopt);
+            ::_exit(0);
+        }
+        ::waitpid(pid, nullptr, 0);
+        Fenster f;
+        const Wiederherstellung eigene(zustand.pfad("orbela"), "vertretung", vtp_groesse);
+        int gezeigt = 0;
+        f.dialoge->dialog_handler = [&](QDialog& d) {
+            EXPECT_NE(dynamic_cast<VertretungsplanFenster*>(&d), nullptr);
+            const Vertretungsdokument& vp = f.sitzung.vertretung();
+            EXPECT_TRUE(std::filesystem::exists(eigene.eigene_datei()));
+            EXPECT_EQ(vp.eintrag(1, 1).klasse, "1a");
+            EXPECT_EQ(vp.eintrag(1, 1).vertreter, "XX");
+            EXPECT_TRUE(vp.geaendert());
+            ++gezeigt;
+            return false;
+        };
+        f.dialoge->antworten_mit_abbrechen = {Antwort::ja};
+        sicherungen_anbieten(*f.dialoge, *f.fenster, [&] {
+            if (plan_beim_start)
+                f->plan_oeffnen(plan_datei);
+        });
+        EXPECT_EQ(gezeigt, plan_beim_start ? 1 : 0);
+        if (!plan_beim_start) {
+            EXPECT_EQ(f.dialoge->hinweise.size(), 1);
+            f->plan_oeffnen(plan_datei);
+            aktion(*f.fenster, "Vertretungsplan1")->trigger();
+            EXPECT_EQ(gezeigt, 1);
+        }
+        EXPECT_EQ(f.dialoge->fragen.size(), 1); // only whether to restore
+        std::filesystem::remove(eigene.eigene_datei());
+    }
+}
+
+// A state folder that cannot be written is told once, in the status bar and
+// a message.
+TEST_F(Sicherungen, ACopyThatCannotBeWrittenIsToldOncePerRun)
+{
+    schreibe(zustand.pfad("orbela"), "a file where the folder should be");
+    Fenster f;
+    Plansicherung sicherung(f.sitzung, 0);
+    f->sicherungswache_verbinden(sicherung.wache());
+    f->plan_oeffnen(plan_datei);
+    for (const char* code : {"Xa", "Xb"}) {
+        f.sitzung.dokument().setze_code({1, 2, 1}, Codefeld::lehrer, code);
+        QTest::qWait(20);
+    }
+    ASSERT_EQ(f.dialoge->hinweise.size(), 1);
+    EXPECT_TRUE(f.dialoge->hinweise[0].startsWith("Die Sicherungskopie kann nicht geschrieben werden: "));
+    EXPECT_EQ(f->statusBar()->currentMessage(), f.dialoge->hinweise[0]);
 }

@@ -28,7 +28,7 @@ void Vertretungsdokument::neu(const plantyp& stundenplan, std::optional<std::str
     geaendert_ = false;
     dateiname_.clear();
     woche_ = lies_vertretungswoche(ordner_);
-    aufbauen(stundenplan);
+    eintraege_aufbauen(stundenplan);
     melden({Vertretungsaenderung::Art::alles});
 }
 
@@ -37,7 +37,7 @@ void Vertretungsdokument::oeffnen(const std::string& pfad, const plantyp& stunde
     lade_vertretungen(pfad, plan_);
     geaendert_ = false;
     datei_setzen(pfad);
-    aufbauen(stundenplan);
+    eintraege_aufbauen(stundenplan);
     melden({Vertretungsaenderung::Art::alles});
 }
 
@@ -54,7 +54,7 @@ void Vertretungsdokument::verwerfen(const plantyp& stundenplan)
     plan_.alle_leeren();
     geaendert_ = false;
     woche_ = lies_vertretungswoche(ordner_);
-    aufbauen(stundenplan);
+    eintraege_aufbauen(stundenplan);
     melden({Vertretungsaenderung::Art::alles});
 }
 
@@ -67,7 +67,7 @@ void Vertretungsdokument::wiederherstellen(std::string_view bytes, const std::st
     if (!dateiname_.empty())
         ordner_ = ordner_von(dateiname_);
     woche_ = lies_vertretungswoche(ordner_);
-    aufbauen(stundenplan);
+    eintraege_aufbauen(stundenplan);
     melden({Vertretungsaenderung::Art::alles});
 }
 
@@ -94,6 +94,12 @@ GanzerTag Vertretungsdokument::ganzer_tag(int tag, std::string_view vertreter, c
 }
 
 void Vertretungsdokument::aufbauen(const plantyp& stundenplan)
+{
+    eintraege_aufbauen(stundenplan);
+    melden({Vertretungsaenderung::Art::alles});
+}
+
+void Vertretungsdokument::eintraege_aufbauen(const plantyp& stundenplan)
 {
     vertretungen_aufbauen(plan_, stundenplan);
 }

@@ -91,9 +91,12 @@ public:
     int beobachten(Beobachter beobachter);
     void nicht_mehr_beobachten(int nummer);
 
-private:
-    // Class, subject and room of every entry from the timetable.
+    // Class, subject and room of every entry from the timetable as it now
+    // stands; the substitutes stay.
     void aufbauen(const plantyp& stundenplan);
+
+private:
+    void eintraege_aufbauen(const plantyp& stundenplan);
     void datei_setzen(const std::string& pfad);
     void melden(const Vertretungsaenderung& aenderung);
 
