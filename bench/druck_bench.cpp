@@ -20,8 +20,8 @@
 #include "core/plan_datei.h"
 #include "print/druckauswahl.h"
 #include "print/plan_ausdrucke.h"
-#include "ui/druckablauf.h"
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/druckablauf.h"
+#include "ui/drucken/qt_druckauftrag.h"
 
 #include <QCoreApplication>
 #include <QPrintPreviewDialog>

@@ -17,7 +17,7 @@
 #include "core/vertretung/vertretungsplan.h"
 #include "core/vertretung/vtp_datei.h"
 #include "ui/bild_widget.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 
 using namespace orbela;
 

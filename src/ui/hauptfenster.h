@@ -8,7 +8,7 @@
 #include "core/sitzung.h"
 #include "ui/befehlslauf.h"
 #include "ui/dialoge.h"
-#include "ui/druckausgabe.h"
+#include "ui/drucken/druckausgabe.h"
 #include "ui/hauptmenue.h"
 #include "views/bildflaechen.h"
 

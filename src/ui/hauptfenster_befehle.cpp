@@ -13,7 +13,7 @@
 #include "canvas/qt_text_1252.h"
 #include "core/beschriftung.h"
 #include "ui/hauptfenster.h"
-#include "ui/druck_befehle.h"
+#include "ui/drucken/druck_befehle.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/klassen_seite.h"
 #include "ui/konflikte_fenster.h"
@@ -22,7 +22,7 @@
 #include "ui/raster_widget.h"
 #include "ui/sicherungswache.h"
 #include "ui/stunden_seite.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 #include "views/plan_ansicht.h"
 #include "views/plan_raster.h"
 

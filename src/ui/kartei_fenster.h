@@ -5,7 +5,7 @@
 
 #include "core/sitzung.h"
 #include "ui/dialoge.h"
-#include "ui/druckdienst.h"
+#include "ui/drucken/druckdienst.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/zentrieren.h"
 

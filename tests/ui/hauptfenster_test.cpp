@@ -31,16 +31,16 @@
 #include "testhilfe.h"
 #include "ui/bild_widget.h"
 #include "core/kartei_dateien.h"
-#include "ui/druckauswahl_dialog.h"
+#include "ui/drucken/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
 #include "ui/info_fenster.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/kartei_fenster.h"
 #include "ui/lehrer_ersetzen_dialog.h"
-#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
 #include "ui/namensliste_dialog.h"
 #include "ui/namenstabelle_dialog.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;

@@ -23,13 +23,13 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
-#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/sicherungswache.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 #include "ui/wiederherstellen.h"
 #include "vertretung_schule.h"
-#include "vertretung_zugriff.h"
+#include "ui/vertretung/vertretung_zugriff.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;

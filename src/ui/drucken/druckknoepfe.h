@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ui/druckablauf.h"
+#include "ui/drucken/druckablauf.h"
 
 class QDialogButtonBox;
 class QPushButton;

@@ -8,16 +8,16 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "pdf_werkzeug.h"
-#include "fenster_zugriff.h"
+#include "ui/pdf_werkzeug.h"
+#include "ui/fenster_zugriff.h"
 #include "print/druckauswahl.h"
-#include "test_dialoge.h"
+#include "ui/test_dialoge.h"
 #include "test_ordner.h"
 #include "testhilfe.h"
-#include "ui/druckausgabe.h"
-#include "ui/druckauswahl_dialog.h"
+#include "ui/drucken/druckausgabe.h"
+#include "ui/drucken/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
-#include "ui/druck_befehle.h"
+#include "ui/drucken/druck_befehle.h"
 #include "ui/namenstabelle_dialog.h"
 
 using namespace orbela;

@@ -1,4 +1,4 @@
-#include "ui/druckausgabe.h"
+#include "ui/drucken/druckausgabe.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 
 #include "core/fehler.h"
 #include "ui/dialoge.h"
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/qt_druckauftrag.h"
 
 namespace orbela {
 

@@ -8,7 +8,7 @@
 #include "core/vertretung/vertretungsdokument.h"
 #include "core/vertretung/wochenstunde.h"
 #include "ui/dialoge.h"
-#include "ui/druckdienst.h"
+#include "ui/drucken/druckdienst.h"
 #include "ui/sicherungswache.h"
 #include "ui/zentrieren.h"
 

@@ -1,4 +1,4 @@
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,14 +21,14 @@
 #include "print/vertretung_ausdrucke.h"
 #include "print/wochen_ausdrucke.h"
 #include "ui/aenderungen_sichern.h"
-#include "ui/druckausgabe.h"
-#include "ui/druckdatum.h"
+#include "ui/drucken/druckausgabe.h"
+#include "ui/drucken/druckdatum.h"
 #include "ui/bild_widget.h"
 #include "ui/geschuetzt.h"
-#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
 #include "ui/sicherungswache.h"
-#include "ui/vertretungszahlen_dialog.h"
-#include "ui/vertretungszettel_dialog.h"
+#include "ui/vertretung/vertretungszahlen_dialog.h"
+#include "ui/vertretung/vertretungszettel_dialog.h"
 #include "views/vertretung_woche.h"
 
 namespace orbela {

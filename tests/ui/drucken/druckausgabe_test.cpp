@@ -6,12 +6,12 @@
 #include <QLocale>
 #include <filesystem>
 
-#include "../test_ordner.h"
+#include "test_ordner.h"
 #include "core/fehler.h"
-#include "pdf_werkzeug.h"
+#include "ui/pdf_werkzeug.h"
 #include "print/druckseite.h"
-#include "ui/druckausgabe.h"
-#include "ui/druckdatum.h"
+#include "ui/drucken/druckausgabe.h"
+#include "ui/drucken/druckdatum.h"
 
 using namespace orbela;
 

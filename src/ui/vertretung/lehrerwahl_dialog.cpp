@@ -1,4 +1,4 @@
-#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "ui/druckablauf.h"
+#include "ui/drucken/druckablauf.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,9 +11,9 @@
 #include "core/fehler.h"
 #include "print/sammelauftrag.h"
 #include "ui/dialoge.h"
-#include "ui/druckausgabe.h"
+#include "ui/drucken/druckausgabe.h"
 #include "ui/geschuetzt.h"
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/qt_druckauftrag.h"
 #include "ui/wartecursor.h"
 
 namespace orbela {

@@ -9,8 +9,8 @@
 
 #include "core/sitzung.h"
 #include "print/druckauftrag.h"
-#include "ui/druckablauf.h"
-#include "ui/druckdienst.h"
+#include "ui/drucken/druckablauf.h"
+#include "ui/drucken/druckdienst.h"
 
 class QWidget;
 

@@ -18,22 +18,22 @@
 #include <cstdlib>
 
 #include "core/vertretung/vtp_datei.h"
-#include "pdf_werkzeug.h"
-#include "fenster_zugriff.h"
+#include "ui/pdf_werkzeug.h"
+#include "ui/fenster_zugriff.h"
 #include "print/aufzeichnungs_druckauftrag.h"
-#include "test_dialoge.h"
+#include "ui/test_dialoge.h"
 #include "test_ordner.h"
 #include "ui/bild_widget.h"
-#include "ui/druckausgabe.h"
-#include "ui/druckauswahl_dialog.h"
+#include "ui/drucken/druckausgabe.h"
+#include "ui/drucken/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
-#include "ui/druck_befehle.h"
-#include "ui/lehrerwahl_dialog.h"
-#include "ui/vertretungsplan_fenster.h"
-#include "ui/vertretungszahlen_dialog.h"
-#include "ui/vertretungszettel_dialog.h"
+#include "ui/drucken/druck_befehle.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungszahlen_dialog.h"
+#include "ui/vertretung/vertretungszettel_dialog.h"
 #include "vertretung_schule.h"
-#include "vertretung_zugriff.h"
+#include "ui/vertretung/vertretung_zugriff.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;

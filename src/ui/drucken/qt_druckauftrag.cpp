@@ -1,4 +1,4 @@
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/qt_druckauftrag.h"
 
 #include <QBuffer>
 #include <QFile>

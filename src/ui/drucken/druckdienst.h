@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ui/druckablauf.h"
+#include "ui/drucken/druckablauf.h"
 
 namespace orbela {
 

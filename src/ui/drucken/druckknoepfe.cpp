@@ -1,4 +1,4 @@
-#include "ui/druckknoepfe.h"
+#include "ui/drucken/druckknoepfe.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

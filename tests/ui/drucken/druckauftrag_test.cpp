@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "../test_ordner.h"
-#include "../testhilfe.h"
-#include "pdf_werkzeug.h"
+#include "test_ordner.h"
+#include "testhilfe.h"
+#include "ui/pdf_werkzeug.h"
 #include "print/druckseite.h"
 #include "print/sammelauftrag.h"
 #include <QRegularExpression>
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/qt_druckauftrag.h"
 
 using namespace orbela;
 

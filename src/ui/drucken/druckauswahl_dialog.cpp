@@ -1,4 +1,4 @@
-#include "ui/druckauswahl_dialog.h"
+#include "ui/drucken/druckauswahl_dialog.h"
 
 #include <QListWidget>
 #include <QPushButton>

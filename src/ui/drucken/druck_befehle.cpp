@@ -1,4 +1,4 @@
-#include "ui/druck_befehle.h"
+#include "ui/drucken/druck_befehle.h"
 
 
 #include "canvas/qt_text_1252.h"
@@ -7,10 +7,10 @@
 #include "print/plan_ausdrucke.h"
 #include "print/vertretung_ausdrucke.h"
 #include "ui/dialoge.h"
-#include "ui/druckablauf.h"
-#include "ui/druckausgabe.h"
-#include "ui/druckauswahl_dialog.h"
-#include "ui/druckdatum.h"
+#include "ui/drucken/druckablauf.h"
+#include "ui/drucken/druckausgabe.h"
+#include "ui/drucken/druckauswahl_dialog.h"
+#include "ui/drucken/druckdatum.h"
 #include "ui/namenstabelle_dialog.h"
 
 namespace orbela {

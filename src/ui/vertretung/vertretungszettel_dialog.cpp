@@ -1,4 +1,4 @@
-#include "ui/vertretungszettel_dialog.h"
+#include "ui/vertretung/vertretungszettel_dialog.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "ui/vertretungszahlen_dialog.h"
+#include "ui/vertretung/vertretungszahlen_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

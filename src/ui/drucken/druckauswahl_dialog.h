@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/druckablauf.h"
+#include "ui/drucken/druckablauf.h"
 #include "ui/zentrieren.h"
 
 class QListWidget;

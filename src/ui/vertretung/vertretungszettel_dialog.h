@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "ui/druckknoepfe.h"
+#include "ui/drucken/druckknoepfe.h"
 #include "ui/zentrieren.h"
 
 class QPlainTextEdit;

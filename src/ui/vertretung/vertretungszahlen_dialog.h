@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/druckknoepfe.h"
+#include "ui/drucken/druckknoepfe.h"
 #include "ui/zentrieren.h"
 
 class QPushButton;

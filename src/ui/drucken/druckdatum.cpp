@@ -1,4 +1,4 @@
-#include "ui/druckdatum.h"
+#include "ui/drucken/druckdatum.h"
 
 #include <QDate>
 #include <QLocale>
