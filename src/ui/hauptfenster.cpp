@@ -186,8 +186,8 @@ void Hauptfenster::verbinde_signale()
         {menue_.AllePlaeneAlsPdf1, &DruckBefehle::AllePlaeneAlsPdf1Click},
         {menue_.VertretungsplanDrucken1, &DruckBefehle::VertretungsplanDrucken1Click},
         {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
-        {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
-        {menue_.Rau1, &DruckBefehle::Rau1Click},
+        {menue_.Fcherbezeichnungen1, &DruckBefehle::faecherbezeichnungen_bearbeiten},
+        {menue_.Rau1, &DruckBefehle::raumbezeichnungen_bearbeiten},
     };
     for (const auto& [eintrag, b] : druckbefehle)
         befehl(eintrag, [this, b = b] { (druck_.get()->*b)(); });

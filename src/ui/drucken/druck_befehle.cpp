@@ -30,10 +30,10 @@ DruckBefehle::DruckBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern,
     , dialoge_(dialoge)
     , ausgabe_(ausgabe ? std::move(ausgabe) : std::make_unique<Druckausgabe>(sitzung.programmpfad()))
     , ablauf_(std::make_unique<Druckablauf>(*ausgabe_, dialoge, eltern, std::move(meldung)))
-    , form4_(std::make_unique<DruckauswahlDialog>(eltern))
-    , form8_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::faecher, sitzung.programmpfad(), dialoge,
+    , druckauswahl_(std::make_unique<DruckauswahlDialog>(eltern))
+    , faecher_dialog_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::faecher, sitzung.programmpfad(), dialoge,
                                                    eltern))
-    , form9_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::raeume, sitzung.programmpfad(), dialoge,
+    , raeume_dialog_(std::make_unique<NamenstabelleDialog>(NamenstabelleDialog::raeume, sitzung.programmpfad(), dialoge,
                                                    eltern))
 {
 }
@@ -47,10 +47,10 @@ Druckdaten DruckBefehle::daten() const
 
 std::vector<int> DruckBefehle::auswahl(const std::vector<std::string>& eintraege)
 {
-    form4_->fuellen(eintraege);
-    if (!dialoge_.modal(*form4_))
+    druckauswahl_->fuellen(eintraege);
+    if (!dialoge_.modal(*druckauswahl_))
         return {};
-    return form4_->gewaehlt();
+    return druckauswahl_->gewaehlt();
 }
 
 QString DruckBefehle::drucke(const Druckbefehl& befehl, Druckziel ziel)
@@ -68,7 +68,7 @@ void DruckBefehle::fuer_jedes(const QString& name, const QString& mehrzahl, cons
     Druckbefehl befehl{name, mehrzahl, {}};
     for (int p : positionen)
         befehl.ausdrucke.push_back(eintrag(p));
-    ablauf_->ausfuehren(befehl, form4_->ziel());
+    ablauf_->ausfuehren(befehl, druckauswahl_->ziel());
 }
 
 void DruckBefehle::drucken1Click()
@@ -103,10 +103,10 @@ void DruckBefehle::Klassenplanquer1Click()
     if (positionen.empty())
         return;
     // The names as stored now; a table that cannot be read stops the print.
-    form8_->init();
-    form9_->init();
-    const Namenstabelle faecher = form8_->tabelle();
-    const Namenstabelle raeume = form9_->tabelle();
+    faecher_dialog_->init();
+    raeume_dialog_->init();
+    const Namenstabelle faecher = faecher_dialog_->tabelle();
+    const Namenstabelle raeume = raeume_dialog_->tabelle();
     const Langnamen namen{faecher, raeume,
                           [this](std::string_view code) { return lehrername(sitzung_.kartei(), code); }};
     fuer_jedes(QStringLiteral("Klassenplan quer"), QStringLiteral("Klassenpläne quer"), positionen, [&](int p) {
@@ -198,12 +198,12 @@ void DruckBefehle::AllePlaeneAlsPdf1Click()
 void DruckBefehle::VertretungsplanDrucken1Click()
 {
     const auto lehrer = auswahl_lehrer(sitzung_.plan());
-    form4_->fuellen(lehrer);
-    if (!dialoge_.modal(*form4_))
+    druckauswahl_->fuellen(lehrer);
+    if (!dialoge_.modal(*druckauswahl_))
         return;
     const bool mit_vorschlaegen = dialoge_.frage(QStringLiteral("Mit Vorschlägen drucken?"));
     const Druckdaten d = daten();
-    fuer_jedes(QStringLiteral("Vertretungsplan"), QStringLiteral("Vertretungspläne"), form4_->gewaehlt(), [&](int p) {
+    fuer_jedes(QStringLiteral("Vertretungsplan"), QStringLiteral("Vertretungspläne"), druckauswahl_->gewaehlt(), [&](int p) {
         const std::string& code = lehrer[static_cast<std::size_t>(p)];
         return Druckbefehl::Ausdruck{q(code), [&](Druckauftrag& a) {
                                          drucke_vertretungsplan(a, d, sitzung_.lehrerliste(), code, mit_vorschlaegen);
@@ -223,14 +223,14 @@ void DruckBefehle::namenstabelle_zeigen(NamenstabelleDialog& dialog)
         dialog.speichern();
 }
 
-void DruckBefehle::Fcherbezeichnungen1Click()
+void DruckBefehle::faecherbezeichnungen_bearbeiten()
 {
-    namenstabelle_zeigen(*form8_);
+    namenstabelle_zeigen(*faecher_dialog_);
 }
 
-void DruckBefehle::Rau1Click()
+void DruckBefehle::raumbezeichnungen_bearbeiten()
 {
-    namenstabelle_zeigen(*form9_);
+    namenstabelle_zeigen(*raeume_dialog_);
 }
 
 } // namespace orbela

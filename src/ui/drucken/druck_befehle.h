@@ -45,8 +45,8 @@ public:
     void AllePlaeneAlsPdf1Click();          // "Alle Pläne als PDF..."
     void VertretungsplanDrucken1Click();    // "Vertretungsplan", a sheet per teacher
     void Druckereinrichtung1Click();
-    void Fcherbezeichnungen1Click();
-    void Rau1Click();
+    void faecherbezeichnungen_bearbeiten();
+    void raumbezeichnungen_bearbeiten();
 
     // The other windows' printouts (card index, substitution plan) run here,
     // the same way as the commands above.
@@ -71,9 +71,9 @@ private:
     Dialoge& dialoge_;
     std::unique_ptr<Druckausgabe> ausgabe_;
     std::unique_ptr<Druckablauf> ablauf_;
-    std::unique_ptr<DruckauswahlDialog> form4_;
-    std::unique_ptr<NamenstabelleDialog> form8_;
-    std::unique_ptr<NamenstabelleDialog> form9_;
+    std::unique_ptr<DruckauswahlDialog> druckauswahl_;
+    std::unique_ptr<NamenstabelleDialog> faecher_dialog_;
+    std::unique_ptr<NamenstabelleDialog> raeume_dialog_;
 };
 
 } // namespace orbela
