@@ -31,7 +31,7 @@ void Sitzung::neu()
     const auto plan = std::make_unique<plantyp>();
     Lehrerliste liste;
     init_plan(*plan, liste);
-    lehrertyp kartei;
+    Kartei kartei;
     const bool karten_gelesen = kartei_fuer_neuen_plan_lesen(kartei, programmpfad_);
     alle_lehrer(karten_gelesen ? kartei : kartei_, liste);
 

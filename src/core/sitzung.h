@@ -7,7 +7,7 @@
 #include "core/auswahl.h"
 #include "core/dokument.h"
 #include "core/lehrerliste.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "core/optionen.h"
 #include "core/planschutz.h"
 #include "core/plantyp.h"
@@ -39,8 +39,8 @@ public:
     const Optionen& optionen() const { return optionen_; }
     Lehrerliste& lehrerliste() { return lehrerliste_; }
     const Lehrerliste& lehrerliste() const { return lehrerliste_; }
-    lehrertyp& kartei() { return kartei_; }
-    const lehrertyp& kartei() const { return kartei_; }
+    Kartei& kartei() { return kartei_; }
+    const Kartei& kartei() const { return kartei_; }
 
     const std::string& programmpfad() const { return programmpfad_; }
 
@@ -87,7 +87,7 @@ private:
     Auswahl auswahl_;
     Optionen optionen_;
     Lehrerliste lehrerliste_;
-    lehrertyp kartei_;
+    Kartei kartei_;
     std::string programmpfad_;
     Planschutz planschutz_;
     std::vector<std::pair<int, Dokument::Beobachter>> beobachter_;

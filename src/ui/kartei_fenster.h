@@ -74,7 +74,7 @@ private:
     void panel_anpassen();
 
     Sitzung& sitzung_;
-    lehrertyp& kartei_;
+    Kartei& kartei_;
     Dialoge& dialoge_;
     Druckdienst* druckdienst_ = nullptr;
     std::array<QLineEdit*, 28> edits_{};

@@ -273,7 +273,7 @@ TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
 TEST(PlanDateiBefehle, APlanGivenAtStartLoadsLikeLaden)
 {
     TestOrdner dir;
-    lehrertyp karten;
+    Kartei karten;
     karten.karte.kuerzel = "Ma";
     karten.einfuegen();
     speichere_kartei(karten, dir.pfad("adresslehrdat.int"));

@@ -427,7 +427,7 @@ TEST_F(KarteiFensterTest, PrintoutBecomesAPdfWithoutAPrinter)
 {
     Druckausgabe ausgabe(sitzung.programmpfad());
     ausgabe.nur_pdf(true);
-    lehrertyp k;
+    Kartei k;
     k.karte.nachname = "Berg";
     k.einfuegen();
     {

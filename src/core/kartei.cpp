@@ -1,4 +1,4 @@
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 
 #include <algorithm>
 #include <cassert>
@@ -31,24 +31,24 @@ void leere_karte(kartentyp& karte)
 
 } // namespace
 
-lehrertyp::lehrertyp()
+Kartei::Kartei()
 {
     leere_karte(karte);
 }
 
-const kartentyp& lehrertyp::karte_nr(int i) const
+const kartentyp& Kartei::karte_nr(int i) const
 {
     assert(i >= 1 && i <= anzahl());
     return *karten_[static_cast<std::size_t>(i - 1)];
 }
 
-void lehrertyp::lade_karte()
+void Kartei::lade_karte()
 {
     if (position_ >= 1 && position_ <= anzahl())
         karte = *karten_[static_cast<std::size_t>(position_ - 1)];
 }
 
-void lehrertyp::erster()
+void Kartei::erster()
 {
     if (karten_.empty()) {
         position_ = 0;
@@ -59,21 +59,21 @@ void lehrertyp::erster()
     lade_karte();
 }
 
-void lehrertyp::naechster()
+void Kartei::naechster()
 {
     if (anzahl() > position_)
         ++position_;
     lade_karte();
 }
 
-void lehrertyp::vorheriger()
+void Kartei::vorheriger()
 {
     if (position_ > 1)
         --position_;
     lade_karte();
 }
 
-void lehrertyp::gehe_zu(int i)
+void Kartei::gehe_zu(int i)
 {
     if (i < 1 || i > anzahl())
         return;
@@ -81,7 +81,7 @@ void lehrertyp::gehe_zu(int i)
     lade_karte();
 }
 
-void lehrertyp::einfuegen()
+void Kartei::einfuegen()
 {
     // Before the first card whose surname is not smaller: among equal
     // surnames the card inserted last comes first.
@@ -92,7 +92,7 @@ void lehrertyp::einfuegen()
     position_ = static_cast<int>(neu - karten_.begin()) + 1;
 }
 
-void lehrertyp::loeschen()
+void Kartei::loeschen()
 {
     if (position_ < 1 || position_ > anzahl())
         return;
@@ -102,7 +102,7 @@ void lehrertyp::loeschen()
     lade_karte();
 }
 
-void lehrertyp::einsortieren()
+void Kartei::einsortieren()
 {
     // A surname that still lies between its neighbours keeps the card where
     // it is; re-inserting it would move it before the first card of equal
@@ -123,12 +123,12 @@ void lehrertyp::einsortieren()
     einfuegen();
 }
 
-void lehrertyp::leeren()
+void Kartei::leeren()
 {
     leere_karte(karte);
 }
 
-void lehrertyp::alle_loeschen()
+void Kartei::alle_loeschen()
 {
     if (!karten_.empty())
         karte = *karten_.back();
@@ -136,7 +136,7 @@ void lehrertyp::alle_loeschen()
     position_ = 0;
 }
 
-void lehrertyp::lies_kartei(const std::string& dateiname)
+void Kartei::lies_kartei(const std::string& dateiname)
 {
     lies_saetze(dateiname, karten_groesse, [this](std::span<const unsigned char> satz) {
         std::memcpy(static_cast<void*>(&karte), satz.data(), karten_groesse);
@@ -144,7 +144,7 @@ void lehrertyp::lies_kartei(const std::string& dateiname)
     }, hoechstzahl_karten);
 }
 
-void lehrertyp::lies_lehrdat(const std::string& dateiname)
+void Kartei::lies_lehrdat(const std::string& dateiname)
 {
     lies_saetze(dateiname, lehrdat_satzlaenge, [this](std::span<const unsigned char> satz) {
         leeren();
@@ -153,7 +153,7 @@ void lehrertyp::lies_lehrdat(const std::string& dateiname)
     }, hoechstzahl_karten);
 }
 
-void lehrertyp::lies_lehrer(const std::string& dateiname)
+void Kartei::lies_lehrer(const std::string& dateiname)
 {
     lies_saetze(dateiname, lehrer_satzlaenge, [this](std::span<const unsigned char> satz) {
         leeren();
@@ -162,7 +162,7 @@ void lehrertyp::lies_lehrer(const std::string& dateiname)
     }, hoechstzahl_karten);
 }
 
-void lehrertyp::schreibe_kartei(const std::string& dateiname)
+void Kartei::schreibe_kartei(const std::string& dateiname)
 {
     std::string inhalt;
     inhalt.reserve(karten_.size() * karten_groesse);

@@ -15,9 +15,9 @@ namespace orbela {
 // refused as broken.
 inline constexpr std::size_t hoechstzahl_karten = 10000;
 
-class lehrertyp {
+class Kartei {
 public:
-    lehrertyp();
+    Kartei();
 
     // The working card.
     kartentyp karte;

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "core/alte_karten.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "karten_testhilfe.h"
 #include "test_ordner.h"
 
@@ -13,7 +13,7 @@ using namespace karten_testhilfe;
 
 namespace {
 
-std::string namen(const lehrertyp& k)
+std::string namen(const Kartei& k)
 {
     std::string s;
     for (int i = 1; i <= k.anzahl(); ++i)
@@ -21,7 +21,7 @@ std::string namen(const lehrertyp& k)
     return s;
 }
 
-void neue_karte(lehrertyp& k, std::string_view name, std::string_view vorname = "")
+void neue_karte(Kartei& k, std::string_view name, std::string_view vorname = "")
 {
     k.leeren();
     k.karte.nachname = name;
@@ -35,7 +35,7 @@ TEST(Lehrertyp, EqualSurnamesReadAsABAreHeldAndWrittenAsBA)
 {
     TestOrdner dir;
     schreibe(dir.pfad("k.int"), karte("Meier", "A") + karte("Meier", "B"));
-    lehrertyp k;
+    Kartei k;
     k.lies_kartei(dir.pfad("k.int"));
     EXPECT_EQ(namen(k), "MeierB|MeierA|");
     k.schreibe_kartei(dir.pfad("neu.int"));
@@ -44,7 +44,7 @@ TEST(Lehrertyp, EqualSurnamesReadAsABAreHeldAndWrittenAsBA)
 
 TEST(Lehrertyp, SortIsBytewiseCaseSensitivePrefixFirstUmlautsLast)
 {
-    lehrertyp k;
+    Kartei k;
     for (const char* n : {"zorn", "\xFC" "ber", "Zorn", "Abc", "\xC4gid", "A", "Ab", ""})
         neue_karte(k, n);
     EXPECT_EQ(namen(k), "|A|Ab|Abc|Zorn|zorn|\xC4gid|\xFC" "ber|");
@@ -52,7 +52,7 @@ TEST(Lehrertyp, SortIsBytewiseCaseSensitivePrefixFirstUmlautsLast)
 
 TEST(Lehrertyp, StoringARenamedCardResortsItAndKeepsItCurrent)
 {
-    lehrertyp k;
+    Kartei k;
     for (const char* n : {"Adam", "Berg", "Cohn"})
         neue_karte(k, n);
     k.gehe_zu(1);
@@ -66,7 +66,7 @@ TEST(Lehrertyp, StoringARenamedCardResortsItAndKeepsItCurrent)
 // ">" and "<" store the shown card before they step.
 TEST(Lehrertyp, StoringAndSteppingGetsPastEqualSurnames)
 {
-    lehrertyp k;
+    Kartei k;
     for (const char* v : {"A", "B"})
         neue_karte(k, "Meier", v);
     neue_karte(k, "Zorn");
@@ -82,7 +82,7 @@ TEST(Lehrertyp, StoringAndSteppingGetsPastEqualSurnames)
 
 TEST(Lehrertyp, DeletingMovesToTheNeighbourOrLeavesTheWorkingCard)
 {
-    lehrertyp k;
+    Kartei k;
     for (const char* n : {"Adam", "Berg", "Cohn", "Dorn"})
         neue_karte(k, n);
     k.gehe_zu(2);
@@ -107,7 +107,7 @@ TEST(Lehrertyp, DeletingMovesToTheNeighbourOrLeavesTheWorkingCard)
 
 TEST(Lehrertyp, MovingNeverLeavesTheCards)
 {
-    lehrertyp k;
+    Kartei k;
     k.karte.nachname = "ungespeichert";
     k.karte.gesperrt[5][8] = 1;
     k.naechster();
@@ -141,14 +141,14 @@ TEST(Lehrertyp, MovingNeverLeavesTheCards)
 TEST(Lehrertyp, HoldsMoreThan200Cards)
 {
     TestOrdner dir;
-    lehrertyp k;
+    Kartei k;
     for (int i = 250; i >= 1; --i)
         neue_karte(k, std::to_string(1000 + i));
     ASSERT_EQ(k.anzahl(), 250);
     EXPECT_EQ(k.karte_nr(1).nachname, "1001");
     EXPECT_EQ(k.karte_nr(250).nachname, "1250");
     k.schreibe_kartei(dir.pfad("k.int"));
-    lehrertyp neu;
+    Kartei neu;
     neu.lies_kartei(dir.pfad("k.int"));
     EXPECT_EQ(namen(neu), namen(k));
 }
@@ -161,7 +161,7 @@ TEST(Lehrertyp, CardFileKeepsEveryByteAndIgnoresATrailingFragment)
     for (std::size_t i = 500; i < 1300; ++i)
         a[i] = static_cast<char>(i * 7);
     schreibe(dir.pfad("k.int"), karte("Berg") + a + std::string(1299, 'x'));
-    lehrertyp k;
+    Kartei k;
     k.lies_kartei(dir.pfad("k.int"));
     ASSERT_EQ(k.anzahl(), 2);
     EXPECT_EQ(k.karte_nr(1).nachname.view(), a.substr(nachname + 1, 60));
@@ -172,7 +172,7 @@ TEST(Lehrertyp, CardFileKeepsEveryByteAndIgnoresATrailingFragment)
 TEST(Lehrertyp, FileErrorsAreReportedAndAFailedWriteKeepsTheOldFile)
 {
     TestOrdner dir;
-    lehrertyp k;
+    Kartei k;
     EXPECT_EQ(fehlertext([&] { k.lies_kartei(dir.pfad("fehlt.int")); }), "Datei nicht gefunden");
 
     neue_karte(k, "Adam");
@@ -274,7 +274,7 @@ TEST(AlteKarten, ConvertedFilesAreSortedAndTheirFragmentIgnored)
     setze_text(a, 0, "Zorn");
     setze_text(b, 0, "Adam");
     schreibe(dir.pfad("lehrdat.int"), a + b + std::string(405, 'x'));
-    lehrertyp k;
+    Kartei k;
     k.lies_lehrdat(dir.pfad("lehrdat.int"));
     ASSERT_EQ(k.anzahl(), 2);
     EXPECT_EQ(k.karte_nr(1).nachname, "Adam");
@@ -292,7 +292,7 @@ TEST(Lehrertyp, RandomAndTruncatedFilesNeverCrash)
         for (auto& c : bytes)
             c = static_cast<char>(zufall());
         schreibe(dir.pfad("z.int"), bytes);
-        lehrertyp k;
+        Kartei k;
         k.lies_kartei(dir.pfad("z.int"));
         EXPECT_EQ(k.anzahl(), static_cast<int>(bytes.size() / 1300));
         k.lies_lehrdat(dir.pfad("z.int"));
