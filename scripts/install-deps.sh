@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils xdg-utils
   xvfb x11-utils
   dpkg-dev fakeroot file lintian appstream strace
+  tidy chromium python3-icalendar
 )
 
 missing=()

@@ -19,9 +19,20 @@ struct Ablageziele {
     // [stunde 1..9][klasse 1..20]; index 0 unused.
     std::array<std::array<Ablage, anzahl_klassen + 1>, anzahl_stunden + 1> ziel{};
 
+    // For the targets of the origin's own column that clash: the number of
+    // other lessons the shortest swap chain moves to make room (1..3), 0
+    // where there is none (or none was looked for).
+    std::array<int, anzahl_stunden + 1> kette{};
+
     Ablage bei(int stunde, int klasse) const
     {
         return ziel[static_cast<std::size_t>(stunde)][static_cast<std::size_t>(klasse)];
+    }
+    int kettenlaenge(int stunde, int klasse) const
+    {
+        return klasse == herkunft.klasse && bei(stunde, klasse) == Ablage::konflikt
+                   ? kette[static_cast<std::size_t>(stunde)]
+                   : 0;
     }
 };
 

@@ -217,6 +217,15 @@ bool Dokument::tausche(Zellort a, Zellort b)
     return true;
 }
 
+bool Dokument::tausche_kette(const std::vector<Tausch>& kette)
+{
+    const Schritt schritt(*this);
+    bool geaendert = false;
+    for (const Tausch& t : kette)
+        geaendert = tausche(t.von, t.nach) || geaendert;
+    return geaendert;
+}
+
 bool Dokument::kopiere(Zellort von, Zellort nach)
 {
     if (gleich(zelle(von), zelle(nach)))

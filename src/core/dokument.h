@@ -94,6 +94,8 @@ public:
     bool verschiebe(Zellort von, Zellort nach);
     bool tausche(Zellort a, Zellort b);
     bool kopiere(Zellort von, Zellort nach);
+    // The exchanges of a swap chain one after the other, as one step.
+    bool tausche_kette(const std::vector<Tausch>& kette);
 
     // All changes made while a Schritt lives are one undo step. Nested steps
     // count as the outermost. A step that changes one field of one cell (a

@@ -10,4 +10,12 @@ struct Zellort {
     friend bool operator==(const Zellort&, const Zellort&) = default;
 };
 
+// An exchange of two cells: the lesson at `von` goes to `nach` and what
+// stood at `nach` (if anything) to `von`.
+struct Tausch {
+    Zellort von;
+    Zellort nach;
+    friend bool operator==(const Tausch&, const Tausch&) = default;
+};
+
 } // namespace orbela

@@ -16,6 +16,7 @@
 #include "ui/drucken/druckausgabe.h"
 #include "ui/raster_widget.h"
 #include "ui/drucken/druck_befehle.h"
+#include "ui/veroeffentlichen/veroeffentlichen_befehle.h"
 #include "ui/klassen_seite.h"
 #include "ui/konflikte_fenster.h"
 #include "ui/lehrer_ersetzen_dialog.h"
@@ -49,6 +50,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, s
     druck_ = std::make_unique<DruckBefehle>(sitzung_, *dialoge_, this,
                                             [this](const QString& text) { statusBar()->showMessage(text, 8000); },
                                             std::move(ausgabe));
+    veroeffentlichen_ = std::make_unique<VeroeffentlichenBefehle>(sitzung_, *dialoge_, this);
 
     verbinde_signale();
     // The card index is read at start; a file that cannot be read is
@@ -166,6 +168,8 @@ void Hauptfenster::verbinde_signale()
     befehl(menue_.Planspeichernunter1, [this] { datei_->Planspeichernunter1Click(); });
     befehl(menue_.ExportUVDtxt1, [this] { datei_->ExportUVDtxt1Click(); });
     befehl(menue_.Info1, [this] { datei_->Info1Click(); });
+    befehl(menue_.AlsWebseitenSpeichern1, [this] { veroeffentlichen_->als_webseiten_speichern(); });
+    befehl(menue_.KalenderExportieren1, [this] { veroeffentlichen_->kalender_exportieren(); });
     befehl(menue_.Lehrerdatei1, [this] { Lehrerdatei1Click(); });
     befehl(menue_.Rueckgaengig1, [this] { verlauf_zeigen(sitzung_.dokument().rueckgaengig()); });
     befehl(menue_.Wiederholen1, [this] { verlauf_zeigen(sitzung_.dokument().wiederholen()); });
@@ -213,8 +217,8 @@ void Hauptfenster::verbinde_signale()
             popupMenu1_->popup(wo);
     });
     // Drag and drop runs its drops through lauf_ itself.
-    auto* ziehen = new ZellenZiehen(sitzung_, lauf_, *image1_, *scrollBox1_, *tabBar_, this);
-    connect(ziehen, &ZellenZiehen::zielGewaehlt, this, &Hauptfenster::zelle_gewaehlt);
+    zellenZiehen_ = new ZellenZiehen(sitzung_, lauf_, *image1_, *scrollBox1_, *tabBar_, this);
+    connect(zellenZiehen_, &ZellenZiehen::zielGewaehlt, this, &Hauptfenster::zelle_gewaehlt);
     connect(planSeite_, &PlanSeite::naechsteStunde, this, &Hauptfenster::zur_naechsten_stunde);
     connect(klassenSeite_, &KlassenSeite::spalteGeaendert, this, [this] { zeige_seite(Seite::leer); });
 }

@@ -24,12 +24,14 @@ class DateiBefehle;
 class DruckBefehle;
 class KlassenSeite;
 class KonflikteFenster;
+class ZellenZiehen;
 class LehrerErsetzenDialog;
 class PlanAnsicht;
 class PlanSeite;
 class RasterWidget;
 class Seitenansichten;
 class StundenSeite;
+class VeroeffentlichenBefehle;
 class VertretungsplanFenster;
 class Sicherungswache;
 struct Sicherung;
@@ -132,8 +134,10 @@ private:
     LehrerErsetzenDialog* ersetzen_dialog_ = nullptr;
     std::unique_ptr<DateiBefehle> datei_;
     std::unique_ptr<DruckBefehle> druck_;
+    std::unique_ptr<VeroeffentlichenBefehle> veroeffentlichen_;
     VertretungsplanFenster* vertretungsfenster_ = nullptr;
     KonflikteFenster* konflikte_ = nullptr;
+    ZellenZiehen* zellenZiehen_ = nullptr;
 };
 
 } // namespace orbela

@@ -23,6 +23,7 @@
 #include "ui/sicherungswache.h"
 #include "ui/stunden_seite.h"
 #include "ui/vertretung/vertretungsplan_fenster.h"
+#include "ui/zellen_ziehen.h"
 #include "views/plan_ansicht.h"
 #include "views/plan_raster.h"
 
@@ -226,6 +227,7 @@ void Hauptfenster::Konfliktederwoche1Click()
                 zelle_sichtbar_machen(*scrollBox1_, sitzung_.auswahl());
             });
         });
+        connect(konflikte_, &KonflikteFenster::loesenGewuenscht, zellenZiehen_, &ZellenZiehen::loesungen_anbieten);
     } else {
         // A new list has just scanned the week.
         konflikte_->aktualisieren();

@@ -37,6 +37,8 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& anfangswerte)
     m.Planspeichernunter1 = eintrag(datei, QStringLiteral("Speichern unter..."), "Planspeichernunter1");
     datei->addSeparator();
     m.ExportUVDtxt1 = eintrag(datei, QStringLiteral("Export UVD.txt"), "ExportUVDtxt1");
+    m.AlsWebseitenSpeichern1 = eintrag(datei, QStringLiteral("Als Webseiten speichern..."), "AlsWebseitenSpeichern1");
+    m.KalenderExportieren1 = eintrag(datei, QStringLiteral("Kalender exportieren..."), "KalenderExportieren1");
     datei->addSeparator();
     QMenu* drucken = datei->addMenu(QStringLiteral("Drucken"));
     m.Gesamtplan1 = eintrag(drucken, QStringLiteral("Gesamtplan"), "Gesamtplan1");

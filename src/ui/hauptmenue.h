@@ -19,6 +19,8 @@ struct Hauptmenue {
     QAction* Planspeichern1 = nullptr;
     QAction* Planspeichernunter1 = nullptr;
     QAction* ExportUVDtxt1 = nullptr;
+    QAction* AlsWebseitenSpeichern1 = nullptr;
+    QAction* KalenderExportieren1 = nullptr;
     QAction* Gesamtplan1 = nullptr;
     QAction* Klassenplan1 = nullptr;
     QAction* Klassenplanquer1 = nullptr;

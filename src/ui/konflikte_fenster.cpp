@@ -1,7 +1,9 @@
 #include "ui/konflikte_fenster.h"
 
 #include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -49,9 +51,27 @@ KonflikteFenster::KonflikteFenster(Sitzung& sitzung, QWidget* parent)
     int spalte = 0;
     for (const int breite : {90, 55, 130, 55})
         Liste->setColumnWidth(spalte++, breite);
+    loesen_ = new QPushButton(QStringLiteral("Lösen..."), this);
+    loesen_->setObjectName(QStringLiteral("Loesen"));
+    loesen_->setEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Anzahl);
     layout->addWidget(Liste);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(loesen_);
+    layout->addLayout(knoepfe);
+
+    connect(Liste, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item) { loesen_->setEnabled(item != nullptr); });
+    connect(loesen_, &QPushButton::clicked, this, [this] {
+        const int i = Liste->indexOfTopLevelItem(Liste->currentItem());
+        if (i < 0 || static_cast<std::size_t>(i) >= konflikte_.size())
+            return;
+        // A copy: solving it changes the list.
+        const Konflikt konflikt = konflikte_[static_cast<std::size_t>(i)];
+        emit loesenGewuenscht(konflikt);
+    });
 
     connect(Liste, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int i = Liste->indexOfTopLevelItem(item);

@@ -10,6 +10,7 @@
 #include "core/wochenkonflikte.h"
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 
 namespace orbela {
@@ -17,7 +18,8 @@ namespace orbela {
 // "Konflikte der Woche": every conflict of the six days as the grid marks
 // it, one line each with day, lesson, classes, code and kind, and their
 // count above. Not modal; while it is open it follows every change the
-// session tells its listeners.
+// session tells its listeners. "Lösen..." asks for swap chains that remove
+// the chosen conflict.
 class KonflikteFenster : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +42,8 @@ public slots:
 signals:
     // A line was double-clicked: the cell of its first class.
     void zelleGewaehlt(int tag, int stunde, int klasse);
+    // "Lösen..." for the chosen line.
+    void loesenGewuenscht(const orbela::Konflikt& konflikt);
 
 private:
     // What the lines were built from.
@@ -52,6 +56,7 @@ private:
 
     Sitzung& sitzung_;
     int beobachter_ = 0;
+    QPushButton* loesen_ = nullptr;
     std::vector<Konflikt> konflikte_;
     std::optional<Stand> gezeigt_;
 };

@@ -70,14 +70,23 @@ void RasterWidget::ziehen_beenden()
     update();
 }
 
+void RasterWidget::zeige_zellrahmen(int tag, Zellrahmen rahmen)
+{
+    rahmen_tag_ = tag;
+    rahmen_ = std::move(rahmen);
+    update();
+}
+
 void RasterWidget::paintEvent(QPaintEvent* event)
 {
     BildWidget::paintEvent(event);
-    if (!toenung_)
+    if (!toenung_ && rahmen_.leer())
         return;
     // Over the shown bitmap only: the grid's own picture stays untouched.
     QtCanvas ueber(*this, 96);
-    zeichne_ablageziele(ueber, *toenung_);
+    if (toenung_)
+        zeichne_ablageziele(ueber, *toenung_);
+    zeichne_zellrahmen(ueber, rahmen_tag_, rahmen_);
     ueber.abschliessen();
 }
 

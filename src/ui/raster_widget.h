@@ -6,6 +6,7 @@
 #include "core/ablageziele.h"
 #include "ui/bild_widget.h"
 #include "views/plan_raster.h"
+#include "views/zellrahmen.h"
 
 namespace orbela {
 
@@ -33,6 +34,10 @@ public:
     // Shows other drop targets while dragging (another day, copy or move).
     void zeige_ablageziele(const Ablageziele& ziele);
     bool zieht() const { return toenung_.has_value(); }
+    // Frames cells over the grid (a swap chain, a cell cut for pasting);
+    // `tag` is the day shown, whose cells are framed. Empty frames none.
+    void zeige_zellrahmen(int tag, Zellrahmen rahmen);
+    const Zellrahmen& zellrahmen() const { return rahmen_; }
 
 signals:
     // A click on a cell; a right click then asks for its popup menu.
@@ -65,6 +70,8 @@ private:
     // the drag was refused.
     std::optional<QPoint> druck_;
     std::optional<Ablageziele> toenung_;
+    Zellrahmen rahmen_;
+    int rahmen_tag_ = 0;
 };
 
 } // namespace orbela

@@ -41,6 +41,8 @@
 #include "ui/namensliste_dialog.h"
 #include "ui/namenstabelle_dialog.h"
 #include "ui/vertretung/vertretungsplan_fenster.h"
+#include "ui/veroeffentlichen/kalender_dialog.h"
+#include "ui/veroeffentlichen/webseiten_dialog.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;
@@ -110,10 +112,10 @@ TEST(Hauptfenster, MenusHaveEveryCaptionSeparatorAndCheckMark)
     QMenu* datei = menue(*f.fenster, "Datei");
     ASSERT_NE(datei, nullptr);
     EXPECT_EQ(captions(datei),
-              (QStringList{"Neu", "Laden...", "Speichern", "Speichern unter...", "-", "Export UVD.txt", "-",
-                           "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...", "-",
+              (QStringList{"Neu", "Laden...", "Speichern", "Speichern unter...", "-", "Export UVD.txt",
+                           "Als Webseiten speichern...", "Kalender exportieren...", "-", "Drucken", "Druckereinrichtung...", "-", "Lehrerdatei...", "Vertretungsplan...", "-",
                            "Info", "-", "Programmende"}));
-    QMenu* drucken = datei->actions().at(7)->menu();
+    QMenu* drucken = datei->actions().at(9)->menu();
     ASSERT_NE(drucken, nullptr);
     EXPECT_EQ(captions(drucken),
               (QStringList{"Gesamtplan", "Klassenplan", "Klassenplan quer", "Lehrerplan", "Raumplan",
@@ -538,7 +540,9 @@ struct AlleFenster {
                 {&faecher, "Fächer"},
                 {&raeume, "Raumbezeichnungen"},
                 {&vertretung, "Vertretungsplan für Bö"},
-                {vertretung.findChild<LehrerwahlDialog*>(), "Lehrerwahl"}};
+                {vertretung.findChild<LehrerwahlDialog*>(), "Lehrerwahl"},
+                {fenster.findChild<WebseitenDialog*>(), "Als Webseiten speichern"},
+                {fenster.findChild<KalenderDialog*>(), "Kalender exportieren"}};
     }
 };
 

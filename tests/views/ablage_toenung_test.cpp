@@ -23,6 +23,8 @@ TEST(AblageToenung, TintsEveryCellButTheOutlinedOriginAndRestoresTheCanvas)
     int frei = 0, konflikt = 0;
     const Op* rahmen = nullptr;
     for (const Op& op : bild.operationen()) {
+        if (op.art == AufzeichnungsCanvas::Art::linie || op.art == AufzeichnungsCanvas::Art::text)
+            continue; // the signs
         if (op.art == AufzeichnungsCanvas::Art::rechteck) {
             rahmen = &op;
             continue;
@@ -51,4 +53,37 @@ TEST(AblageToenung, TintsEveryCellButTheOutlinedOriginAndRestoresTheCanvas)
     bild.vergessen();
     zeichne_ablageziele(bild, ziele);
     EXPECT_TRUE(bild.rechtecke().empty());
+}
+
+// A clashing target of the origin's column with a chain is amber and shows
+// the chain's length; every other target carries a tick or a cross drawn in
+// lines, so the picture does not rest on colour alone.
+TEST(AblageToenung, ChainTargetsShowTheirLengthAndEveryTargetASign)
+{
+    Ablageziele ziele;
+    ziele.tag = 1;
+    ziele.herkunft = {1, 1, 3};
+    ziele.ziel[4][3] = Ablage::konflikt;
+    ziele.kette[4] = 2;
+    ziele.ziel[5][3] = Ablage::konflikt; // no chain
+    ziele.ziel[4][7] = Ablage::konflikt;
+    ziele.kette[6] = 3; // free target: the length is no matter
+    AufzeichnungsCanvas bild;
+    zeichne_ablageziele(bild, ziele);
+
+    int amber = 0;
+    for (const Op& op : bild.operationen()) {
+        if (op.art == AufzeichnungsCanvas::Art::gefuellt && op.pinsel.farbe == ablage_toenung::kette) {
+            ++amber;
+            EXPECT_EQ(std::make_pair(op.x1, op.y1), std::make_pair(50 * 3 + 1, 75 * 4 + 1));
+        }
+    }
+    EXPECT_EQ(amber, 1);
+    const auto texte = bild.texte();
+    ASSERT_EQ(texte.size(), 1u);
+    EXPECT_EQ(texte[0]->text, "2");
+    EXPECT_GE(texte[0]->x1, 50 * 3 + 25);
+    EXPECT_GE(texte[0]->y1, 75 * 4 + 50);
+    // Two strokes for each other target: the tick or the cross.
+    EXPECT_EQ(bild.linien().size(), 2u * (anzahl_stunden * anzahl_klassen - 2));
 }
