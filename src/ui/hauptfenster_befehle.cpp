@@ -198,8 +198,8 @@ void Hauptfenster::Lehrerersetzen1Click()
     if (!dialoge_->modal(*ersetzen_dialog_))
         return;
     // The grid is drawn anew even when nothing was replaced.
-    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(ersetzen_dialog_->Edit1->text()),
-                                            text_1252_aus_qstring(ersetzen_dialog_->Edit2->text()))
+    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(ersetzen_dialog_->alt()),
+                                            text_1252_aus_qstring(ersetzen_dialog_->neu()))
         == 0)
         ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
     zeige_seite(Seite::leer);

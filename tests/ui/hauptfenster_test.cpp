@@ -521,7 +521,7 @@ struct AlleFenster {
         sitzung.dokument().setze_code({1, 1, 1}, Codefeld::lehrer, "B\xF6");
         dialoge.dialog_handler = [](QDialog& d) {
             auto& wahl = dynamic_cast<LehrerwahlDialog&>(d);
-            wahl.ListBox1->setCurrentRow(0);
+            wahl.findChild<QListWidget*>("ListBox1")->setCurrentRow(0);
             wahl.accept();
             return true;
         };

@@ -137,8 +137,8 @@ TEST(Kindprogramm, DISABLED_BearbeitetEinenPlan)
         auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d);
         if (wahl == nullptr)
             return false;
-        wahl->ListBox1->setCurrentItem(wahl->ListBox1->findItems("Ab", Qt::MatchExactly).front());
-        QTest::mouseClick(wahl->BitBtn2, Qt::LeftButton);
+        wahl->findChild<QListWidget*>("ListBox1")->setCurrentItem(wahl->findChild<QListWidget*>("ListBox1")->findItems("Ab", Qt::MatchExactly).front());
+        QTest::mouseClick(wahl->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
         return true;
     };
     aktion(*f.fenster, "Vertretungsplan1")->trigger();

@@ -17,40 +17,40 @@ LehrerwahlDialog::LehrerwahlDialog(QWidget* parent)
 
     auto* titel = new QLabel(QStringLiteral("Lehrer wählen"), this);
     titel->move(8, 8);
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 32, 113, 161);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    titel->setBuddy(ListBox1);
+    liste_ = new QListWidget(this);
+    liste_->setObjectName(QStringLiteral("ListBox1"));
+    liste_->setGeometry(8, 32, 113, 161);
+    liste_->setSelectionMode(QAbstractItemView::SingleSelection);
+    titel->setBuddy(liste_);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Abbrechen"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(8, 200, 113, 33);
-    BitBtn2 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(8, 240, 113, 33);
-    BitBtn2->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    abbrechen_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen_->setObjectName(QStringLiteral("BitBtn1"));
+    abbrechen_->setGeometry(8, 200, 113, 33);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("BitBtn2"));
+    ok_->setGeometry(8, 240, 113, 33);
+    ok_->setDefault(true);
+    connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void LehrerwahlDialog::fuellen(const std::vector<std::string>& codes)
 {
-    ListBox1->clear();
+    liste_->clear();
     for (const std::string& code : codes) {
-        auto* zeile = new QListWidgetItem(qstring_aus_1252(code), ListBox1);
+        auto* zeile = new QListWidgetItem(qstring_aus_1252(code), liste_);
         zeile->setData(Qt::UserRole, QByteArray::fromStdString(code));
     }
 }
 
 bool LehrerwahlDialog::hat_auswahl() const
 {
-    return !ListBox1->selectedItems().isEmpty();
+    return !liste_->selectedItems().isEmpty();
 }
 
 std::string LehrerwahlDialog::gewaehlt() const
 {
-    const auto auswahl = ListBox1->selectedItems();
+    const auto auswahl = liste_->selectedItems();
     return auswahl.isEmpty() ? std::string() : auswahl.front()->data(Qt::UserRole).toByteArray().toStdString();
 }
 

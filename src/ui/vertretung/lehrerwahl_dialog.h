@@ -23,9 +23,10 @@ public:
     bool hat_auswahl() const;
     std::string gewaehlt() const;
 
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* BitBtn1 = nullptr; // Abbrechen
-    QPushButton* BitBtn2 = nullptr; // OK
+private:
+    QListWidget* liste_ = nullptr;
+    QPushButton* abbrechen_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 } // namespace orbela

@@ -79,10 +79,10 @@ protected:
     {
         dialoge.dialog_handler = [&](QDialog& d) {
             auto& wahl = dynamic_cast<LehrerwahlDialog&>(d);
-            const auto zeilen = wahl.ListBox1->findItems(code, Qt::MatchExactly);
+            const auto zeilen = wahl.findChild<QListWidget*>("ListBox1")->findItems(code, Qt::MatchExactly);
             if (!zeilen.isEmpty())
-                wahl.ListBox1->setCurrentItem(zeilen.front());
-            QTest::mouseClick(ok ? wahl.BitBtn2 : wahl.BitBtn1, Qt::LeftButton);
+                wahl.findChild<QListWidget*>("ListBox1")->setCurrentItem(zeilen.front());
+            QTest::mouseClick(ok ? wahl.findChild<QPushButton*>("BitBtn2") : wahl.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
             return d.result() == QDialog::Accepted;
         };
         menuepunkt(*fenster, "Neu1")->trigger();
@@ -215,8 +215,8 @@ TEST_F(VertretungsFenster, NewPlanAsksForTheTeacherListedOnceInOrder)
     waehle_lehrer("Te", false); // cancelled: nothing changes
     EXPECT_EQ(eintrag(1, 1).vertreter, "XX");
     QStringList codes;
-    for (int i = 0; i < fenster->findChild<LehrerwahlDialog*>()->ListBox1->count(); ++i)
-        codes << fenster->findChild<LehrerwahlDialog*>()->ListBox1->item(i)->text();
+    for (int i = 0; i < fenster->findChild<LehrerwahlDialog*>()->findChild<QListWidget*>("ListBox1")->count(); ++i)
+        codes << fenster->findChild<LehrerwahlDialog*>()->findChild<QListWidget*>("ListBox1")->item(i)->text();
     EXPECT_EQ(codes, (QStringList{"Ab", "Dv", "K", "Ko", "Te"}));
 
     waehle_lehrer(""); // OK without a line: entries cleared, caption kept
@@ -445,7 +445,7 @@ TEST_F(VertretungAusDemHauptmenue, OpeningDiscardsTheLastVisitsSubstitutes)
     int geoeffnet = 0;
     dialoge->dialog_handler = [&](QDialog& dlg) {
         if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
-            wahl->ListBox1->setCurrentRow(0);
+            wahl->findChild<QListWidget*>("ListBox1")->setCurrentRow(0);
             return true;
         }
         fenster = dynamic_cast<VertretungsplanFenster*>(&dlg);
@@ -475,7 +475,7 @@ TEST_F(VertretungAusDemHauptmenue, EndingTheProgramAsksAboutUnsavedSubstitutes)
 {
     dialoge->dialog_handler = [&](QDialog& dlg) {
         if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&dlg)) {
-            wahl->ListBox1->setCurrentRow(0);
+            wahl->findChild<QListWidget*>("ListBox1")->setCurrentRow(0);
             return true;
         }
         auto& fenster = dynamic_cast<VertretungsplanFenster&>(dlg);
@@ -542,7 +542,7 @@ TEST_F(VertretungAusDemHauptmenue, EachPrintoutOfTheWindowPrintsPreviewsOrSavesA
                            {"Vertretungszettel Ab", "Vertretungszettel1", 1}};
     dialoge->dialog_handler = [&](QDialog& d) {
         if (auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d))
-            wahl->ListBox1->setCurrentRow(0);
+            wahl->findChild<QListWidget*>("ListBox1")->setCurrentRow(0);
         if (auto* v = dynamic_cast<QPrintPreviewDialog*>(&d)) {
             auto* bild = v->findChild<QPrintPreviewWidget*>();
             bild->updatePreview();
