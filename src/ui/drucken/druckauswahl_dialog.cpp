@@ -42,7 +42,7 @@ DruckauswahlDialog::DruckauswahlDialog(QWidget* parent)
     AlsPdf->setObjectName(QStringLiteral("AlsPdf"));
     AlsPdf->setGeometry(136, 288, 117, 33);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { alle_waehlen(); });
     const std::pair<QPushButton*, Druckziel> ziele[] = {
         {BitBtn1, Druckziel::drucker}, {Vorschau, Druckziel::vorschau}, {AlsPdf, Druckziel::pdf}};
     for (const auto& [knopf, ziel] : ziele) {
@@ -72,7 +72,7 @@ std::vector<int> DruckauswahlDialog::gewaehlt() const
     return aus;
 }
 
-void DruckauswahlDialog::Button1Click()
+void DruckauswahlDialog::alle_waehlen()
 {
     ListBox1->selectAll();
 }

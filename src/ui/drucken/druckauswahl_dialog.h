@@ -23,8 +23,6 @@ public:
     void fuellen(const std::vector<std::string>& eintraege);
     // The list positions (from 0) of the chosen entries, first to last.
     std::vector<int> gewaehlt() const;
-    // "alle": chooses every entry; the window stays open.
-    void Button1Click();
     // Where the chosen entries go: "OK" prints, "Vorschau..." and
     // "Als PDF..." close the window with OK as well.
     Druckziel ziel() const { return ziel_; }
@@ -37,6 +35,9 @@ public:
     QPushButton* AlsPdf = nullptr;   // "Als PDF..."
 
 private:
+    // "alle": chooses every entry; the window stays open.
+    void alle_waehlen();
+
     Druckziel ziel_ = Druckziel::drucker;
 };
 

@@ -68,7 +68,7 @@ protected:
                 angeboten << w.ListBox1->item(i)->text();
             for (int p : positionen) {
                 if (p < 0)
-                    w.Button1Click();
+                    w.Button1->click();
                 else
                     w.ListBox1->item(p)->setSelected(true);
             }
@@ -185,7 +185,7 @@ TEST_F(DruckBefehleTest, TheSelectionWindowOffersAGermanPreviewOfAllChosenPages)
     QStringList aktionen;
     dialoge->dialog_handler = [&](QDialog& d) {
         if (auto* w = dynamic_cast<DruckauswahlDialog*>(&d)) {
-            w->Button1Click();
+            w->Button1->click();
             w->Vorschau->click();
             return true;
         }
@@ -264,7 +264,7 @@ TEST_F(DruckBefehleTest, NameTablesSaveOnOkOnly)
         auto& w = dynamic_cast<NamenstabelleDialog&>(d);
         EXPECT_EQ(w.windowTitle(), "Fächer");
         EXPECT_EQ(w.Tabelle->rowCount(), 0);
-        w.ZeileNeuClick();
+        w.ZeileNeu->click();
         w.Tabelle->item(0, 0)->setText("Ma");
         w.Tabelle->item(0, 1)->setText("Mathematik");
         return true;
@@ -288,7 +288,7 @@ TEST_F(DruckBefehleTest, NameTablesRefuseADuplicateKeyAnEqualsSignOrAMissingKey)
 
     // "OK" refuses a name without a code and accepts once it has one.
     dialoge->fehler_texte.clear();
-    w.ZeileNeuClick();
+    w.ZeileNeu->click();
     w.Tabelle->item(2, 1)->setText("Sport");
     w.BitBtn1->click();
     EXPECT_EQ(w.result(), QDialog::Rejected);

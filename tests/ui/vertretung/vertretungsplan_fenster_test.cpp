@@ -497,7 +497,7 @@ TEST_F(VertretungAusDemHauptmenue, SheetsPerChosenTeacherWithOrWithoutProposals)
     const auto waehle = [&](bool ok) {
         dialoge->dialog_handler = [ok](QDialog& d) {
             auto& w = dynamic_cast<DruckauswahlDialog&>(d);
-            w.Button1Click();
+            w.Button1->click();
             return ok;
         };
     };
