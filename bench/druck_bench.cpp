@@ -14,14 +14,14 @@
 
 #include "core/kartei_dateien.h"
 #include "core/kartei_laden.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "core/namenstabelle.h"
 #include "core/optionen.h"
 #include "core/plan_datei.h"
 #include "print/druckauswahl.h"
 #include "print/plan_ausdrucke.h"
-#include "ui/druckablauf.h"
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/druckablauf.h"
+#include "ui/drucken/qt_druckauftrag.h"
 
 #include <QCoreApplication>
 #include <QPrintPreviewDialog>
@@ -38,7 +38,7 @@ using Druck = std::function<void(Druckauftrag&)>;
 struct Demo {
     std::unique_ptr<plantyp> plan = std::make_unique<plantyp>();
     Optionen optionen;
-    lehrertyp kartei;
+    Kartei kartei;
     Namenstabelle faecher;
     Namenstabelle raeume;
     std::unique_ptr<Druckdaten> daten;

@@ -10,7 +10,7 @@
 #include "core/vertretung/aushang.h"
 #include "core/vertretung/tagesvertretung.h"
 #include "core/vertretung/vertretungsseite.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 #include "volle_schule.h"
 
 using namespace orbela;

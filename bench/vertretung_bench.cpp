@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QListWidget>
 #include <filesystem>
 #include <set>
@@ -13,9 +14,10 @@
 
 #include "core/kartei_laden.h"
 #include "core/plan_datei.h"
-#include "core/vertretungsplan.h"
-#include "core/vtp_datei.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "core/vertretung/vertretungsplan.h"
+#include "core/vertretung/vtp_datei.h"
+#include "ui/bild_widget.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 
 using namespace orbela;
 
@@ -98,19 +100,21 @@ void BM_VertretungsfensterUeberWochenordner(benchmark::State& state)
     Wochendialoge dialoge;
     dialoge.datei = QString::fromStdString(ordner + "/plan0.vtp");
     VertretungsplanFenster fenster(sitzung, dialoge, nullptr);
-    fenster.oeffnen2Click();
+    fenster.findChild<QAction*>("oeffnen2")->trigger();
     // The first lesson of the week to cover.
-    for (int s = 1; s <= anzahl_stunden && !fenster.plan().hat_auswahl(); ++s) {
-        for (int t = 1; t <= anzahl_tage && !fenster.plan().hat_auswahl(); ++t)
-            fenster.Image1MouseDown(40 * t + 20, 20 * s + 10);
+    auto* woche = fenster.findChild<BildWidget*>("Image1");
+    for (int s = 1; s <= anzahl_stunden && !fenster.auswahl().gesetzt(); ++s) {
+        for (int t = 1; t <= anzahl_tage && !fenster.auswahl().gesetzt(); ++t)
+            emit woche->mausGedrueckt(Qt::LeftButton, 40 * t + 20, 20 * s + 10);
     }
-    if (!fenster.plan().hat_auswahl() || fenster.liste(4)->count() == 0 || dialoge.meldungen != 0) {
+    auto* alle = fenster.findChild<QListWidget*>("ListBox4");
+    if (!fenster.auswahl().gesetzt() || alle->count() == 0 || dialoge.meldungen != 0) {
         state.SkipWithError("Wochenordner nicht gelesen");
         return;
     }
     for (auto _ : state) {
-        fenster.FormActivate();
-        benchmark::DoNotOptimize(fenster.liste(4)->item(0)->toolTip());
+        fenster.zum_oeffnen_vorbereiten();
+        benchmark::DoNotOptimize(alle->item(0)->toolTip());
     }
     std::filesystem::remove_all(ordner);
 }

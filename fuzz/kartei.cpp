@@ -54,7 +54,7 @@ std::vector<std::string> erwartete_karten(std::size_t format, const std::uint8_t
     return karten;
 }
 
-void pruefe_kartei(const lehrertyp& kartei, const std::vector<std::string>& erwartet)
+void pruefe_kartei(const Kartei& kartei, const std::vector<std::string>& erwartet)
 {
     fuzz::pruefe(kartei.anzahl() == static_cast<int>(erwartet.size()), "eine Karte je Satz");
     std::vector<std::string> karten;
@@ -77,7 +77,7 @@ void pruefe_kartei(const lehrertyp& kartei, const std::vector<std::string>& erwa
 }
 
 // The saved file holds the cards in index order.
-void pruefe_gespeichert(const lehrertyp& kartei, const std::string& datei)
+void pruefe_gespeichert(const Kartei& kartei, const std::string& datei)
 {
     fuzz::pruefe(datei.size() == static_cast<std::size_t>(kartei.anzahl()) * karten_groesse,
                  "gespeicherte Kartenzahl");
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     ordner.schreibe(formate[format].datei, daten, groesse);
     const std::size_t anzahl = groesse / formate[format].satzlaenge;
 
-    lehrertyp kartei;
+    Kartei kartei;
     try {
         kartei_beim_start_lesen(kartei, ordner.ordner());
     } catch (const Fehler&) {

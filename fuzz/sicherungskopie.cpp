@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 #include "core/wiederherstellung.h"
 #include "fuzz_hilfe.h"
 

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     fuzz::Leser leser(daten, groesse);
     auto plan = std::make_unique<plantyp>();
     leser.kopiere(plan.get(), sizeof(plantyp));
-    lehrertyp kartei;
+    Kartei kartei;
     while (leser.rest() >= karten_groesse) {
         leser.kopiere(&kartei.karte, karten_groesse);
         kartei.einfuegen();

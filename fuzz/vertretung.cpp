@@ -8,8 +8,8 @@
 
 #include "canvas/aufzeichnungs_canvas.h"
 #include "core/fehler.h"
-#include "core/vorschlaege.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vorschlaege.h"
+#include "core/vertretung/vtp_datei.h"
 #include "fuzz_hilfe.h"
 #include "print/aufzeichnungs_druckauftrag.h"
 #include "print/vertretung_ausdrucke.h"
@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Vertretungsplan vp;
     vp.abwesender_lehrer = "Vorher";
     const std::uint8_t erstes = groesse > 0 ? daten[0] : 0;
-    vp.wahl_tag = 1 + erstes % 6;
-    vp.wahl_stunde = 1 + (groesse > 1 ? daten[1] : 0) % 9;
+    const Wochenstunde auswahl{1 + erstes % 6, 1 + (groesse > 1 ? daten[1] : 0) % 9};
     try {
         lade_vertretungen(ordner.pfad("w.vtp"), vp);
     } catch (const Fehler& e) {
@@ -55,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     vertretungen_aufbauen(vp, *plan);
     AufzeichnungsCanvas bild;
-    zeichne_vertretungswoche(bild, vp, *plan, liste, erstes & 1);
+    zeichne_vertretungswoche(bild, vp, *plan, liste, erstes & 1, auswahl);
     // Texts start inside the image; a long one may run past its edge.
     for (const auto& op : bild.operationen()) {
         const bool text = op.art == AufzeichnungsCanvas::Art::text;

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <set>
 
-#include "core/vertretungswoche.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vertretungswoche.h"
+#include "core/vertretung/vtp_datei.h"
 #include "fuzz_hilfe.h"
 
 using namespace orbela;

@@ -4,8 +4,8 @@
 #include <tuple>
 #include <vector>
 
-#include "core/vertretungswoche.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vertretungswoche.h"
+#include "core/vertretung/vtp_datei.h"
 #include "test_ordner.h"
 #include "vertretung_schule.h"
 

@@ -5,7 +5,7 @@
 
 #include "core/lehrerliste.h"
 #include "core/plantyp.h"
-#include "core/vertretungsplan.h"
+#include "core/vertretung/vertretungsplan.h"
 #include "testhilfe.h"
 
 // A small school for the substitution tests: classes 1a, 1b, 2b, 3b in

@@ -273,7 +273,7 @@ void fuelle_karte(kartentyp& karte, const Person& p, const plantyp& plan)
 
 } // namespace
 
-void fuelle_demo_kartei(lehrertyp& kartei, const plantyp& plan)
+void fuelle_demo_kartei(Kartei& kartei, const plantyp& plan)
 {
     for (const Person& p : personen) {
         kartei.leeren();

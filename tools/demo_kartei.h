@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "core/plantyp.h"
 
 namespace orbela {
@@ -9,6 +9,6 @@ namespace orbela {
 // the demo plan (plan code, statistics code, lesson count as planned, blocked
 // lessons) and a few other contacts of the school. Names, addresses and phone
 // numbers are made up; the phone numbers lie in a range kept free for fiction.
-void fuelle_demo_kartei(lehrertyp& kartei, const plantyp& plan);
+void fuelle_demo_kartei(Kartei& kartei, const plantyp& plan);
 
 } // namespace orbela

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/fehler.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "core/plan_datei.h"
 #include "core/sichere_datei.h"
 #include "demo_kartei.h"
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         const orbela::plantyp plan = orbela::demo_plan();
         orbela::speichere_plan((ordner / "Beispielschule.orb").string(), plan);
 
-        orbela::lehrertyp kartei;
+        orbela::Kartei kartei;
         orbela::fuelle_demo_kartei(kartei, plan);
         kartei.schreibe_kartei((ordner / "adresslehrdat.int").string());
 

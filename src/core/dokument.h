@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/klassen_spalten.h"
+#include "core/optionen.h"
 #include "core/plantyp.h"
 #include "core/planverlauf.h"
 #include "core/zellort.h"
@@ -23,11 +24,14 @@ enum class Zeitfeld { beginn, ende };
 // column (ort.klasse), `alles` any part of the week, `neuer_plan` all of it
 // (a plan made anew or loaded), and `datei` only the file state: the file
 // name, the changed-mark or what undo and redo can do. Every change may also
-// have changed the file state.
+// have changed the file state. The session adds what is not the plan but is
+// drawn with it: `option` (one check mark of "Optionen") and `kartei` (the
+// teacher list taken over from the card index).
 struct Aenderung {
-    enum class Art { zelle, stunde, klasse, alles, neuer_plan, datei };
+    enum class Art { zelle, stunde, klasse, alles, neuer_plan, datei, option, kartei };
     Art art = Art::alles;
     Zellort ort{};
+    Optionen::Art option{}; // for `option`
 
     bool operator==(const Aenderung&) const = default;
 };

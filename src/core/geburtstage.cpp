@@ -17,7 +17,7 @@ bool geburtstag_am(std::string_view geburtsdatum, int tag, int monat)
     return zwei_ziffern(geburtsdatum.substr(0, 2), tag) && zwei_ziffern(geburtsdatum.substr(3, 2), monat);
 }
 
-std::vector<int> geburtstage_im_monat(const lehrertyp& kartei, int monat)
+std::vector<int> geburtstage_im_monat(const Kartei& kartei, int monat)
 {
     std::vector<int> karten;
     for (int tag = 1; tag <= 31; ++tag) {

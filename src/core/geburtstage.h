@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 
 namespace orbela {
 
@@ -14,6 +14,6 @@ bool geburtstag_am(std::string_view geburtsdatum, int tag, int monat);
 
 // The numbers of the cards born in the month, in day order and, within a day,
 // in card order.
-std::vector<int> geburtstage_im_monat(const lehrertyp& kartei, int monat);
+std::vector<int> geburtstage_im_monat(const Kartei& kartei, int monat);
 
 } // namespace orbela

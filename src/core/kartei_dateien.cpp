@@ -6,43 +6,40 @@ namespace orbela {
 
 namespace {
 
-// The first card with exactly this plan code, or nullptr. The index is left
-// at card 1.
-const kartentyp* karte_mit_code(lehrertyp& kartei, std::string_view code)
+// The first card with exactly this plan code, or nullptr.
+const kartentyp* karte_mit_code(const Kartei& kartei, std::string_view code)
 {
-    const kartentyp* gefunden = nullptr;
-    for (int i = 1; i <= kartei.anzahl() && gefunden == nullptr; ++i) {
+    for (int i = 1; i <= kartei.anzahl(); ++i) {
         if (kartei.karte_nr(i).kuerzel == code)
-            gefunden = &kartei.karte_nr(i);
+            return &kartei.karte_nr(i);
     }
-    kartei.erster();
-    return gefunden;
+    return nullptr;
 }
 
 } // namespace
 
-void lade_kartei(lehrertyp& kartei, const std::string& dateiname)
+void lade_kartei(Kartei& kartei, const std::string& dateiname)
 {
     kartei.alle_loeschen();
     kartei.lies_kartei(dateiname);
     kartei.erster();
 }
 
-void lade_lehrdat(lehrertyp& kartei, const std::string& dateiname)
+void lade_lehrdat(Kartei& kartei, const std::string& dateiname)
 {
     kartei.alle_loeschen();
     kartei.lies_lehrdat(dateiname);
     kartei.erster();
 }
 
-void speichere_kartei(lehrertyp& kartei, const std::string& dateiname)
+void speichere_kartei(Kartei& kartei, const std::string& dateiname)
 {
     if (kartei.position() != 0 || !kartei.karte.ist_leer())
         kartei.einsortieren();
     kartei.schreibe_kartei(dateiname);
 }
 
-void alle_lehrer(lehrertyp& kartei, Lehrerliste& liste)
+void alle_lehrer(Kartei& kartei, Lehrerliste& liste)
 {
     liste.eintraege.clear();
     liste.eintraege.reserve(static_cast<std::size_t>(kartei.anzahl()));
@@ -58,7 +55,7 @@ void alle_lehrer(lehrertyp& kartei, Lehrerliste& liste)
     kartei.erster();
 }
 
-std::string lehrername(lehrertyp& kartei, std::string_view code)
+std::string lehrername(const Kartei& kartei, std::string_view code)
 {
     const kartentyp* karte = karte_mit_code(kartei, code);
     std::string name = karte != nullptr ? karte->nachname.str() : std::string();
@@ -76,7 +73,7 @@ std::string lehrername(lehrertyp& kartei, std::string_view code)
     return name;
 }
 
-std::string lehrerkuerzel(lehrertyp& kartei, std::string_view code)
+std::string lehrerkuerzel(const Kartei& kartei, std::string_view code)
 {
     const kartentyp* karte = karte_mit_code(kartei, code);
     return karte != nullptr ? karte->kuerzel4.str() : std::string();

@@ -5,7 +5,7 @@
 
 namespace orbela {
 
-void kartei_beim_start_lesen(lehrertyp& kartei, const std::string& programmpfad)
+void kartei_beim_start_lesen(Kartei& kartei, const std::string& programmpfad)
 {
     kartei.alle_loeschen();
     if (datei_vorhanden(programmpfad + kartei_datei))
@@ -16,7 +16,7 @@ void kartei_beim_start_lesen(lehrertyp& kartei, const std::string& programmpfad)
         kartei.lies_lehrer(programmpfad + lehrer_datei);
 }
 
-bool kartei_fuer_neuen_plan_lesen(lehrertyp& kartei, const std::string& programmpfad)
+bool kartei_fuer_neuen_plan_lesen(Kartei& kartei, const std::string& programmpfad)
 {
     if (!datei_vorhanden(programmpfad + kartei_datei) && datei_vorhanden(programmpfad + lehrdat_datei)) {
         lade_lehrdat(kartei, programmpfad + lehrdat_datei);
@@ -28,14 +28,14 @@ bool kartei_fuer_neuen_plan_lesen(lehrertyp& kartei, const std::string& programm
     return true;
 }
 
-void lehrerliste_fuer_neuen_plan_laden(lehrertyp& kartei, Lehrerliste& liste,
+void lehrerliste_fuer_neuen_plan_laden(Kartei& kartei, Lehrerliste& liste,
                                        const std::string& programmpfad)
 {
     kartei_fuer_neuen_plan_lesen(kartei, programmpfad);
     alle_lehrer(kartei, liste);
 }
 
-void lehrerliste_nach_plan_laden(lehrertyp& kartei, Lehrerliste& liste,
+void lehrerliste_nach_plan_laden(Kartei& kartei, Lehrerliste& liste,
                                  const std::string& programmpfad)
 {
     if (datei_vorhanden(programmpfad + kartei_datei))

@@ -13,6 +13,7 @@ namespace orbela {
 Sitzung::Sitzung(std::string programmpfad)
     : programmpfad_(std::move(programmpfad))
 {
+    dokument_.beobachten([this](const Aenderung& a) { melden(a); });
 }
 
 Sitzung::Sitzung()
@@ -30,7 +31,7 @@ void Sitzung::neu()
     const auto plan = std::make_unique<plantyp>();
     Lehrerliste liste;
     init_plan(*plan, liste);
-    lehrertyp kartei;
+    Kartei kartei;
     const bool karten_gelesen = kartei_fuer_neuen_plan_lesen(kartei, programmpfad_);
     alle_lehrer(karten_gelesen ? kartei : kartei_, liste);
 
@@ -75,6 +76,37 @@ void Sitzung::wiederherstellen(const plantyp& plan, const std::string& dateiname
         throw;
     }
     dokument_.beginnen(plan, dateiname, false);
+}
+
+void Sitzung::setze_option(Optionen::Art option, bool wert)
+{
+    optionen_.wert(option) = wert;
+    melden({Aenderung::Art::option, {}, option});
+}
+
+void Sitzung::kartei_uebernehmen()
+{
+    alle_lehrer(kartei_, lehrerliste_);
+    melden({Aenderung::Art::kartei});
+}
+
+void Sitzung::melden(const Aenderung& aenderung)
+{
+    // A listener may register or unregister others while it is told.
+    const auto beobachter = beobachter_;
+    for (const auto& [nummer, b] : beobachter)
+        b(aenderung);
+}
+
+int Sitzung::beobachten(Dokument::Beobachter beobachter)
+{
+    beobachter_.emplace_back(++naechste_nummer_, std::move(beobachter));
+    return naechste_nummer_;
+}
+
+void Sitzung::nicht_mehr_beobachten(int nummer)
+{
+    std::erase_if(beobachter_, [nummer](const auto& b) { return b.first == nummer; });
 }
 
 } // namespace orbela

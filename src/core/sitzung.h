@@ -1,21 +1,23 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/auswahl.h"
 #include "core/dokument.h"
 #include "core/lehrerliste.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "core/optionen.h"
 #include "core/planschutz.h"
 #include "core/plantyp.h"
+#include "core/vertretung/vertretungsdokument.h"
 
 namespace orbela {
 
 // The state of one run of the program: the plan document, the current
-// selection, the option check marks, the teacher list, the card index and
-// the working directory. The main window shows it; the other windows, the
+// selection, the option check marks, the teacher list, the card index, the
+// substitution plan and the working directory. The main window shows it; the other windows, the
 // printouts and the export receive it.
 class Sitzung {
 public:
@@ -28,20 +30,38 @@ public:
     Dokument& dokument() { return dokument_; }
     const Dokument& dokument() const { return dokument_; }
     const plantyp& plan() const { return dokument_.plan(); }
+    // The substitution plan the substitution window works on; it keeps its
+    // state across plans loaded or made anew.
+    Vertretungsdokument& vertretung() { return vertretung_; }
+    const Vertretungsdokument& vertretung() const { return vertretung_; }
     Auswahl& auswahl() { return auswahl_; }
     const Auswahl& auswahl() const { return auswahl_; }
-    Optionen& optionen() { return optionen_; }
     const Optionen& optionen() const { return optionen_; }
     Lehrerliste& lehrerliste() { return lehrerliste_; }
     const Lehrerliste& lehrerliste() const { return lehrerliste_; }
-    lehrertyp& kartei() { return kartei_; }
-    const lehrertyp& kartei() const { return kartei_; }
+    Kartei& kartei() { return kartei_; }
+    const Kartei& kartei() const { return kartei_; }
 
     const std::string& programmpfad() const { return programmpfad_; }
+
+    // Sets a check mark of "Optionen" and tells the listeners.
+    void setze_option(Optionen::Art option, bool wert);
+    // Rebuilds the teacher list from the card index (after the card window)
+    // and tells the listeners.
+    void kartei_uebernehmen();
+
+    // Listeners are told every change of the plan as the document tells it,
+    // and the changes of the options and the teacher list; the number
+    // unregisters.
+    int beobachten(Dokument::Beobachter beobachter);
+    void nicht_mehr_beobachten(int nummer);
 
     // At program start: reads the card index from the first card file there
     // is (see kartei_beim_start_lesen).
     void karten_beim_start_lesen();
+    Sitzung(const Sitzung&) = delete;
+    Sitzung& operator=(const Sitzung&) = delete;
+
     // "Neu": an empty week whose teacher list holds every teacher of the
     // cards. Everything that can fail is done aside first: on Fehler the
     // plan, its file name and the cards stay as they were.
@@ -60,13 +80,18 @@ public:
     const Planschutz& planschutz() const { return planschutz_; }
 
 private:
+    void melden(const Aenderung& aenderung);
+
     Dokument dokument_;
+    Vertretungsdokument vertretung_;
     Auswahl auswahl_;
     Optionen optionen_;
     Lehrerliste lehrerliste_;
-    lehrertyp kartei_;
+    Kartei kartei_;
     std::string programmpfad_;
     Planschutz planschutz_;
+    std::vector<std::pair<int, Dokument::Beobachter>> beobachter_;
+    int naechste_nummer_ = 0;
 };
 
 } // namespace orbela

@@ -45,7 +45,7 @@ void drucke_feld(Druckseite& seite, int x1, int y1, int x2, int y2, std::string_
     seite.text(x1 + 1, y1 + 1, beschriftung_1252);
 }
 
-void drucke_adressliste(Druckauftrag& auftrag, const lehrertyp& kartei, bool nur_lehrer)
+void drucke_adressliste(Druckauftrag& auftrag, const Kartei& kartei, bool nur_lehrer)
 {
     Druckseite seite(auftrag, Ausrichtung::hochformat);
     Listenzeilen zeilen;
@@ -64,7 +64,7 @@ void drucke_adressliste(Druckauftrag& auftrag, const lehrertyp& kartei, bool nur
     seite.beenden();
 }
 
-void drucke_geburtstagskalender(Druckauftrag& auftrag, const lehrertyp& kartei)
+void drucke_geburtstagskalender(Druckauftrag& auftrag, const Kartei& kartei)
 {
     Druckseite seite(auftrag, Ausrichtung::hochformat);
     rahmen(seite, 50, 50, 750, 80);

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "core/kartentyp.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "print/druckauftrag.h"
 #include "print/druckseite.h"
 
@@ -20,13 +20,13 @@ void drucke_feld(Druckseite& seite, int x1, int y1, int x2, int y2, std::string_
 
 // "Adressliste" (every card) and "Adressliste Lehrer" (teachers only): one
 // row of name, street, town and telephone per card, 24 rows a page.
-void drucke_adressliste(Druckauftrag& auftrag, const lehrertyp& kartei, bool nur_lehrer);
+void drucke_adressliste(Druckauftrag& auftrag, const Kartei& kartei, bool nur_lehrer);
 
 // "Geburtstagskalender": one page of twelve month boxes listing day and
 // surname of every card born in the month ("DD.MM..." birth dates only). A
 // month of more than eleven birthdays is set closer in a smaller font so that
 // it stays inside its box.
-void drucke_geburtstagskalender(Druckauftrag& auftrag, const lehrertyp& kartei);
+void drucke_geburtstagskalender(Druckauftrag& auftrag, const Kartei& kartei);
 
 // "Karte drucken": one card on one page; the teacher boxes only for a
 // teacher.

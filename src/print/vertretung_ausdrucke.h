@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "core/lehrerliste.h"
-#include "core/vertretungsplan.h"
+#include "core/vertretung/vertretungsplan.h"
 #include "print/druckauftrag.h"
 #include "print/plan_ausdrucke.h"
 

@@ -1,5 +1,5 @@
 #include "core/beschriftung.h"
-#include "core/vorschlaege.h"
+#include "core/vertretung/vorschlaege.h"
 #include "print/druckseite.h"
 #include "print/vertretung_ausdrucke.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/vertretungszettel.h"
+#include "core/vertretung/vertretungszettel.h"
 #include "print/druckauftrag.h"
 
 namespace orbela {

@@ -13,9 +13,9 @@
 #include <tuple>
 
 #include "ui/datei_befehle.h"
-#include "ui/druckausgabe.h"
+#include "ui/drucken/druckausgabe.h"
 #include "ui/raster_widget.h"
-#include "ui/druck_befehle.h"
+#include "ui/drucken/druck_befehle.h"
 #include "ui/veroeffentlichen/veroeffentlichen_befehle.h"
 #include "ui/klassen_seite.h"
 #include "ui/konflikte_fenster.h"
@@ -23,7 +23,7 @@
 #include "ui/plan_seite.h"
 #include "ui/seitenansichten.h"
 #include "ui/stunden_seite.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 #include "ui/zellen_ziehen.h"
 #include "ui/zentrieren.h"
 #include "views/plan_ansicht.h"
@@ -63,7 +63,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, std::unique_ptr<Dialoge> dialoge, s
 
 Hauptfenster::~Hauptfenster()
 {
-    sitzung_.dokument().nicht_mehr_beobachten(beobachter_);
+    sitzung_.nicht_mehr_beobachten(beobachter_);
     // The pages run their handlers through lauf_: they go first.
     delete takeCentralWidget();
 }
@@ -191,21 +191,20 @@ void Hauptfenster::verbinde_signale()
         {menue_.AllePlaeneAlsPdf1, &DruckBefehle::AllePlaeneAlsPdf1Click},
         {menue_.VertretungsplanDrucken1, &DruckBefehle::VertretungsplanDrucken1Click},
         {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
-        {menue_.Fcherbezeichnungen1, &DruckBefehle::Fcherbezeichnungen1Click},
-        {menue_.Rau1, &DruckBefehle::Rau1Click},
+        {menue_.Fcherbezeichnungen1, &DruckBefehle::faecherbezeichnungen_bearbeiten},
+        {menue_.Rau1, &DruckBefehle::raumbezeichnungen_bearbeiten},
     };
     for (const auto& [eintrag, b] : druckbefehle)
         befehl(eintrag, [this, b = b] { (druck_.get()->*b)(); });
 
-    for (const auto& [eintrag, option] : optionen_eintraege(menue_, sitzung_.optionen())) {
-        connect(eintrag, &QAction::triggered, this, [this, eintrag = eintrag, option = option] {
-            lauf_([&] { option_umschalten(eintrag, *option); });
-        });
+    for (const auto& [eintrag, option] : optionen_eintraege(menue_)) {
+        connect(eintrag, &QAction::triggered, this,
+                [this, option = option](bool an) { lauf_([&] { sitzung_.setze_option(option, an); }); });
     }
 
     // Whatever a change of the plan touched is drawn again; the undo items
     // follow the history.
-    beobachter_ = sitzung_.dokument().beobachten([this](const Aenderung& a) { plan_geaendert(a); });
+    beobachter_ = sitzung_.beobachten([this](const Aenderung& a) { plan_geaendert(a); });
     plan_geaendert({Aenderung::Art::datei});
 
     connect(tabBar_, &QTabBar::currentChanged, this, [this] { lauf_([this] { TabControl1Change(); }); });

@@ -8,7 +8,7 @@
 #include "core/sitzung.h"
 #include "ui/befehlslauf.h"
 #include "ui/dialoge.h"
-#include "ui/druckausgabe.h"
+#include "ui/drucken/druckausgabe.h"
 #include "ui/hauptmenue.h"
 #include "views/bildflaechen.h"
 
@@ -104,7 +104,6 @@ private:
     // After undo or redo: the open page shows the restored plan.
     void verlauf_zeigen(bool getan);
     void plan_geaendert(const Aenderung& aenderung);
-    void option_umschalten(QAction* eintrag, bool& option);
     // --- commands opening other windows
     void Lehrerersetzen1Click();
     void Lehrerdatei1Click();
@@ -117,8 +116,6 @@ private:
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
     void Konfliktederwoche1Click();
-    // Scans the week again for the conflict list while it is open.
-    void konflikte_auffrischen();
 
     Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;

@@ -13,7 +13,7 @@
 #include "canvas/qt_text_1252.h"
 #include "core/beschriftung.h"
 #include "ui/hauptfenster.h"
-#include "ui/druck_befehle.h"
+#include "ui/drucken/druck_befehle.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/klassen_seite.h"
 #include "ui/konflikte_fenster.h"
@@ -23,7 +23,7 @@
 #include "ui/sicherungswache.h"
 #include "ui/stunden_seite.h"
 #include "ui/vertretung/tagesvertretung_fenster.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 #include "ui/zellen_ziehen.h"
 #include "views/plan_ansicht.h"
 #include "views/plan_raster.h"
@@ -187,23 +187,11 @@ void Hauptfenster::verlauf_zeigen(bool getan)
 
 void Hauptfenster::plan_geaendert(const Aenderung& aenderung)
 {
-    ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl());
-    konflikte_auffrischen();
+    ansicht_->zeige_aenderung(aenderung, sitzung_.auswahl(), sitzung_.dokument().kein_plan());
+    if (aenderung.art == Aenderung::Art::option && Optionen::betrifft_raster(aenderung.option))
+        zeige_seite(Seite::leer);
     menue_.Rueckgaengig1->setEnabled(sitzung_.dokument().kann_rueckgaengig());
     menue_.Wiederholen1->setEnabled(sitzung_.dokument().kann_wiederholen());
-}
-
-void Hauptfenster::option_umschalten(QAction* eintrag, bool& option)
-{
-    option = eintrag->isChecked();
-    if (eintrag == menue_.Lehrereinsatz1 || eintrag == menue_.Raumnutzung1 || eintrag == menue_.Stunden081) {
-        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
-        zeige_seite(Seite::leer);
-    } else if (eintrag == menue_.Klassenplananz1 || eintrag == menue_.RaumLehrerplananz1
-               || eintrag == menue_.Statistikanz1 || eintrag == menue_.Lehrereinsatzanz1) {
-        ansicht_->leere_felder();
-    }
-    konflikte_auffrischen();
 }
 
 void Hauptfenster::Lehrerersetzen1Click()
@@ -211,8 +199,8 @@ void Hauptfenster::Lehrerersetzen1Click()
     if (!dialoge_->modal(*ersetzen_dialog_))
         return;
     // The grid is drawn anew even when nothing was replaced.
-    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(ersetzen_dialog_->Edit1->text()),
-                                            text_1252_aus_qstring(ersetzen_dialog_->Edit2->text()))
+    if (sitzung_.dokument().lehrer_ersetzen(text_1252_aus_qstring(ersetzen_dialog_->alt()),
+                                            text_1252_aus_qstring(ersetzen_dialog_->neu()))
         == 0)
         ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
     zeige_seite(Seite::leer);
@@ -220,22 +208,10 @@ void Hauptfenster::Lehrerersetzen1Click()
 
 void Hauptfenster::Lehrerdatei1Click()
 {
+    // Taking over the cards draws the grid and side views anew.
     kartei_bearbeiten(sitzung_, *dialoge_, this, druck_.get());
-    // The codes, lesson counts and blocked lessons may have changed: the
-    // conflict colours and side views are drawn anew.
-    if (!sitzung_.dokument().kein_plan()) {
-        ansicht_->leere_felder();
-        ansicht_->neu_zeichnen(sitzung_.auswahl().akt_tag);
+    if (!sitzung_.dokument().kein_plan())
         zeige_seite(Seite::leer);
-    }
-    konflikte_auffrischen();
-}
-
-void Hauptfenster::konflikte_auffrischen()
-{
-    // A closed conflict list is brought up to date when it opens.
-    if (konflikte_ != nullptr && konflikte_->isVisible())
-        konflikte_->aktualisieren();
 }
 
 void Hauptfenster::Konfliktederwoche1Click()
@@ -286,7 +262,7 @@ void Hauptfenster::Vertretungsplan1Click()
 {
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
-    if (vertretungsfenster().FormActivate())
+    if (vertretungsfenster().zum_oeffnen_vorbereiten())
         dialoge_->modal(*vertretungsfenster_);
     // The day's cover, opened from there, stays open over the main window.
     if (tagesfenster_ != nullptr && tagesfenster_->parentWidget() != this) {
@@ -299,20 +275,16 @@ void Hauptfenster::Vertretungsplan1Click()
 
 void Hauptfenster::tagesvertretungen_zeigen(QWidget* ueber)
 {
-    VertretungsplanFenster& vertretung = vertretungsfenster();
     const bool neu = tagesfenster_ == nullptr;
     if (neu) {
         tagesfenster_ = new TagesvertretungFenster(sitzung_, *dialoge_, druck_.get(), ueber);
-        tagesfenster_->offenen_plan_beachten(&vertretung.plan(), &vertretung.wochenordner());
-        connect(&vertretung, &VertretungsplanFenster::planGeaendert, tagesfenster_,
-                &TagesvertretungFenster::aktualisieren);
     } else if (tagesfenster_->parentWidget() != ueber) {
         // A window above the modal substitution window must be its child to
         // take clicks.
         tagesfenster_->setParent(ueber, tagesfenster_->windowFlags());
     }
     if (neu || tagesfenster_->isHidden())
-        tagesfenster_->woche_zeigen(vertretung.wochenordner());
+        tagesfenster_->woche_zeigen(sitzung_.vertretung().ordner());
     tagesfenster_->show();
     tagesfenster_->raise();
     tagesfenster_->activateWindow();

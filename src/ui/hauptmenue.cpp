@@ -92,26 +92,25 @@ Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& anfangswerte)
     extras->addSeparator();
     m.Konfliktederwoche1 = eintrag(extras, QStringLiteral("Konflikte der Woche..."), "Konfliktederwoche1");
 
-    Optionen anfang = anfangswerte;
-    for (const auto& [eintrag, option] : optionen_eintraege(m, anfang))
-        eintrag->setChecked(*option);
+    for (const auto& [eintrag, option] : optionen_eintraege(m))
+        eintrag->setChecked(anfangswerte.wert(option));
     return m;
 }
 
-std::array<std::pair<QAction*, bool*>, 11> optionen_eintraege(const Hauptmenue& m, Optionen& o)
+std::array<std::pair<QAction*, Optionen::Art>, 11> optionen_eintraege(const Hauptmenue& m)
 {
     return {{
-        {m.Lehrereinsatz1, &o.doppelter_lehrereinsatz},
-        {m.Raumnutzung1, &o.doppelte_raumnutzung},
-        {m.Klassenplananz1, &o.klassenplan_anzeigen},
-        {m.RaumLehrerplananz1, &o.raum_lehrerplan_anzeigen},
-        {m.Statistikanz1, &o.statistik_anzeigen},
-        {m.Lehrereinsatzanz1, &o.lehrereinsatz_anzeigen},
-        {m.Sporthalle1, &o.sporthalle_gelb},
-        {m.Schwimmen1, &o.schwimmen_blau},
-        {m.Foerder1, &o.foerder_gruen},
-        {m.KlassenlehrerunterlegenAusdruck1, &o.klassenlehrer_unterlegen},
-        {m.Stunden081, &o.stunden_0_8},
+        {m.Lehrereinsatz1, Optionen::Art::doppelter_lehrereinsatz},
+        {m.Raumnutzung1, Optionen::Art::doppelte_raumnutzung},
+        {m.Klassenplananz1, Optionen::Art::klassenplan_anzeigen},
+        {m.RaumLehrerplananz1, Optionen::Art::raum_lehrerplan_anzeigen},
+        {m.Statistikanz1, Optionen::Art::statistik_anzeigen},
+        {m.Lehrereinsatzanz1, Optionen::Art::lehrereinsatz_anzeigen},
+        {m.Sporthalle1, Optionen::Art::sporthalle_gelb},
+        {m.Schwimmen1, Optionen::Art::schwimmen_blau},
+        {m.Foerder1, Optionen::Art::foerder_gruen},
+        {m.KlassenlehrerunterlegenAusdruck1, Optionen::Art::klassenlehrer_unterlegen},
+        {m.Stunden081, Optionen::Art::stunden_0_8},
     }};
 }
 

@@ -62,6 +62,6 @@ struct Hauptmenue {
 Hauptmenue baue_hauptmenue(QMenuBar& leiste, const Optionen& optionen);
 
 // The check-mark items of "Optionen" with the option each one switches.
-std::array<std::pair<QAction*, bool*>, 11> optionen_eintraege(const Hauptmenue& menue, Optionen& optionen);
+std::array<std::pair<QAction*, Optionen::Art>, 11> optionen_eintraege(const Hauptmenue& menue);
 
 } // namespace orbela

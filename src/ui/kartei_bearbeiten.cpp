@@ -56,7 +56,7 @@ void kartei_bearbeiten(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern, Druc
             gespeichert = true;
         });
     }
-    alle_lehrer(sitzung.kartei(), sitzung.lehrerliste());
+    sitzung.kartei_uebernehmen();
 }
 
 } // namespace orbela

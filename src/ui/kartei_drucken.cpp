@@ -23,7 +23,7 @@ QString kartei_ausdruck_name(Wahl wahl)
     return {};
 }
 
-void kartei_drucken(Druckauftrag& auftrag, const lehrertyp& kartei, Wahl wahl)
+void kartei_drucken(Druckauftrag& auftrag, const Kartei& kartei, Wahl wahl)
 {
     switch (wahl) {
     case Wahl::adressliste:

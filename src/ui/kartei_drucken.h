@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "print/druckauftrag.h"
 #include "ui/kartei_druckauswahl.h"
 
@@ -14,6 +14,6 @@ QString kartei_ausdruck_name(KarteiDruckauswahl::Wahl wahl);
 
 // Runs the chosen printout on the job: the lists and the calendar over the
 // stored cards, "Karte drucken" over the working card.
-void kartei_drucken(Druckauftrag& auftrag, const lehrertyp& kartei, KarteiDruckauswahl::Wahl wahl);
+void kartei_drucken(Druckauftrag& auftrag, const Kartei& kartei, KarteiDruckauswahl::Wahl wahl);
 
 } // namespace orbela

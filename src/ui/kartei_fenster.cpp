@@ -266,8 +266,8 @@ void KarteiFenster::baue_fenster()
             box->setObjectName(QStringLiteral("CheckBox1"));
             box->setFont(fett);
             box->setGeometry(632, 256, 81, 24);
-            box->losgelassen = [this] { CheckBox1MouseUp(); };
-            box->verlassen = [this] { CheckBox1Exit(); };
+            box->losgelassen = [this] { lehrer_losgelassen(); };
+            box->verlassen = [this] { lehrer_verlassen(); };
             CheckBox1 = box;
             tab_folge(box);
         }
@@ -277,7 +277,7 @@ void KarteiFenster::baue_fenster()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(266, 324);
     connect(Image1, &BildWidget::mausGedrueckt, this,
-            [this](Qt::MouseButton, int x, int y) { Image1MouseDown(x, y); });
+            [this](Qt::MouseButton, int x, int y) { gesperrte_stunde_klicken(x, y); });
 
     // Panel1 hides the whole teacher block while the card is not a teacher's.
     Panel1 = new QWidget(this);
@@ -319,13 +319,13 @@ void KarteiFenster::baue_fenster()
     const auto handler = [this](void (KarteiFenster::*h)()) {
         return [this, h] { geschuetzt(dialoge_, [this, h] { (this->*h)(); }); };
     };
-    connect(SpeedButton1, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton1Click));
-    connect(SpeedButton2, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton2Click));
-    connect(SpeedButton3, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton3Click));
-    connect(SpeedButton4, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton4Click));
-    connect(SpeedButton5, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton5Click));
-    connect(SpeedButton6, &QToolButton::clicked, this, handler(&KarteiFenster::SpeedButton6Click));
-    connect(BitBtn1, &QPushButton::clicked, this, &KarteiFenster::BitBtn1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, handler(&KarteiFenster::vorherige_karte));
+    connect(SpeedButton2, &QToolButton::clicked, this, handler(&KarteiFenster::aus_namensliste_waehlen));
+    connect(SpeedButton3, &QToolButton::clicked, this, handler(&KarteiFenster::naechste_karte));
+    connect(SpeedButton4, &QToolButton::clicked, this, handler(&KarteiFenster::neue_karte));
+    connect(SpeedButton5, &QToolButton::clicked, this, handler(&KarteiFenster::karte_loeschen));
+    connect(SpeedButton6, &QToolButton::clicked, this, handler(&KarteiFenster::kartei_drucken_waehlen));
+    connect(BitBtn1, &QPushButton::clicked, this, &KarteiFenster::uebernehmen_und_schliessen);
 
     panel_anpassen();
     zeichne_raster();
@@ -394,7 +394,7 @@ void KarteiFenster::panel_anpassen()
     }
 }
 
-void KarteiFenster::SpeedButton1Click()
+void KarteiFenster::vorherige_karte()
 {
     karte_speichern();
     kartei_.vorheriger();
@@ -402,7 +402,7 @@ void KarteiFenster::SpeedButton1Click()
     fokus_auf_nachname();
 }
 
-void KarteiFenster::SpeedButton3Click()
+void KarteiFenster::naechste_karte()
 {
     karte_speichern();
     kartei_.naechster();
@@ -410,7 +410,7 @@ void KarteiFenster::SpeedButton3Click()
     fokus_auf_nachname();
 }
 
-void KarteiFenster::SpeedButton4Click()
+void KarteiFenster::neue_karte()
 {
     karte_speichern();
     kartei_.leeren();
@@ -419,7 +419,7 @@ void KarteiFenster::SpeedButton4Click()
     fokus_auf_nachname();
 }
 
-void KarteiFenster::SpeedButton5Click()
+void KarteiFenster::karte_loeschen()
 {
     karte_speichern();
     if (dialoge_.frage(QStringLiteral("Eintrag wirklich löschen ?"))) {
@@ -429,7 +429,7 @@ void KarteiFenster::SpeedButton5Click()
     fokus_auf_nachname();
 }
 
-void KarteiFenster::SpeedButton2Click()
+void KarteiFenster::aus_namensliste_waehlen()
 {
     karte_speichern();
     NamenslisteDialog liste(this);
@@ -448,7 +448,7 @@ void KarteiFenster::SpeedButton2Click()
     fokus_auf_nachname();
 }
 
-void KarteiFenster::SpeedButton6Click()
+void KarteiFenster::kartei_drucken_waehlen()
 {
     KarteiDruckauswahl auswahl(this);
     dialoge_.modal(auswahl);
@@ -475,23 +475,23 @@ void KarteiFenster::SpeedButton6Click()
     anzeigen();
 }
 
-void KarteiFenster::BitBtn1Click()
+void KarteiFenster::uebernehmen_und_schliessen()
 {
     accept();
 }
 
-void KarteiFenster::Image1MouseDown(int x, int y)
+void KarteiFenster::gesperrte_stunde_klicken(int x, int y)
 {
     if (gesperrte_stunde_umschalten(kartei_.karte, x, y))
         zeichne_raster();
 }
 
-void KarteiFenster::CheckBox1MouseUp()
+void KarteiFenster::lehrer_losgelassen()
 {
     panel_anpassen();
 }
 
-void KarteiFenster::CheckBox1Exit()
+void KarteiFenster::lehrer_verlassen()
 {
     panel_anpassen();
 }

@@ -5,7 +5,7 @@
 
 #include "core/sitzung.h"
 #include "ui/dialoge.h"
-#include "ui/druckdienst.h"
+#include "ui/drucken/druckdienst.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/zentrieren.h"
 
@@ -37,18 +37,6 @@ public:
 
     void setze_druckdienst(Druckdienst* dienst) { druckdienst_ = dienst; }
 
-    // Handlers.
-    void SpeedButton1Click(); // "<"
-    void SpeedButton2Click(); // name list
-    void SpeedButton3Click(); // ">"
-    void SpeedButton4Click(); // new card
-    void SpeedButton5Click(); // delete card
-    void SpeedButton6Click(); // print
-    void BitBtn1Click();      // "OK"
-    void Image1MouseDown(int x, int y);
-    void CheckBox1MouseUp();
-    void CheckBox1Exit();
-
     // Edit1 .. Edit27.
     QLineEdit* Edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
     QComboBox* ComboBox1 = nullptr; // "Statistik-relevant?"
@@ -65,6 +53,19 @@ public:
     QPushButton* BitBtn1 = nullptr;
 
 private:
+    // --- handlers
+    void vorherige_karte();          // "<"
+    void aus_namensliste_waehlen();  // the name list
+    void naechste_karte();           // ">"
+    void neue_karte();
+    void karte_loeschen();
+    void kartei_drucken_waehlen();   // the print choice, then the printout
+    void uebernehmen_und_schliessen(); // "OK"
+    void gesperrte_stunde_klicken(int x, int y);
+    // The check box "Lehrer" released or left: the teacher block follows it.
+    void lehrer_losgelassen();
+    void lehrer_verlassen();
+
     void baue_fenster();
     // sichern, then einsortieren: the shown card goes back into the index.
     void karte_speichern();
@@ -73,7 +74,7 @@ private:
     void panel_anpassen();
 
     Sitzung& sitzung_;
-    lehrertyp& kartei_;
+    Kartei& kartei_;
     Dialoge& dialoge_;
     Druckdienst* druckdienst_ = nullptr;
     std::array<QLineEdit*, 28> edits_{};

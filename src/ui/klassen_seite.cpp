@@ -17,49 +17,42 @@ KlassenSeite::KlassenSeite(Sitzung& sitzung, Befehlslauf& lauf, QWidget* parent)
     , sitzung_(sitzung)
     , lauf_(lauf)
 {
-    Edit7 = code_feld(this, "Edit7", QStringLiteral("Klasse"), 2, QRect(32, 6, 105, 31));
-    Edit8 = code_feld(this, "Edit8", QStringLiteral("Klassenlehrer"), 2, QRect(32, 38, 49, 31));
-    Edit9 = code_feld(this, "Edit9", QStringLiteral("Klassenraum"), 2, QRect(88, 38, 49, 31));
-    Edit12 = code_feld(this, "Edit12", QStringLiteral("Wochenstunden"), 2, QRect(32, 72, 105, 31));
-    for (CodeFeld* e : {Edit7, Edit8, Edit9, Edit12})
+    klasse_feld_ = code_feld(this, "Edit7", QStringLiteral("Klasse"), 2, QRect(32, 6, 105, 31));
+    klassenlehrer_feld_ = code_feld(this, "Edit8", QStringLiteral("Klassenlehrer"), 2, QRect(32, 38, 49, 31));
+    klassenraum_feld_ = code_feld(this, "Edit9", QStringLiteral("Klassenraum"), 2, QRect(88, 38, 49, 31));
+    wochenstunden_feld_ = code_feld(this, "Edit12", QStringLiteral("Wochenstunden"), 2, QRect(32, 72, 105, 31));
+    for (CodeFeld* e : {klasse_feld_, klassenlehrer_feld_, klassenraum_feld_, wochenstunden_feld_})
         e->setFont(feld_schrift());
 
     auto* gruppe = new QGroupBox(QStringLiteral("Klasse / Spalte"), this);
     gruppe->setGeometry(4, 108, 177, 60);
-    BitBtn5 = new QPushButton(QStringLiteral("einf."), gruppe);
-    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
-    BitBtn5->setGeometry(6, 24, 53, 25);
-    BitBtn5->setToolTip(QStringLiteral("leere Spalte hier einfügen"));
-    BitBtn6 = new QPushButton(QStringLiteral("autom."), gruppe);
-    BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
-    BitBtn6->setGeometry(62, 24, 53, 25);
-    BitBtn6->setToolTip(QStringLiteral("Wochenstunden mit Klassenlehrer und Klassenraum füllen"));
-    BitBtn7 = new QPushButton(QStringLiteral("löschen"), gruppe);
-    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
-    BitBtn7->setGeometry(118, 24, 53, 25);
-    BitBtn7->setToolTip(QStringLiteral("Spalte löschen"));
-    for (QPushButton* b : {BitBtn5, BitBtn6, BitBtn7})
+    einfuegen_knopf_ = new QPushButton(QStringLiteral("einf."), gruppe);
+    einfuegen_knopf_->setObjectName(QStringLiteral("BitBtn5"));
+    einfuegen_knopf_->setGeometry(6, 24, 53, 25);
+    einfuegen_knopf_->setToolTip(QStringLiteral("leere Spalte hier einfügen"));
+    fuellen_knopf_ = new QPushButton(QStringLiteral("autom."), gruppe);
+    fuellen_knopf_->setObjectName(QStringLiteral("BitBtn6"));
+    fuellen_knopf_->setGeometry(62, 24, 53, 25);
+    fuellen_knopf_->setToolTip(QStringLiteral("Wochenstunden mit Klassenlehrer und Klassenraum füllen"));
+    loeschen_knopf_ = new QPushButton(QStringLiteral("löschen"), gruppe);
+    loeschen_knopf_->setObjectName(QStringLiteral("BitBtn7"));
+    loeschen_knopf_->setGeometry(118, 24, 53, 25);
+    loeschen_knopf_->setToolTip(QStringLiteral("Spalte löschen"));
+    for (QPushButton* b : {einfuegen_knopf_, fuellen_knopf_, loeschen_knopf_})
         b->setAutoDefault(false);
 
-    setTabOrder(Edit7, Edit8);
-    setTabOrder(Edit8, Edit9);
-    setTabOrder(Edit9, Edit12);
-    setTabOrder(Edit12, BitBtn5);
-    setTabOrder(BitBtn5, BitBtn6);
-    setTabOrder(BitBtn6, BitBtn7);
+    setTabOrder(klasse_feld_, klassenlehrer_feld_);
+    setTabOrder(klassenlehrer_feld_, klassenraum_feld_);
+    setTabOrder(klassenraum_feld_, wochenstunden_feld_);
+    setTabOrder(wochenstunden_feld_, einfuegen_knopf_);
+    setTabOrder(einfuegen_knopf_, fuellen_knopf_);
+    setTabOrder(fuellen_knopf_, loeschen_knopf_);
 
-    using Handler = void (KlassenSeite::*)();
-    const std::pair<CodeFeld*, Handler> felder[] = {
-        {Edit7, &KlassenSeite::Edit7Change},
-        {Edit8, &KlassenSeite::Edit8Change},
-        {Edit9, &KlassenSeite::Edit9Change},
-        {Edit12, &KlassenSeite::Edit12Change},
-    };
-    for (const auto& [feld, handler] : felder)
-        connect(feld, &QLineEdit::textChanged, this, [this, h = handler] { lauf_([&] { (this->*h)(); }); });
-    connect(BitBtn5, &QPushButton::clicked, this, [this] { lauf_([this] { BitBtn5Click(); }); });
-    connect(BitBtn7, &QPushButton::clicked, this, [this] { lauf_([this] { BitBtn7Click(); }); });
-    connect(BitBtn6, &QPushButton::clicked, this, [this] { lauf_([this] { BitBtn6Click(); }); });
+    for (CodeFeld* feld : {klasse_feld_, klassenlehrer_feld_, klassenraum_feld_, wochenstunden_feld_})
+        connect(feld, &QLineEdit::textChanged, this, [this, feld] { lauf_([&] { klassenfeld_geaendert(*feld); }); });
+    connect(einfuegen_knopf_, &QPushButton::clicked, this, [this] { lauf_([this] { spalte_einfuegen(); }); });
+    connect(loeschen_knopf_, &QPushButton::clicked, this, [this] { lauf_([this] { spalte_loeschen(); }); });
+    connect(fuellen_knopf_, &QPushButton::clicked, this, [this] { lauf_([this] { automatisch_fuellen(); }); });
 }
 
 namespace {
@@ -72,29 +65,24 @@ QString text_aus(const PString<4>& s)
 void KlassenSeite::zeige_klasse()
 {
     const klassentyp& k = sitzung_.plan().klasse(sitzung_.auswahl().akt_klasse);
-    setze_feldtext(*Edit7, text_aus(k.klasse), [this] { Edit7Change(); });
-    setze_feldtext(*Edit8, text_aus(k.klassenlehrer), [this] { Edit8Change(); });
-    setze_feldtext(*Edit9, text_aus(k.klassenraum), [this] { Edit9Change(); });
-    setze_feldtext(*Edit12, text_aus(k.wochenstunden), [this] { Edit12Change(); });
+    setze_feldtext(*klasse_feld_, text_aus(k.klasse), [this] { klassenfeld_geaendert(*klasse_feld_); });
+    setze_feldtext(*klassenlehrer_feld_, text_aus(k.klassenlehrer), [this] { klassenfeld_geaendert(*klassenlehrer_feld_); });
+    setze_feldtext(*klassenraum_feld_, text_aus(k.klassenraum), [this] { klassenfeld_geaendert(*klassenraum_feld_); });
+    setze_feldtext(*wochenstunden_feld_, text_aus(k.wochenstunden), [this] { klassenfeld_geaendert(*wochenstunden_feld_); });
 }
 
 void KlassenSeite::klassenfeld_geaendert(const CodeFeld& edit)
 {
     if (!sitzung_.auswahl().ist_klassenkopf())
         return;
-    const Klassenfeld feld = &edit == Edit7   ? Klassenfeld::klasse
-                             : &edit == Edit8 ? Klassenfeld::klassenlehrer
-                             : &edit == Edit9 ? Klassenfeld::klassenraum
+    const Klassenfeld feld = &edit == klasse_feld_   ? Klassenfeld::klasse
+                             : &edit == klassenlehrer_feld_ ? Klassenfeld::klassenlehrer
+                             : &edit == klassenraum_feld_ ? Klassenfeld::klassenraum
                                               : Klassenfeld::wochenstunden;
     sitzung_.dokument().setze_klassenfeld(sitzung_.auswahl().akt_klasse, feld, text_1252_aus_qstring(edit.text()));
 }
 
-void KlassenSeite::Edit7Change() { klassenfeld_geaendert(*Edit7); }
-void KlassenSeite::Edit8Change() { klassenfeld_geaendert(*Edit8); }
-void KlassenSeite::Edit9Change() { klassenfeld_geaendert(*Edit9); }
-void KlassenSeite::Edit12Change() { klassenfeld_geaendert(*Edit12); }
-
-void KlassenSeite::BitBtn5Click()
+void KlassenSeite::spalte_einfuegen()
 {
     if (!sitzung_.auswahl().ist_klassenkopf())
         return;
@@ -105,7 +93,7 @@ void KlassenSeite::BitBtn5Click()
     emit spalteGeaendert();
 }
 
-void KlassenSeite::BitBtn7Click()
+void KlassenSeite::spalte_loeschen()
 {
     if (!sitzung_.auswahl().ist_klassenkopf())
         return;
@@ -115,7 +103,7 @@ void KlassenSeite::BitBtn7Click()
     emit spalteGeaendert();
 }
 
-void KlassenSeite::BitBtn6Click()
+void KlassenSeite::automatisch_fuellen()
 {
     if (!sitzung_.auswahl().ist_klassenkopf())
         return;

@@ -25,25 +25,22 @@ signals:
     void spalteGeaendert();
 
 private:
-    void Edit7Change();
-    void Edit8Change();
-    void Edit9Change();
-    void Edit12Change();
-    void BitBtn5Click();
-    void BitBtn7Click();
-    void BitBtn6Click();
-
+    // "einf.", "löschen", "autom." for the selected class column.
+    void spalte_einfuegen();
+    void spalte_loeschen();
+    void automatisch_fuellen();
+    // A field of the class record changed: the text goes into the plan.
     void klassenfeld_geaendert(const CodeFeld& edit);
 
     Sitzung& sitzung_;
     Befehlslauf& lauf_;
-    CodeFeld* Edit7 = nullptr;      // "Klasse"
-    CodeFeld* Edit8 = nullptr;      // "Klassenlehrer"
-    CodeFeld* Edit9 = nullptr;      // "Klassenraum"
-    CodeFeld* Edit12 = nullptr;     // "Wochenstunden"
-    QPushButton* BitBtn5 = nullptr; // "einf."
-    QPushButton* BitBtn6 = nullptr; // "autom."
-    QPushButton* BitBtn7 = nullptr; // "löschen"
+    CodeFeld* klasse_feld_ = nullptr;      // "Klasse"
+    CodeFeld* klassenlehrer_feld_ = nullptr;      // "Klassenlehrer"
+    CodeFeld* klassenraum_feld_ = nullptr;      // "Klassenraum"
+    CodeFeld* wochenstunden_feld_ = nullptr;     // "Wochenstunden"
+    QPushButton* einfuegen_knopf_ = nullptr; // "einf."
+    QPushButton* fuellen_knopf_ = nullptr; // "autom."
+    QPushButton* loeschen_knopf_ = nullptr; // "löschen"
 };
 
 } // namespace orbela

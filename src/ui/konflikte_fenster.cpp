@@ -30,7 +30,7 @@ QString klassen_text(const plantyp& plan, const Konflikt& k)
 
 } // namespace
 
-KonflikteFenster::KonflikteFenster(const Sitzung& sitzung, QWidget* parent)
+KonflikteFenster::KonflikteFenster(Sitzung& sitzung, QWidget* parent)
     : QDialog(parent)
     , sitzung_(sitzung)
 {
@@ -81,6 +81,17 @@ KonflikteFenster::KonflikteFenster(const Sitzung& sitzung, QWidget* parent)
         emit zelleGewaehlt(k.tag, k.stunde, k.erste_klasse());
     });
     aktualisieren();
+    // Every change of the plan, an option or the teacher list; a closed
+    // list is brought up to date when it opens.
+    beobachter_ = sitzung_.beobachten([this](const Aenderung&) {
+        if (isVisible())
+            aktualisieren();
+    });
+}
+
+KonflikteFenster::~KonflikteFenster()
+{
+    sitzung_.nicht_mehr_beobachten(beobachter_);
 }
 
 QString KonflikteFenster::anzahl_text(std::size_t anzahl)

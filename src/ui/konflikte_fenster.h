@@ -17,13 +17,14 @@ namespace orbela {
 
 // "Konflikte der Woche": every conflict of the six days as the grid marks
 // it, one line each with day, lesson, classes, code and kind, and their
-// count above. Not modal; it shows what the session held at the last
-// `aktualisieren`. "Lösen..." asks for swap chains that remove the chosen
-// conflict.
+// count above. Not modal; while it is open it follows every change the
+// session tells its listeners. "Lösen..." asks for swap chains that remove
+// the chosen conflict.
 class KonflikteFenster : public QDialog {
     Q_OBJECT
 public:
-    explicit KonflikteFenster(const Sitzung& sitzung, QWidget* parent = nullptr);
+    explicit KonflikteFenster(Sitzung& sitzung, QWidget* parent = nullptr);
+    ~KonflikteFenster() override;
 
     const std::vector<Konflikt>& konflikte() const { return konflikte_; }
     // "3 Konflikte", "1 Konflikt", "Keine Konflikte".
@@ -53,7 +54,8 @@ private:
         bool operator==(const Stand&) const = default;
     };
 
-    const Sitzung& sitzung_;
+    Sitzung& sitzung_;
+    int beobachter_ = 0;
     QPushButton* loesen_ = nullptr;
     std::vector<Konflikt> konflikte_;
     std::optional<Stand> gezeigt_;

@@ -24,16 +24,16 @@ LehrerErsetzenDialog::LehrerErsetzenDialog(QWidget* parent)
     label2->setFont(fett);
     label2->move(24, 64);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(248, 8, 97, 28);
-    Edit1->setFont(fett);
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setGeometry(248, 56, 97, 28);
-    Edit2->setFont(fett);
-    label1->setBuddy(Edit1);
-    label2->setBuddy(Edit2);
+    alt_feld_ = new QLineEdit(this);
+    alt_feld_->setObjectName(QStringLiteral("Edit1"));
+    alt_feld_->setGeometry(248, 8, 97, 28);
+    alt_feld_->setFont(fett);
+    neu_feld_ = new QLineEdit(this);
+    neu_feld_->setObjectName(QStringLiteral("Edit2"));
+    neu_feld_->setGeometry(248, 56, 97, 28);
+    neu_feld_->setFont(fett);
+    label1->setBuddy(alt_feld_);
+    label2->setBuddy(neu_feld_);
 
     auto* ok = new QPushButton(QStringLiteral("im gesamten Plan ersetzen"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -45,9 +45,19 @@ LehrerErsetzenDialog::LehrerErsetzenDialog(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, ok);
+    setTabOrder(alt_feld_, neu_feld_);
+    setTabOrder(neu_feld_, ok);
     setTabOrder(ok, abbrechen);
+}
+
+QString LehrerErsetzenDialog::alt() const
+{
+    return alt_feld_->text();
+}
+
+QString LehrerErsetzenDialog::neu() const
+{
+    return neu_feld_->text();
 }
 
 } // namespace orbela

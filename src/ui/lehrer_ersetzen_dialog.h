@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "ui/zentrieren.h"
 
 class QLineEdit;
@@ -13,8 +15,13 @@ class LehrerErsetzenDialog : public ZentrierterDialog {
 public:
     explicit LehrerErsetzenDialog(QWidget* parent = nullptr);
 
-    QLineEdit* Edit1 = nullptr; // old code
-    QLineEdit* Edit2 = nullptr; // new code
+    // The old and the new teacher code as typed.
+    QString alt() const;
+    QString neu() const;
+
+private:
+    QLineEdit* alt_feld_ = nullptr;
+    QLineEdit* neu_feld_ = nullptr;
 };
 
 } // namespace orbela

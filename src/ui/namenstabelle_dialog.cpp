@@ -46,8 +46,8 @@ NamenstabelleDialog::NamenstabelleDialog(const Art& art, std::string programmpfa
     BitBtn1->setGeometry(art.breite - 83, art.hoehe - 40, 75, 30);
     BitBtn1->setDefault(true);
 
-    connect(ZeileNeu, &QPushButton::clicked, this, [this] { ZeileNeuClick(); });
-    connect(ZeileLoeschen, &QPushButton::clicked, this, [this] { ZeileLoeschenClick(); });
+    connect(ZeileNeu, &QPushButton::clicked, this, [this] { zeile_anfuegen(); });
+    connect(ZeileLoeschen, &QPushButton::clicked, this, [this] { zeile_loeschen(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Tabelle, &QTableWidget::cellChanged, this, [this](int zeile, int spalte) {
         if (spalte == 0)
@@ -113,7 +113,7 @@ void NamenstabelleDialog::accept()
     ZentrierterDialog::accept();
 }
 
-void NamenstabelleDialog::ZeileNeuClick()
+void NamenstabelleDialog::zeile_anfuegen()
 {
     fuellt_ = true;
     const int z = Tabelle->rowCount();
@@ -126,7 +126,7 @@ void NamenstabelleDialog::ZeileNeuClick()
     Tabelle->editItem(Tabelle->item(z, 0));
 }
 
-void NamenstabelleDialog::ZeileLoeschenClick()
+void NamenstabelleDialog::zeile_loeschen()
 {
     const int z = Tabelle->currentRow();
     if (z < 0)

@@ -44,8 +44,6 @@ public:
     Namenstabelle tabelle() const;
     std::string datei() const { return programmpfad_ + art_.datei; }
 
-    void ZeileNeuClick();
-    void ZeileLoeschenClick();
     // "OK": refuses a row with a name but no code, which would name every
     // empty code; otherwise closes with the result OK.
     void accept() override;
@@ -56,6 +54,8 @@ public:
     QPushButton* ZeileLoeschen = nullptr;
 
 private:
+    void zeile_anfuegen();
+    void zeile_loeschen();
     void kuerzel_geaendert(int zeile);
     void zeilen_zeigen(const Namenstabelle& t);
 

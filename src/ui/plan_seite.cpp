@@ -30,7 +30,6 @@ constexpr std::array<QPoint, 6> haken = {
 };
 } // namespace
 
-using Handler = void (PlanSeite::*)();
 
 PlanSeite::PlanSeite(Sitzung& sitzung, Befehlslauf& lauf, QWidget* parent)
     : QWidget(parent)
@@ -54,39 +53,30 @@ PlanSeite::PlanSeite(Sitzung& sitzung, Befehlslauf& lauf, QWidget* parent)
         checks_[static_cast<std::size_t>(n)] = c;
     }
 
-    bitBtn2_ = new FokusKnopf(QStringLiteral("nächste Stunde"), this);
-    bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
-    bitBtn2_->setGeometry(32, 136, 121, 25);
-    bitBtn2_->setToolTip(QStringLiteral("zur nächsten Stunde"));
-    bitBtn2_->setAutoDefault(false);
+    naechste_stunde_knopf_ = new FokusKnopf(QStringLiteral("nächste Stunde"), this);
+    naechste_stunde_knopf_->setObjectName(QStringLiteral("BitBtn2"));
+    naechste_stunde_knopf_->setGeometry(32, 136, 121, 25);
+    naechste_stunde_knopf_->setToolTip(QStringLiteral("zur nächsten Stunde"));
+    naechste_stunde_knopf_->setAutoDefault(false);
 
-    speedButton1_ = new QToolButton(this);
-    speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    speedButton1_->setGeometry(152, 136, 25, 25);
-    speedButton1_->setText(QStringLiteral("↓"));
-    speedButton1_->setToolTip(QStringLiteral("für nächste Stunde übernehmen"));
-    speedButton1_->setFocusPolicy(Qt::NoFocus);
+    uebernehmen_knopf_ = new QToolButton(this);
+    uebernehmen_knopf_->setObjectName(QStringLiteral("SpeedButton1"));
+    uebernehmen_knopf_->setGeometry(152, 136, 25, 25);
+    uebernehmen_knopf_->setText(QStringLiteral("↓"));
+    uebernehmen_knopf_->setToolTip(QStringLiteral("für nächste Stunde übernehmen"));
+    uebernehmen_knopf_->setFocusPolicy(Qt::NoFocus);
 
     for (int n = 1; n < 6; ++n)
         setTabOrder(edit(n), edit(n + 1));
-    setTabOrder(edit(6), bitBtn2_);
+    setTabOrder(edit(6), naechste_stunde_knopf_);
 
-    static constexpr std::array<std::pair<Handler, Handler>, 6> handler = {{
-        {&PlanSeite::Edit1Change, &PlanSeite::CheckBox1Click},
-        {&PlanSeite::Edit2Change, &PlanSeite::CheckBox2Click},
-        {&PlanSeite::Edit3Change, &PlanSeite::CheckBox3Click},
-        {&PlanSeite::Edit4Change, &PlanSeite::CheckBox4Click},
-        {&PlanSeite::Edit5Change, &PlanSeite::CheckBox5Click},
-        {&PlanSeite::Edit6Change, &PlanSeite::CheckBox6Click},
-    }};
     for (int n = 1; n <= 6; ++n) {
-        const auto [aenderung, klick] = handler[static_cast<std::size_t>(n - 1)];
-        connect(edit(n), &QLineEdit::textChanged, this, [this, h = aenderung] { lauf_([&] { (this->*h)(); }); });
+        connect(edit(n), &QLineEdit::textChanged, this, [this, n] { lauf_([&] { zellenfeld_geaendert(n); }); });
         connect(checks_[static_cast<std::size_t>(n)], &QCheckBox::clicked, this,
-                [this, h = klick] { lauf_([&] { (this->*h)(); }); });
+                [this, n] { lauf_([&] { tabstopp_setzen(n); }); });
     }
-    connect(bitBtn2_, &FokusKnopf::fokusErhalten, this, [this] { lauf_([this] { BitBtn2Enter(); }); });
-    connect(speedButton1_, &QToolButton::clicked, this, [this] { lauf_([this] { SpeedButton1Click(); }); });
+    connect(naechste_stunde_knopf_, &FokusKnopf::fokusErhalten, this, [this] { lauf_([this] { zur_naechsten_stunde_springen(); }); });
+    connect(uebernehmen_knopf_, &QToolButton::clicked, this, [this] { lauf_([this] { fuer_naechste_stunde_uebernehmen(); }); });
 }
 
 namespace {
@@ -126,24 +116,10 @@ void PlanSeite::zellenfeld_geaendert(int n)
                                        text_1252_aus_qstring(edit(n)->text()));
 }
 
-void PlanSeite::Edit1Change() { zellenfeld_geaendert(1); }
-void PlanSeite::Edit2Change() { zellenfeld_geaendert(2); }
-void PlanSeite::Edit3Change() { zellenfeld_geaendert(3); }
-void PlanSeite::Edit4Change() { zellenfeld_geaendert(4); }
-void PlanSeite::Edit5Change() { zellenfeld_geaendert(5); }
-void PlanSeite::Edit6Change() { zellenfeld_geaendert(6); }
-
 void PlanSeite::tabstopp_setzen(int n)
 {
     edit(n)->setFocusPolicy(checks_[static_cast<std::size_t>(n)]->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
-
-void PlanSeite::CheckBox1Click() { tabstopp_setzen(1); }
-void PlanSeite::CheckBox2Click() { tabstopp_setzen(2); }
-void PlanSeite::CheckBox3Click() { tabstopp_setzen(3); }
-void PlanSeite::CheckBox4Click() { tabstopp_setzen(4); }
-void PlanSeite::CheckBox5Click() { tabstopp_setzen(5); }
-void PlanSeite::CheckBox6Click() { tabstopp_setzen(6); }
 
 CodeFeld* PlanSeite::fokus_auf_erstes_feld()
 {
@@ -158,7 +134,7 @@ CodeFeld* PlanSeite::fokus_auf_erstes_feld()
     return ziel;
 }
 
-void PlanSeite::BitBtn2Enter()
+void PlanSeite::zur_naechsten_stunde_springen()
 {
     // This page, and so this button, is only shown while a cell is selected.
     if (!sitzung_.auswahl().ist_zelle()) {
@@ -173,7 +149,7 @@ void PlanSeite::BitBtn2Enter()
     ziel->selectAll(); // typing replaces the code, as after Tab
 }
 
-void PlanSeite::SpeedButton1Click()
+void PlanSeite::fuer_naechste_stunde_uebernehmen()
 {
     if (!sitzung_.auswahl().ist_zelle())
         return;

@@ -32,23 +32,13 @@ signals:
     void naechsteStunde();
 
 private:
-    void Edit1Change();
-    void Edit2Change();
-    void Edit3Change();
-    void Edit4Change();
-    void Edit5Change();
-    void Edit6Change();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void CheckBox3Click();
-    void CheckBox4Click();
-    void CheckBox5Click();
-    void CheckBox6Click();
-    void BitBtn2Enter();
-    void SpeedButton1Click();
-
-    // Edit1Change .. Edit6Change for n = 1..6.
+    // The button after the sixth field took the focus: on to the next lesson.
+    void zur_naechsten_stunde_springen();
+    // "↓": the next lesson takes over the codes of this cell.
+    void fuer_naechste_stunde_uebernehmen();
+    // Field n (1..6) changed: the code goes into the cell.
     void zellenfeld_geaendert(int n);
+    // Check box n: whether field n is a Tab stop.
     void tabstopp_setzen(int n);
     // Focuses the first edit field that is a Tab stop (edit1 if none is).
     CodeFeld* fokus_auf_erstes_feld();
@@ -59,8 +49,8 @@ private:
     // edit1..edit6 and CheckBox1..CheckBox6 are at index 1..6.
     std::array<CodeFeld*, 7> edits_{};
     std::array<QCheckBox*, 7> checks_{};
-    FokusKnopf* bitBtn2_ = nullptr;
-    QToolButton* speedButton1_ = nullptr;
+    FokusKnopf* naechste_stunde_knopf_ = nullptr;
+    QToolButton* uebernehmen_knopf_ = nullptr;
 };
 
 } // namespace orbela

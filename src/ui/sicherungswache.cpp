@@ -6,6 +6,8 @@
 #include "core/fehler.h"
 #include "core/plantyp.h"
 #include "core/sitzung.h"
+#include "core/vertretung/vertretungsdokument.h"
+#include "core/vertretung/vtp_datei.h"
 
 namespace orbela {
 
@@ -77,6 +79,26 @@ Plansicherung::Plansicherung(Sitzung& sitzung, int verzoegerung_ms)
 Plansicherung::~Plansicherung()
 {
     sitzung_.dokument().nicht_mehr_beobachten(zuhoerer_);
+}
+
+Vertretungssicherung::Vertretungssicherung(Vertretungsdokument& dokument, int verzoegerung_ms)
+    : dokument_(dokument)
+    , wache_(
+          "vertretung", vtp_groesse,
+          [this] { return Sicherungswache::Inhalt{vertretungen_als_bytes(dokument_.plan()), dokument_.dateiname(), {}}; },
+          nullptr, verzoegerung_ms)
+{
+    zuhoerer_ = dokument_.beobachten([this](const Vertretungsaenderung&) {
+        if (dokument_.geaendert())
+            wache_.geaendert();
+        else
+            wache_.gesichert();
+    });
+}
+
+Vertretungssicherung::~Vertretungssicherung()
+{
+    dokument_.nicht_mehr_beobachten(zuhoerer_);
 }
 
 } // namespace orbela

@@ -12,6 +12,7 @@
 namespace orbela {
 
 class Sitzung;
+class Vertretungsdokument;
 
 // Keeps the recovery copy of one document while it has unsaved changes, off
 // the keystroke path: a change only starts a timer, and when it runs out a
@@ -60,6 +61,21 @@ public:
 
 private:
     Sitzung& sitzung_;
+    Sicherungswache wache_;
+    int zuhoerer_ = 0;
+};
+
+// The recovery copy of the substitution plan: follows its changed-mark.
+class Vertretungssicherung {
+public:
+    explicit Vertretungssicherung(Vertretungsdokument& dokument,
+                                  int verzoegerung_ms = Sicherungswache::standard_verzoegerung_ms);
+    ~Vertretungssicherung();
+    Vertretungssicherung(const Vertretungssicherung&) = delete;
+    Vertretungssicherung& operator=(const Vertretungssicherung&) = delete;
+
+private:
+    Vertretungsdokument& dokument_;
     Sicherungswache wache_;
     int zuhoerer_ = 0;
 };

@@ -16,31 +16,31 @@ StundenSeite::StundenSeite(Sitzung& sitzung, Befehlslauf& lauf, QWidget* parent)
 {
     auto* titel = new QLabel(QStringLiteral("Zeiten der Stunde"), this);
     titel->setGeometry(8, 12, 160, 20);
-    edit10 = code_feld(this, "edit10", QStringLiteral("Beginn der Stunde"), 5, QRect(8, 40, 97, 31));
-    edit11 = code_feld(this, "edit11", QStringLiteral("Ende der Stunde"), 5, QRect(8, 80, 97, 31));
-    connect(edit10, &QLineEdit::textChanged, this, [this] { lauf_([this] { Edit10Change(); }); });
-    connect(edit11, &QLineEdit::textChanged, this, [this] { lauf_([this] { Edit11Change(); }); });
+    beginn_feld_ = code_feld(this, "edit10", QStringLiteral("Beginn der Stunde"), 5, QRect(8, 40, 97, 31));
+    ende_feld_ = code_feld(this, "edit11", QStringLiteral("Ende der Stunde"), 5, QRect(8, 80, 97, 31));
+    connect(beginn_feld_, &QLineEdit::textChanged, this, [this] { lauf_([this] { beginn_geaendert(); }); });
+    connect(ende_feld_, &QLineEdit::textChanged, this, [this] { lauf_([this] { ende_geaendert(); }); });
 }
 
 void StundenSeite::zeige_zeit()
 {
     const stundentyp& z = sitzung_.plan().zeit(sitzung_.auswahl().akt_stunde);
-    setze_feldtext(*edit10, qstring_aus_1252(z.beginn.view()), [this] { Edit10Change(); });
-    setze_feldtext(*edit11, qstring_aus_1252(z.ende.view()), [this] { Edit11Change(); });
+    setze_feldtext(*beginn_feld_, qstring_aus_1252(z.beginn.view()), [this] { beginn_geaendert(); });
+    setze_feldtext(*ende_feld_, qstring_aus_1252(z.ende.view()), [this] { ende_geaendert(); });
 }
 
-void StundenSeite::Edit10Change()
+void StundenSeite::beginn_geaendert()
 {
     if (sitzung_.auswahl().ist_stundenkopf())
         sitzung_.dokument().setze_zeit(sitzung_.auswahl().akt_stunde, Zeitfeld::beginn,
-                                       text_1252_aus_qstring(edit10->text()));
+                                       text_1252_aus_qstring(beginn_feld_->text()));
 }
 
-void StundenSeite::Edit11Change()
+void StundenSeite::ende_geaendert()
 {
     if (sitzung_.auswahl().ist_stundenkopf())
         sitzung_.dokument().setze_zeit(sitzung_.auswahl().akt_stunde, Zeitfeld::ende,
-                                       text_1252_aus_qstring(edit11->text()));
+                                       text_1252_aus_qstring(ende_feld_->text()));
 }
 
 } // namespace orbela

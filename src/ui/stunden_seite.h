@@ -18,13 +18,14 @@ public:
     void zeige_zeit();
 
 private:
-    void Edit10Change();
-    void Edit11Change();
+    // The begin or end field changed: the time goes into the plan.
+    void beginn_geaendert();
+    void ende_geaendert();
 
     Sitzung& sitzung_;
     Befehlslauf& lauf_;
-    CodeFeld* edit10 = nullptr; // "Beginn der Stunde"
-    CodeFeld* edit11 = nullptr; // "Ende der Stunde"
+    CodeFeld* beginn_feld_ = nullptr; // "Beginn der Stunde"
+    CodeFeld* ende_feld_ = nullptr; // "Ende der Stunde"
 };
 
 } // namespace orbela

@@ -2,7 +2,7 @@
 
 #include "canvas/qt_text_1252.h"
 #include "core/plantyp.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 #include "core/wiederherstellung.h"
 #include "ui/dialoge.h"
 #include "ui/hauptfenster.h"

@@ -196,7 +196,7 @@ void PlanAnsicht::neu_zeichnen(int tag)
     anzeigen(tag);
 }
 
-void PlanAnsicht::zeige_aenderung(const Aenderung& aenderung, const Auswahl& a)
+void PlanAnsicht::zeige_aenderung(const Aenderung& aenderung, const Auswahl& a, bool kein_plan)
 {
     const Zellort& o = aenderung.ort;
     const auto gewaehlt = [&](int stunde, int klasse) { return a.akt_stunde == stunde && a.akt_klasse == klasse; };
@@ -218,6 +218,19 @@ void PlanAnsicht::zeige_aenderung(const Aenderung& aenderung, const Auswahl& a)
         neu_zeichnen(a.akt_tag);
         break;
     case Aenderung::Art::datei:
+        break;
+    case Aenderung::Art::option:
+        if (Optionen::betrifft_raster(aenderung.option))
+            neu_zeichnen(a.akt_tag);
+        else if (Optionen::betrifft_seitenansicht(aenderung.option))
+            leere_felder();
+        break;
+    case Aenderung::Art::kartei:
+        // The codes, lesson counts and blocked lessons may have changed.
+        if (!kein_plan) {
+            leere_felder();
+            neu_zeichnen(a.akt_tag);
+        }
         break;
     }
 }

@@ -34,10 +34,12 @@ public:
     void leere_felder();
     // The blank grid and every cell of the day, nothing highlighted.
     void neu_zeichnen(int tag);
-    // Draws again what a change of the plan touched: the cell or header
+    // Draws again what a change of the session touched: the cell or header
     // (highlighted when selected) if it is on the shown day, or the whole
-    // grid; a new plan also blanks the side views.
-    void zeige_aenderung(const Aenderung& aenderung, const Auswahl& auswahl);
+    // grid; a new plan also blanks the side views. An option of the grid
+    // draws the grid anew, one of the side views blanks them; a new teacher
+    // list does both while there is a plan.
+    void zeige_aenderung(const Aenderung& aenderung, const Auswahl& auswahl, bool kein_plan);
 
     // Conflict colours of one lesson row: teachers, rooms.
     void check_1(int tag, int stunde, bool hervorgehoben, int klasse);

@@ -19,7 +19,7 @@ TEST(Geburtstage, OnlyTwoDigitDayAndMonthMatch)
 
 TEST(Geburtstage, MonthListsCardsByDayThenCardOrder)
 {
-    lehrertyp k;
+    Kartei k;
     for (const auto& [name, datum] : {std::pair{"Arndt", "20.05.1970"}, std::pair{"Berg", "03.05.1960"},
                                       std::pair{"Cramer", "3.5.1960"}, std::pair{"Dorn", "20.05.1981"},
                                       std::pair{"Ernst", "03.06.1960"}}) {

@@ -15,7 +15,7 @@ using namespace karten_testhilfe;
 
 namespace {
 
-void neue_karte(lehrertyp& k, std::string_view name, std::string_view code)
+void neue_karte(Kartei& k, std::string_view name, std::string_view code)
 {
     k.leeren();
     k.karte.nachname = name;
@@ -46,7 +46,7 @@ TEST(KarteiDateien, EmptyCardFileGivesAnEmptyIndexAndSavesAsAnEmptyFile)
 {
     TestOrdner dir;
     schreibe(dir.pfad("k.int"), "");
-    lehrertyp k;
+    Kartei k;
     k.karte.nachname = "alt";
     lade_kartei(k, dir.pfad("k.int"));
     EXPECT_EQ(k.anzahl(), 0);
@@ -67,7 +67,7 @@ TEST(KarteiDateien, SavingStoresTheWorkingCardAtItsSortedPlace)
 {
     TestOrdner dir;
     schreibe(dir.pfad("k.int"), karte("Adam") + karte("Berg"));
-    lehrertyp k;
+    Kartei k;
     lade_kartei(k, dir.pfad("k.int"));
     k.karte.nachname = "Zorn";
     speichere_kartei(k, dir.pfad("k.int"));
@@ -77,7 +77,7 @@ TEST(KarteiDateien, SavingStoresTheWorkingCardAtItsSortedPlace)
 
 TEST(KarteiDateien, TeacherListHoldsExactlyTheCards)
 {
-    lehrertyp k;
+    Kartei k;
     neue_karte(k, "Berg", "Bg");
     neue_karte(k, "Adam", "AdamsXY");
     k.karte.unterrichtsstunden = "123456";
@@ -107,7 +107,7 @@ TEST(KarteiDateien, TeacherListHoldsExactlyTheCards)
 
 TEST(KarteiDateien, LookupsByCodeFollowTheCommaAndBracketRules)
 {
-    lehrertyp k;
+    Kartei k;
     EXPECT_EQ(lehrername(k, "XY"), "[XY]");
     EXPECT_EQ(lehrername(k, ""), "");
     neue_karte(k, "Adam, Eva", "Ad");
@@ -119,7 +119,7 @@ TEST(KarteiDateien, LookupsByCodeFollowTheCommaAndBracketRules)
     k.gehe_zu(3);
 
     EXPECT_EQ(lehrername(k, "Ad"), "Adam");
-    EXPECT_EQ(k.position(), 1);
+    EXPECT_EQ(k.position(), 3); // look-ups leave the cursor alone
     EXPECT_EQ(lehrername(k, "Bg"), "Berg,");
     EXPECT_EQ(lehrername(k, "Co"), "[Co]");
     EXPECT_EQ(lehrername(k, "Do"), "Dorn");
@@ -130,15 +130,15 @@ TEST(KarteiDateien, LookupsByCodeFollowTheCommaAndBracketRules)
     k.gehe_zu(4);
     EXPECT_EQ(lehrerkuerzel(k, "Ad"), "Ada4");
     EXPECT_EQ(lehrerkuerzel(k, "XY"), "");
-    EXPECT_EQ(k.position(), 1);
-    EXPECT_EQ(k.karte.nachname, ",Cohn");
+    EXPECT_EQ(k.position(), 4);
+    EXPECT_EQ(k.karte.nachname, "Dorn,,");
 }
 
 TEST(KarteiLaden, FreshInstallationStartsWithoutErrorAndWritesNothing)
 {
     TestOrdner dir;
     const std::string pfad = dir.pfad("") + "/";
-    lehrertyp k;
+    Kartei k;
     Lehrerliste liste;
     liste.eintraege.resize(3);
     EXPECT_NO_THROW(kartei_beim_start_lesen(k, pfad));
@@ -154,7 +154,7 @@ TEST(KarteiLaden, OldTeacherFileIsConvertedOnceForANewPlan)
     TestOrdner dir;
     const std::string pfad = dir.pfad("") + "/";
     schreibe(pfad + "lehrdat.int", lehrdat_satz("Zorn", "Zo") + lehrdat_satz("Adam", "Ad"));
-    lehrertyp k;
+    Kartei k;
     Lehrerliste liste;
     kartei_beim_start_lesen(k, pfad);
     ASSERT_EQ(k.anzahl(), 2);
@@ -181,7 +181,7 @@ TEST(KarteiLaden, EmptyOldTeacherFileConvertsToAnEmptyCardFile)
     TestOrdner dir;
     const std::string pfad = dir.pfad("") + "/";
     schreibe(pfad + "lehrdat.int", "");
-    lehrertyp k;
+    Kartei k;
     Lehrerliste liste;
     lehrerliste_fuer_neuen_plan_laden(k, liste, pfad);
     EXPECT_TRUE(std::filesystem::exists(pfad + "adresslehrdat.int"));
@@ -197,7 +197,7 @@ TEST(KarteiLaden, WithoutCardFileTheIndexAsReadAtStartIsKept)
     setze_text(satz, 0, "Berg");
     satz[431] = 1;
     schreibe(pfad + "lehrer.int", satz);
-    lehrertyp k;
+    Kartei k;
     Lehrerliste liste;
     kartei_beim_start_lesen(k, pfad);
     ASSERT_EQ(k.anzahl(), 1);
@@ -228,7 +228,7 @@ TEST(KarteiLaden, CardFilesThatAreNoFilesAreRefused)
                 ::mkfifo(datei.c_str(), 0666);
             else
                 std::filesystem::create_symlink("/dev/zero", datei);
-            lehrertyp k;
+            Kartei k;
             Lehrerliste liste;
             const std::string erwartet = "„" + datei
                                          + (art == std::string("Ordner")
@@ -255,7 +255,7 @@ TEST(KarteiLaden, CardFilesOfMoreThanTenThousandCardsAreRefused)
         SCOPED_TRACE(fall.name);
         TestOrdner dir;
         const std::string pfad = dir.pfad("") + "/";
-        lehrertyp k;
+        Kartei k;
         // Sparse files of empty records.
         std::filesystem::resize_file((schreibe(pfad + fall.name, ""), pfad + fall.name), 10000 * fall.satzlaenge + 5);
         kartei_beim_start_lesen(k, pfad);

@@ -78,7 +78,7 @@ TEST(DemoDateien, PlanLoadsAndRoundTripsByteForByte)
 
 TEST(DemoDateien, CardFileLoadsAndIsWrittenBackUnchanged)
 {
-    lehrertyp kartei;
+    Kartei kartei;
     lade_kartei(kartei, demo::datei("adresslehrdat.int"));
     EXPECT_GE(kartei.anzahl(), 20);
     EXPECT_LE(kartei.anzahl(), 30);
@@ -142,7 +142,7 @@ TEST(DemoDateien, EveryTeacherOfThePlanHasACardWithMatchingLessonCount)
 
 TEST(DemoDateien, CardsSeparateTeachersFromOtherContacts)
 {
-    lehrertyp kartei;
+    Kartei kartei;
     lade_kartei(kartei, demo::datei("adresslehrdat.int"));
     const auto plan = demo::plan();
     const auto lehrer_im_plan = codes_im_plan(*plan, [](const belegungtyp& b) -> const auto& { return b.lehrer; });

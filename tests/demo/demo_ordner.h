@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/kartei_dateien.h"
-#include "core/lehrertyp.h"
+#include "core/kartei.h"
 #include "core/lehrerliste.h"
 #include "core/plan_datei.h"
 #include "core/plantyp.h"
@@ -31,7 +31,7 @@ inline std::unique_ptr<orbela::plantyp> plan()
 
 inline orbela::Lehrerliste lehrerliste()
 {
-    orbela::lehrertyp kartei;
+    orbela::Kartei kartei;
     orbela::lade_kartei(kartei, datei("adresslehrdat.int"));
     orbela::Lehrerliste liste;
     orbela::alle_lehrer(kartei, liste);

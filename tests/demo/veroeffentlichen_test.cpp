@@ -61,7 +61,7 @@ protected:
     static inline plantyp* plan_ = nullptr;
     static inline Namenstabelle faecher_;
     static inline Namenstabelle raeume_;
-    static inline lehrertyp kartei_;
+    static inline Kartei kartei_;
     static inline const Plannamen namen_{faecher_, raeume_, [](std::string_view k) {
                                              const std::string n = lehrername(kartei_, k);
                                              return n.starts_with('[') ? std::string() : n;

@@ -14,7 +14,7 @@ namespace {
 // recording canvas measures 6 pixels per character.
 struct KarteiDruck : ::testing::Test {
     AufzeichnungsDruckauftrag auftrag{800, 1100};
-    lehrertyp kartei;
+    Kartei kartei;
 
     void karte(std::string_view name, std::string_view datum = "", bool lehrer = true)
     {
@@ -52,7 +52,7 @@ TEST_F(KarteiDruck, AddressListBreaksOnlyBeforeARowThatDoesNotFit)
     };
     for (const Fall f : {Fall{0, 1}, Fall{24, 1}, Fall{25, 2}, Fall{48, 2}, Fall{49, 3}}) {
         AufzeichnungsDruckauftrag a{800, 1100};
-        lehrertyp k;
+        Kartei k;
         for (int i = 0; i < f.karten; ++i) {
             k.leeren();
             k.karte.nachname = std::to_string(100 + i);

@@ -1,4 +1,4 @@
-#include "core/vertretungsplan.h"
+#include "core/vertretung/vertretungsplan.h"
 #include "druck_umgebung.h"
 #include "print/vertretung_ausdrucke.h"
 

@@ -12,8 +12,8 @@
 
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
-#include "ui/druckausgabe.h"
-#include "ui/druckdienst.h"
+#include "ui/drucken/druckausgabe.h"
+#include "ui/drucken/druckdienst.h"
 
 // The main window's widgets as its user sees them, found by name under the
 // menu bar, the central widget or the status bar.

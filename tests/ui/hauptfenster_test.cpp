@@ -31,16 +31,16 @@
 #include "testhilfe.h"
 #include "ui/bild_widget.h"
 #include "core/kartei_dateien.h"
-#include "ui/druckauswahl_dialog.h"
+#include "ui/drucken/druckauswahl_dialog.h"
 #include "ui/hauptfenster.h"
 #include "ui/info_fenster.h"
 #include "ui/kartei_druckauswahl.h"
 #include "ui/kartei_fenster.h"
 #include "ui/lehrer_ersetzen_dialog.h"
-#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
 #include "ui/namensliste_dialog.h"
 #include "ui/namenstabelle_dialog.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 #include "ui/veroeffentlichen/kalender_dialog.h"
 #include "ui/veroeffentlichen/webseiten_dialog.h"
 
@@ -276,7 +276,7 @@ TEST(PlanDateiBefehle, LoadTakesOverTheFileAndRedraws)
 TEST(PlanDateiBefehle, APlanGivenAtStartLoadsLikeLaden)
 {
     TestOrdner dir;
-    lehrertyp karten;
+    Kartei karten;
     karten.karte.kuerzel = "Ma";
     karten.einfuegen();
     speichere_kartei(karten, dir.pfad("adresslehrdat.int"));
@@ -522,11 +522,11 @@ struct AlleFenster {
         sitzung.dokument().setze_code({1, 1, 1}, Codefeld::lehrer, "B\xF6");
         dialoge.dialog_handler = [](QDialog& d) {
             auto& wahl = dynamic_cast<LehrerwahlDialog&>(d);
-            wahl.ListBox1->setCurrentRow(0);
+            wahl.findChild<QListWidget*>("ListBox1")->setCurrentRow(0);
             wahl.accept();
             return true;
         };
-        vertretung.menuepunkt("Neu1")->trigger();
+        vertretung.findChild<QAction*>("Neu1")->trigger();
     }
 
     std::vector<std::pair<QWidget*, const char*>> mit_titeln()
@@ -541,7 +541,7 @@ struct AlleFenster {
                 {&faecher, "Fächer"},
                 {&raeume, "Raumbezeichnungen"},
                 {&vertretung, "Vertretungsplan für Bö"},
-                {vertretung.form6(), "Lehrerwahl"},
+                {vertretung.findChild<LehrerwahlDialog*>(), "Lehrerwahl"},
                 {fenster.findChild<WebseitenDialog*>(), "Als Webseiten speichern"},
                 {fenster.findChild<KalenderDialog*>(), "Kalender exportieren"}};
     }

@@ -27,8 +27,8 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
-#include "ui/druck_befehle.h"
-#include "ui/druckausgabe.h"
+#include "ui/drucken/druck_befehle.h"
+#include "ui/drucken/druckausgabe.h"
 #include "ui/kartei_bearbeiten.h"
 #include "ui/kartei_drucken.h"
 #include "ui/kartei_fenster.h"
@@ -427,7 +427,7 @@ TEST_F(KarteiFensterTest, PrintoutBecomesAPdfWithoutAPrinter)
 {
     Druckausgabe ausgabe(sitzung.programmpfad());
     ausgabe.nur_pdf(true);
-    lehrertyp k;
+    Kartei k;
     k.karte.nachname = "Berg";
     k.einfuegen();
     {

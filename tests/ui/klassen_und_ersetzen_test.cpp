@@ -29,6 +29,12 @@ using namespace fenster_zugriff;
 
 namespace {
 
+// A field of a dialog by its object name.
+QLineEdit* feld(QWidget& dialog, const char* name)
+{
+    return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
 // A main window started in a fresh working directory of its own.
 class ImOrdner : public ::testing::Test {
 protected:
@@ -164,8 +170,8 @@ TEST_F(ImOrdner, ReplaceTeacherKeepsTheDialogTextsAndCancelChangesNothing)
     dialoge->dialog_handler = [](QDialog& d) {
         auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
         EXPECT_EQ(form.windowTitle(), "Lehrer ersetzen");
-        form.Edit1->setText("Ab");
-        form.Edit2->setText("Cdefgh");
+        feld(form, "Edit1")->setText("Ab");
+        feld(form, "Edit2")->setText("Cdefgh");
         return true;
     };
     aktion(*fenster, "Lehrerersetzen1")->trigger();
@@ -175,8 +181,8 @@ TEST_F(ImOrdner, ReplaceTeacherKeepsTheDialogTextsAndCancelChangesNothing)
 
     dialoge->dialog_handler = [](QDialog& d) {
         auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
-        EXPECT_EQ(form.Edit1->text(), "Ab"); // kept from the last use
-        form.Edit1->setText("ab");
+        EXPECT_EQ(feld(form, "Edit1")->text(), "Ab"); // kept from the last use
+        feld(form, "Edit1")->setText("ab");
         return false;
     };
     aktion(*fenster, "Lehrerersetzen1")->trigger();
@@ -239,8 +245,8 @@ TEST_F(ImOrdner, EveryEditSetsTheChangedMarkAndSelectingDoesNot)
     dialoge->antworten = {true, true, true};
     dialoge->dialog_handler = [](QDialog& d) {
         auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
-        form.Edit1->setText("Ab");
-        form.Edit2->setText("Cd");
+        feld(form, "Edit1")->setText("Ab");
+        feld(form, "Edit2")->setText("Cd");
         return true;
     };
     const auto popup = [&](int eintrag) {
@@ -339,8 +345,8 @@ TEST_F(ImOrdner, UndoWalksEveryStepBackToTheLoadedBytesAndRedoForward)
     dialoge->antworten = {true};
     dialoge->dialog_handler = [](QDialog& d) {
         auto& form = dynamic_cast<LehrerErsetzenDialog&>(d);
-        form.Edit1->setText("Ab");
-        form.Edit2->setText("Xy");
+        feld(form, "Edit1")->setText("Ab");
+        feld(form, "Edit2")->setText("Xy");
         return true;
     };
     std::vector<std::string> staende = {bytes()};

@@ -31,7 +31,7 @@ TEST(KonflikteFenster, ListsTheWeeksConflictsCountsThemAndReportsADoubleClick)
     auto plan = std::make_unique<plantyp>(sitzung.plan());
     konflikt_schule(*plan, sitzung.lehrerliste());
     sitzung.dokument().beginnen(*plan);
-    sitzung.optionen().stunden_0_8 = true;
+    sitzung.setze_option(Optionen::Art::stunden_0_8, true);
     fenster.aktualisieren();
     EXPECT_EQ(fenster.windowTitle(), "Konflikte der Woche");
     EXPECT_EQ(fenster.Anzahl->text(), "4 Konflikte");

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "core/plan_datei.h"
-#include "core/vtp_datei.h"
+#include "core/vertretung/vtp_datei.h"
 #include "core/wiederherstellung.h"
 #include "fenster_zugriff.h"
 #include "test_dialoge.h"
@@ -23,12 +23,13 @@
 #include "ui/bild_widget.h"
 #include "ui/codefeld.h"
 #include "ui/hauptfenster.h"
-#include "ui/lehrerwahl_dialog.h"
+#include "ui/vertretung/lehrerwahl_dialog.h"
 #include "ui/plan_seite.h"
 #include "ui/sicherungswache.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
 #include "ui/wiederherstellen.h"
 #include "vertretung_schule.h"
+#include "ui/vertretung/vertretung_zugriff.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;
@@ -136,14 +137,15 @@ TEST(Kindprogramm, DISABLED_BearbeitetEinenPlan)
         auto* wahl = dynamic_cast<LehrerwahlDialog*>(&d);
         if (wahl == nullptr)
             return false;
-        wahl->ListBox1->setCurrentItem(wahl->ListBox1->findItems("Ab", Qt::MatchExactly).front());
-        QTest::mouseClick(wahl->BitBtn2, Qt::LeftButton);
+        wahl->findChild<QListWidget*>("ListBox1")->setCurrentItem(wahl->findChild<QListWidget*>("ListBox1")->findItems("Ab", Qt::MatchExactly).front());
+        QTest::mouseClick(wahl->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
         return true;
     };
     aktion(*f.fenster, "Vertretungsplan1")->trigger();
-    f->findChild<VertretungsplanFenster*>()->menuepunkt("Neu1")->trigger();
-    f->findChild<VertretungsplanFenster*>()->Image1MouseDown(40 + 20, 20 + 10);
-    QTest::mouseClick(f->findChild<VertretungsplanFenster*>()->BitBtn2, Qt::LeftButton);
+    auto& vertretung = *f->findChild<VertretungsplanFenster*>();
+    vertretung_zugriff::menuepunkt(vertretung, "Neu1")->trigger();
+    vertretung_zugriff::klick(vertretung, 40 + 20, 20 + 10);
+    QTest::mouseClick(vertretung_zugriff::knopf(vertretung, "BitBtn2"), Qt::LeftButton);
     schreibe(qEnvironmentVariable("ORBELA_KIND_ERWARTET").toStdString(), plan_bytes(f.sitzung.plan()));
 
     const QDir ordner(qEnvironmentVariable("XDG_STATE_HOME") + "/orbela");
@@ -209,8 +211,8 @@ TEST_F(Sicherungen, AKilledProgramsChangesComeBackAtTheNextStart)
     EXPECT_TRUE(f.sitzung.dokument().geaendert());
     EXPECT_TRUE(f.sitzung.planschutz().gesperrt());
     ASSERT_NE(f->findChild<VertretungsplanFenster*>(), nullptr);
-    EXPECT_EQ(f->findChild<VertretungsplanFenster*>()->plan().eintrag(1, 1).vertreter, "XX");
-    EXPECT_EQ(f->findChild<VertretungsplanFenster*>()->plan().abwesender_lehrer, "Ab");
+    EXPECT_EQ(f.sitzung.vertretung().eintrag(1, 1).vertreter, "XX");
+    EXPECT_EQ(f.sitzung.vertretung().abwesender_lehrer(), "Ab");
     // The check before saving knows the file as the killed program had it.
     schreibe(plan_datei, plan_bytes(*neuer_plan()));
     aktion(*f.fenster, "Planspeichern1")->trigger();
@@ -347,11 +349,12 @@ TEST_F(Sicherungen, ARestoredSubstitutionPlanIsTakenOverFirstAndShownWithItsLess
         const Wiederherstellung eigene(zustand.pfad("orbela"), "vertretung", vtp_groesse);
         int gezeigt = 0;
         f.dialoge->dialog_handler = [&](QDialog& d) {
-            const Vertretungsplan& vp = dynamic_cast<VertretungsplanFenster&>(d).plan();
+            EXPECT_NE(dynamic_cast<VertretungsplanFenster*>(&d), nullptr);
+            const Vertretungsdokument& vp = f.sitzung.vertretung();
             EXPECT_TRUE(std::filesystem::exists(eigene.eigene_datei()));
             EXPECT_EQ(vp.eintrag(1, 1).klasse, "1a");
             EXPECT_EQ(vp.eintrag(1, 1).vertreter, "XX");
-            EXPECT_TRUE(vp.geaendert);
+            EXPECT_TRUE(vp.geaendert());
             ++gezeigt;
             return false;
         };

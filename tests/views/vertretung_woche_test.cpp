@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "canvas/aufzeichnungs_canvas.h"
@@ -24,7 +25,7 @@ protected:
     void zeichnen(bool stunden_0_8 = false)
     {
         c.vergessen();
-        zeichne_vertretungswoche(c, vp, plan, liste, stunden_0_8);
+        zeichne_vertretungswoche(c, vp, plan, liste, stunden_0_8, auswahl);
     }
     std::string text_bei(int x, int y)
     {
@@ -34,6 +35,7 @@ protected:
     Farbe farbe_bei(int x, int y) { return c.letzter_text_bei(x, y)->schrift.farbe; }
 
     AufzeichnungsCanvas c;
+    Wochenstunde auswahl;
 };
 
 } // namespace
@@ -93,8 +95,7 @@ TEST_F(VertretungWoche, SelectionIsMarkedInRed)
     zeichnen();
     for (const auto* l : c.linien())
         EXPECT_EQ(l->stift.farbe, farben::schwarz);
-    vp.wahl_tag = 2;
-    vp.wahl_stunde = 2;
+    auswahl = {2, 2};
     zeichnen();
     const auto linien = c.linien();
     ASSERT_EQ(linien.size(), 19u);
@@ -104,4 +105,18 @@ TEST_F(VertretungWoche, SelectionIsMarkedInRed)
               std::make_tuple(81, 41, 81, 59));
     EXPECT_EQ(linien[18]->x1, 119);
     EXPECT_EQ(c.stift().farbe, farben::schwarz);
+}
+
+TEST(VertretungWocheTreffer, PixelsGiveTheirDayAndLessonLabelsAndEdgesNothing)
+{
+    const struct {
+        int x, y;
+        std::optional<Wochenstunde> stunde;
+    } faelle[] = {
+        {40, 20, Wochenstunde{1, 1}},  {79, 39, Wochenstunde{1, 1}}, {279, 199, Wochenstunde{6, 9}},
+        {60, 70, Wochenstunde{1, 3}},  {39, 30, std::nullopt},       {50, 19, std::nullopt},
+        {280, 30, std::nullopt},       {50, 200, std::nullopt},      {-1, 30, std::nullopt},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(vertretung_woche_treffer(f.x, f.y), f.stunde) << f.x << "," << f.y;
 }

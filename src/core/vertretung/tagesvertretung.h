@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/plantyp.h"
-#include "core/vertretungsplan.h"
-#include "core/vertretungswoche.h"
+#include "core/vertretung/vertretungsplan.h"
+#include "core/vertretung/vertretungswoche.h"
 
 namespace orbela {
 

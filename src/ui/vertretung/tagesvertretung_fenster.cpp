@@ -95,12 +95,17 @@ TagesvertretungFenster::TagesvertretungFenster(Sitzung& sitzung, Dialoge& dialog
     nachsehen->start();
     // Class, subject and room come from the plan as it now stands.
     beobachter_ = sitzung_.dokument().beobachten([this](const Aenderung&) { bald_aktualisieren(); });
+    // Assignments in the substitution window, saved or not: each is one
+    // click there, so the list follows at once.
+    vertretungsbeobachter_ =
+        sitzung_.vertretung().beobachten([this](const Vertretungsaenderung&) { aktualisieren(); });
     datum_setzen(als_qdate(erster_schultag_ab(als_datum(QDate::currentDate()))));
 }
 
 TagesvertretungFenster::~TagesvertretungFenster()
 {
     sitzung_.dokument().nicht_mehr_beobachten(beobachter_);
+    sitzung_.vertretung().nicht_mehr_beobachten(vertretungsbeobachter_);
 }
 
 void TagesvertretungFenster::baue_fenster()
@@ -219,13 +224,6 @@ void TagesvertretungFenster::woche_zeigen(const std::string& ordner)
     aktualisieren();
 }
 
-void TagesvertretungFenster::offenen_plan_beachten(const Vertretungsplan* plan, const std::string* ordner)
-{
-    offener_plan_ = plan;
-    offener_ordner_ = ordner;
-    aktualisieren();
-}
-
 void TagesvertretungFenster::datum_setzen(const QDate& datum)
 {
     if (datum_->date() == datum)
@@ -296,9 +294,9 @@ void TagesvertretungFenster::ordner_beobachten()
 
 const Vertretungsplan* TagesvertretungFenster::stellvertreter() const
 {
-    const bool gilt = offener_plan_ != nullptr && offener_plan_->geaendert && offener_ordner_ != nullptr
-        && !ordner_.empty() && *offener_ordner_ == ordner_;
-    return gilt ? offener_plan_ : nullptr;
+    const Vertretungsdokument& offen = sitzung_.vertretung();
+    const bool gilt = offen.geaendert() && !ordner_.empty() && offen.ordner() == ordner_;
+    return gilt ? &offen.plan() : nullptr;
 }
 
 QStringList TagesvertretungFenster::ordnerstand() const

@@ -9,9 +9,9 @@
 
 #include "core/sitzung.h"
 #include "core/vertretung/tagesvertretung.h"
-#include "core/vertretungswoche.h"
+#include "core/vertretung/vertretungswoche.h"
 #include "ui/dialoge.h"
-#include "ui/druckdienst.h"
+#include "ui/drucken/druckdienst.h"
 
 class QCheckBox;
 class QDate;
@@ -42,10 +42,6 @@ public:
     // Shows the week of this folder (a local path); an empty name keeps the
     // folder shown.
     void woche_zeigen(const std::string& ordner);
-    // The substitution window's plan and week folder: while the plan has
-    // unsaved assignments and belongs to the folder shown, it stands in for
-    // the folder's file of its absent teacher.
-    void offenen_plan_beachten(const Vertretungsplan* plan, const std::string* ordner);
     void datum_setzen(const QDate& datum);
 
     const Tagesvertretung& liste() const { return tv_; }
@@ -80,7 +76,9 @@ private:
     // opened and before the staff-room list is printed.
     void namen_lesen();
     std::string lehrername(std::string_view code) const;
-    // The substitution window's plan where it stands in for its file.
+    // The session's substitution plan while it has unsaved assignments
+    // and belongs to the folder shown: it stands in for the folder's file
+    // of its absent teacher.
     const Vertretungsplan* stellvertreter() const;
 
     Sitzung& sitzung_;
@@ -89,12 +87,11 @@ private:
     std::string ordner_;
     Vertretungswoche woche_;
     Tagesvertretung tv_;
-    const Vertretungsplan* offener_plan_ = nullptr;
-    const std::string* offener_ordner_ = nullptr;
     QString webseite_; // the page's file once written or chosen
     QString geschriebene_datei_;
     std::string geschriebene_seite_; // as last written, without its time
     int beobachter_ = 0;
+    int vertretungsbeobachter_ = 0;
     std::map<std::string, std::string> namen_; // code -> name from the cards
     QStringList ordnerstand_; // the folder when it was last read
 

@@ -14,9 +14,10 @@
 #include "../test_dialoge.h"
 #include "tagesvertretung_schule.h"
 #include "ui/hauptfenster.h"
-#include "ui/qt_druckauftrag.h"
+#include "ui/drucken/qt_druckauftrag.h"
 #include "ui/vertretung/tagesvertretung_fenster.h"
-#include "ui/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretungsplan_fenster.h"
+#include "ui/vertretung/vertretung_zugriff.h"
 
 using namespace orbela;
 using namespace fenster_zugriff;
@@ -143,8 +144,8 @@ TEST(TagesvertretungImHauptfenster, FollowsUnsavedAssignmentsOfTheSubstitutionWi
         auto* vertretung = dynamic_cast<VertretungsplanFenster*>(&dlg);
         if (vertretung == nullptr)
             return false;
-        vertretung->menuepunkt("oeffnen2")->trigger();
-        vertretung->menuepunkt("VertretungenDesTages1")->trigger();
+        vertretung_zugriff::menuepunkt(*vertretung, "oeffnen2")->trigger();
+        vertretung_zugriff::menuepunkt(*vertretung, "VertretungenDesTages1")->trigger();
         tagesfenster = haupt.findChild<TagesvertretungFenster*>();
         if (tagesfenster == nullptr)
             return false;
@@ -158,12 +159,12 @@ TEST(TagesvertretungImHauptfenster, FollowsUnsavedAssignmentsOfTheSubstitutionWi
         const std::string zeile = "<td>4.</td><td>1b</td><td>DE</td><td class=\"lehrer\">Cd</td>"
                                   "<td class=\"vertretung\"></td><td>R2</td><td class=\"hinweis\">Entfall";
         EXPECT_EQ(lies(seite).find(zeile), std::string::npos);
-        QTest::mouseClick(vertretung->image1(), Qt::LeftButton, {}, QPoint(50, 90));
-        QTest::mouseClick(vertretung->BitBtn2, Qt::LeftButton);
+        vertretung_zugriff::klick(*vertretung, 50, 90);
+        QTest::mouseClick(vertretung_zugriff::knopf(*vertretung, "BitBtn2"), Qt::LeftButton);
         EXPECT_EQ(tagesfenster->liste().offen(), 1);
         EXPECT_NE(lies(seite).find(zeile), std::string::npos);
         dialoge->dateien.push_back(QString::fromStdString(schule.ordner.pfad("Cd.vtp")));
-        vertretung->menuepunkt("speichern1")->trigger();
+        vertretung_zugriff::menuepunkt(*vertretung, "speichern1")->trigger();
         EXPECT_EQ(tagesfenster->liste().offen(), 1);
         return false;
     };
