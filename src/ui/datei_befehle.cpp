@@ -39,16 +39,16 @@ bool DateiBefehle::aenderungen_sichern()
 {
     return orbela::aenderungen_sichern(
         dialoge_, plan_geaendert, [this] { return sitzung_.dokument().geaendert(); },
-        [this] { Planspeichern1Click(); });
+        [this] { plan_speichern(); });
 }
 
-void DateiBefehle::Neu1Click()
+void DateiBefehle::plan_neu()
 {
     if (aenderungen_sichern())
         sitzung_.neu();
 }
 
-void DateiBefehle::Planladen1Click()
+void DateiBefehle::plan_laden()
 {
     if (!aenderungen_sichern())
         return;
@@ -76,12 +76,12 @@ bool DateiBefehle::plan_wiederherstellen(const Sicherung& sicherung)
     return true;
 }
 
-void DateiBefehle::Planspeichern1Click()
+void DateiBefehle::plan_speichern()
 {
     Dokument& dokument = sitzung_.dokument();
     // A plan opened read-only is saved under a new name only.
     if (dokument.dateiname().empty() || sitzung_.planschutz().schreibgeschuetzt()) {
-        Planspeichernunter1Click();
+        plan_speichern_unter();
         return;
     }
     if (!sitzung_.planschutz().unveraendert(dokument.dateiname()) && !dialoge_.frage(datei_fremd_geaendert))
@@ -90,7 +90,7 @@ void DateiBefehle::Planspeichern1Click()
     sitzung_.planschutz().gespeichert(dokument.dateiname());
 }
 
-void DateiBefehle::Planspeichernunter1Click()
+void DateiBefehle::plan_speichern_unter()
 {
     Dokument& dokument = sitzung_.dokument();
     Planschutz& schutz = sitzung_.planschutz();
@@ -124,14 +124,14 @@ void DateiBefehle::Planspeichernunter1Click()
     }
 }
 
-void DateiBefehle::ExportUVDtxt1Click()
+void DateiBefehle::uvd_exportieren()
 {
     const Wartecursor wartecursor;
     exportiere_uvd(sitzung_.programmpfad(), sitzung_.plan(),
                    [this](std::string_view kuerzel) { return lehrerkuerzel(sitzung_.kartei(), kuerzel); });
 }
 
-void DateiBefehle::Info1Click()
+void DateiBefehle::info_zeigen()
 {
     InfoFenster info(eltern_);
     dialoge_.modal(info);

@@ -16,12 +16,13 @@ class DateiBefehle {
 public:
     DateiBefehle(Sitzung& sitzung, Dialoge& dialoge, QWidget* eltern);
 
-    void Neu1Click();
-    void Planladen1Click();
-    void Planspeichern1Click();
-    void Planspeichernunter1Click();
-    void ExportUVDtxt1Click();
-    void Info1Click();
+    void plan_neu();
+    // Asks for a plan file and loads it.
+    void plan_laden();
+    void plan_speichern();
+    void plan_speichern_unter();
+    void uvd_exportieren();
+    void info_zeigen();
     // Loads the plan file at `pfad` as "Laden..." does once it is chosen.
     void plan_laden(const std::string& pfad);
     // Takes a recovery copy's plan as the unsaved state of its file. False

@@ -162,35 +162,35 @@ void Hauptfenster::verbinde_signale()
     const auto befehl = [this](QAction* eintrag, auto&& aktion) {
         connect(eintrag, &QAction::triggered, this, [this, aktion] { lauf_(aktion); });
     };
-    befehl(menue_.Neu1, [this] { datei_->Neu1Click(); });
-    befehl(menue_.Planladen1, [this] { datei_->Planladen1Click(); });
-    befehl(menue_.Planspeichern1, [this] { datei_->Planspeichern1Click(); });
-    befehl(menue_.Planspeichernunter1, [this] { datei_->Planspeichernunter1Click(); });
-    befehl(menue_.ExportUVDtxt1, [this] { datei_->ExportUVDtxt1Click(); });
-    befehl(menue_.Info1, [this] { datei_->Info1Click(); });
+    befehl(menue_.Neu1, [this] { datei_->plan_neu(); });
+    befehl(menue_.Planladen1, [this] { datei_->plan_laden(); });
+    befehl(menue_.Planspeichern1, [this] { datei_->plan_speichern(); });
+    befehl(menue_.Planspeichernunter1, [this] { datei_->plan_speichern_unter(); });
+    befehl(menue_.ExportUVDtxt1, [this] { datei_->uvd_exportieren(); });
+    befehl(menue_.Info1, [this] { datei_->info_zeigen(); });
     befehl(menue_.AlsWebseitenSpeichern1, [this] { veroeffentlichen_->als_webseiten_speichern(); });
     befehl(menue_.KalenderExportieren1, [this] { veroeffentlichen_->kalender_exportieren(); });
-    befehl(menue_.Lehrerdatei1, [this] { Lehrerdatei1Click(); });
+    befehl(menue_.Lehrerdatei1, [this] { kartei_oeffnen(); });
     befehl(menue_.Rueckgaengig1, [this] { verlauf_zeigen(sitzung_.dokument().rueckgaengig()); });
     befehl(menue_.Wiederholen1, [this] { verlauf_zeigen(sitzung_.dokument().wiederholen()); });
-    befehl(menue_.Lehrerersetzen1, [this] { Lehrerersetzen1Click(); });
-    befehl(menue_.Vertretungsplan1, [this] { Vertretungsplan1Click(); });
+    befehl(menue_.Lehrerersetzen1, [this] { lehrer_ersetzen(); });
+    befehl(menue_.Vertretungsplan1, [this] { vertretungsplan_oeffnen(); });
     befehl(menue_.VertretungenDesTages1, [this] { tagesvertretungen_zeigen(this); });
-    befehl(menue_.Konfliktederwoche1, [this] { Konfliktederwoche1Click(); });
+    befehl(menue_.Konfliktederwoche1, [this] { konflikte_der_woche_zeigen(); });
     connect(menue_.Programmende1, &QAction::triggered, this, [this] { close(); });
     const std::pair<QAction*, void (DruckBefehle::*)()> druckbefehle[] = {
-        {menue_.Gesamtplan1, &DruckBefehle::drucken1Click},
-        {menue_.Klassenplan1, &DruckBefehle::Klassenplan1Click},
-        {menue_.Klassenplanquer1, &DruckBefehle::Klassenplanquer1Click},
-        {menue_.Lehrerplan1, &DruckBefehle::Lehrerplan1Click},
-        {menue_.Raumplan1, &DruckBefehle::Raumplan1Click},
-        {menue_.Uebersichtsplan1, &DruckBefehle::bersichtsplan1Click},
-        {menue_.Uebersichtsplan161, &DruckBefehle::bersichtsplan161Click},
-        {menue_.UebersichtsplanVorschau1, &DruckBefehle::UebersichtsplanVorschau1Click},
-        {menue_.Uebersichtsplan16Vorschau1, &DruckBefehle::Uebersichtsplan16Vorschau1Click},
-        {menue_.AllePlaeneAlsPdf1, &DruckBefehle::AllePlaeneAlsPdf1Click},
-        {menue_.VertretungsplanDrucken1, &DruckBefehle::VertretungsplanDrucken1Click},
-        {menue_.Druckereinrichtung1, &DruckBefehle::Druckereinrichtung1Click},
+        {menue_.Gesamtplan1, &DruckBefehle::gesamtplan_drucken},
+        {menue_.Klassenplan1, &DruckBefehle::klassenplaene_drucken},
+        {menue_.Klassenplanquer1, &DruckBefehle::klassenplaene_quer_drucken},
+        {menue_.Lehrerplan1, &DruckBefehle::lehrerplaene_drucken},
+        {menue_.Raumplan1, &DruckBefehle::raumplaene_drucken},
+        {menue_.Uebersichtsplan1, &DruckBefehle::uebersichtsplan_drucken},
+        {menue_.Uebersichtsplan161, &DruckBefehle::uebersichtsplan_1_6_drucken},
+        {menue_.UebersichtsplanVorschau1, &DruckBefehle::uebersichtsplan_vorschau},
+        {menue_.Uebersichtsplan16Vorschau1, &DruckBefehle::uebersichtsplan_1_6_vorschau},
+        {menue_.AllePlaeneAlsPdf1, &DruckBefehle::alle_plaene_als_pdf},
+        {menue_.VertretungsplanDrucken1, &DruckBefehle::vertretungsplaene_drucken},
+        {menue_.Druckereinrichtung1, &DruckBefehle::drucker_einrichten},
         {menue_.Fcherbezeichnungen1, &DruckBefehle::faecherbezeichnungen_bearbeiten},
         {menue_.Rau1, &DruckBefehle::raumbezeichnungen_bearbeiten},
     };
@@ -207,7 +207,7 @@ void Hauptfenster::verbinde_signale()
     beobachter_ = sitzung_.beobachten([this](const Aenderung& a) { plan_geaendert(a); });
     plan_geaendert({Aenderung::Art::datei});
 
-    connect(tabBar_, &QTabBar::currentChanged, this, [this] { lauf_([this] { TabControl1Change(); }); });
+    connect(tabBar_, &QTabBar::currentChanged, this, [this] { lauf_([this] { tag_gewechselt(); }); });
     connect(image1_, &RasterWidget::kopfGewaehlt, this, [this](Qt::MouseButton knopf, int stunde, int klasse) {
         lauf_([&] { kopf_gewaehlt(knopf, stunde, klasse); });
     });

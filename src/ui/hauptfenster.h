@@ -95,7 +95,7 @@ private:
     void zeige_status();
 
     // --- the grid
-    void TabControl1Change();
+    void tag_gewechselt();
     void kopf_gewaehlt(Qt::MouseButton knopf, int stunde, int klasse);
     void zelle_gewaehlt(int stunde, int klasse);
     void zur_naechsten_stunde();
@@ -105,9 +105,9 @@ private:
     void verlauf_zeigen(bool getan);
     void plan_geaendert(const Aenderung& aenderung);
     // --- commands opening other windows
-    void Lehrerersetzen1Click();
-    void Lehrerdatei1Click();
-    void Vertretungsplan1Click();
+    void lehrer_ersetzen();
+    void kartei_oeffnen();
+    void vertretungsplan_oeffnen();
     VertretungsplanFenster& vertretungsfenster();
     // "Vertretungen des Tages", opened or brought to the front over the
     // window it was asked from (so that it can be used beside the modal
@@ -115,7 +115,7 @@ private:
     void tagesvertretungen_zeigen(QWidget* ueber);
     // The list of the week's conflicts, opened or brought to the front; a
     // line double-clicked there shows its day and selects its cell.
-    void Konfliktederwoche1Click();
+    void konflikte_der_woche_zeigen();
 
     Sitzung& sitzung_;
     std::unique_ptr<Dialoge> dialoge_;

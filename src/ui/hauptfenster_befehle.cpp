@@ -77,7 +77,7 @@ void Hauptfenster::zeige_status()
                                           : QString());
 }
 
-void Hauptfenster::TabControl1Change()
+void Hauptfenster::tag_gewechselt()
 {
     if (tab_sperre_)
         return;
@@ -194,7 +194,7 @@ void Hauptfenster::plan_geaendert(const Aenderung& aenderung)
     menue_.Wiederholen1->setEnabled(sitzung_.dokument().kann_wiederholen());
 }
 
-void Hauptfenster::Lehrerersetzen1Click()
+void Hauptfenster::lehrer_ersetzen()
 {
     if (!dialoge_->modal(*ersetzen_dialog_))
         return;
@@ -206,7 +206,7 @@ void Hauptfenster::Lehrerersetzen1Click()
     zeige_seite(Seite::leer);
 }
 
-void Hauptfenster::Lehrerdatei1Click()
+void Hauptfenster::kartei_oeffnen()
 {
     // Taking over the cards draws the grid and side views anew.
     kartei_bearbeiten(sitzung_, *dialoge_, this, druck_.get());
@@ -214,7 +214,7 @@ void Hauptfenster::Lehrerdatei1Click()
         zeige_seite(Seite::leer);
 }
 
-void Hauptfenster::Konfliktederwoche1Click()
+void Hauptfenster::konflikte_der_woche_zeigen()
 {
     if (konflikte_ == nullptr) {
         konflikte_ = new KonflikteFenster(sitzung_, this);
@@ -258,7 +258,7 @@ void Hauptfenster::sicherungswache_verbinden(Sicherungswache& wache)
     });
 }
 
-void Hauptfenster::Vertretungsplan1Click()
+void Hauptfenster::vertretungsplan_oeffnen()
 {
     // Opening counts as activating the window; returning to it from its own
     // dialogs does not.
@@ -303,7 +303,7 @@ void Hauptfenster::wiederhergestellten_vertretungsplan_zeigen()
                                          "„Datei / Vertretungsplan...“, sobald ein Plan geladen ist."));
         return;
     }
-    Vertretungsplan1Click();
+    vertretungsplan_oeffnen();
 }
 
 } // namespace orbela

@@ -71,7 +71,7 @@ void DruckBefehle::fuer_jedes(const QString& name, const QString& mehrzahl, cons
     ablauf_->ausfuehren(befehl, druckauswahl_->ziel());
 }
 
-void DruckBefehle::drucken1Click()
+void DruckBefehle::gesamtplan_drucken()
 {
     const Druckdaten d = daten();
     const auto tage = auswahl_tage();
@@ -87,7 +87,7 @@ Druckbefehl::Ausdruck DruckBefehle::klassenplan(const Druckdaten& d, const std::
     return {q(klassen[static_cast<std::size_t>(p)]), [&d, c](Druckauftrag& a) { drucke_klassenplan(a, d, c); }};
 }
 
-void DruckBefehle::Klassenplan1Click()
+void DruckBefehle::klassenplaene_drucken()
 {
     const Druckdaten d = daten();
     const auto klassen = auswahl_klassen(sitzung_.plan());
@@ -95,7 +95,7 @@ void DruckBefehle::Klassenplan1Click()
                [&](int p) { return klassenplan(d, klassen, p); });
 }
 
-void DruckBefehle::Klassenplanquer1Click()
+void DruckBefehle::klassenplaene_quer_drucken()
 {
     const Druckdaten d = daten();
     const auto klassen = auswahl_klassen(sitzung_.plan());
@@ -126,7 +126,7 @@ Druckbefehl::Ausdruck DruckBefehle::raumplan(const Druckdaten& d, const std::str
     return {q(code), [&d, &code](Druckauftrag& a) { drucke_raumplan(a, d, code); }};
 }
 
-void DruckBefehle::Lehrerplan1Click()
+void DruckBefehle::lehrerplaene_drucken()
 {
     const Druckdaten d = daten();
     const auto codes = auswahl_lehrer(sitzung_.plan());
@@ -134,7 +134,7 @@ void DruckBefehle::Lehrerplan1Click()
                [&](int p) { return lehrerplan(d, codes[static_cast<std::size_t>(p)]); });
 }
 
-void DruckBefehle::Raumplan1Click()
+void DruckBefehle::raumplaene_drucken()
 {
     const Druckdaten d = daten();
     const auto codes = auswahl_raeume(sitzung_.plan());
@@ -157,27 +157,27 @@ void DruckBefehle::uebersicht(bool nur_1_6, Druckziel ziel)
     ablauf_->ausfuehren(befehl, ziel);
 }
 
-void DruckBefehle::bersichtsplan1Click()
+void DruckBefehle::uebersichtsplan_drucken()
 {
     uebersicht(false, Druckziel::drucker);
 }
 
-void DruckBefehle::bersichtsplan161Click()
+void DruckBefehle::uebersichtsplan_1_6_drucken()
 {
     uebersicht(true, Druckziel::drucker);
 }
 
-void DruckBefehle::UebersichtsplanVorschau1Click()
+void DruckBefehle::uebersichtsplan_vorschau()
 {
     uebersicht(false, Druckziel::vorschau);
 }
 
-void DruckBefehle::Uebersichtsplan16Vorschau1Click()
+void DruckBefehle::uebersichtsplan_1_6_vorschau()
 {
     uebersicht(true, Druckziel::vorschau);
 }
 
-void DruckBefehle::AllePlaeneAlsPdf1Click()
+void DruckBefehle::alle_plaene_als_pdf()
 {
     const Druckdaten d = daten();
     const plantyp& plan = sitzung_.plan();
@@ -195,7 +195,7 @@ void DruckBefehle::AllePlaeneAlsPdf1Click()
     ablauf_->ausfuehren(befehl, Druckziel::pdf);
 }
 
-void DruckBefehle::VertretungsplanDrucken1Click()
+void DruckBefehle::vertretungsplaene_drucken()
 {
     const auto lehrer = auswahl_lehrer(sitzung_.plan());
     druckauswahl_->fuellen(lehrer);
@@ -211,7 +211,7 @@ void DruckBefehle::VertretungsplanDrucken1Click()
     });
 }
 
-void DruckBefehle::Druckereinrichtung1Click()
+void DruckBefehle::drucker_einrichten()
 {
     ausgabe_->einrichten(dialoge_);
 }

@@ -33,18 +33,18 @@ public:
                  std::unique_ptr<Druckausgabe> ausgabe = nullptr);
     ~DruckBefehle() override;
 
-    void drucken1Click();          // "Gesamtplan"
-    void Klassenplan1Click();      // "Klassenplan"
-    void Klassenplanquer1Click();  // "Klassenplan quer"
-    void Lehrerplan1Click();       // "Lehrerplan"
-    void Raumplan1Click();         // "Raumplan"
-    void bersichtsplan1Click();    // "Übersichtsplan"
-    void bersichtsplan161Click();  // "Übersichtsplan (1-6)"
-    void UebersichtsplanVorschau1Click();   // "Vorschau / Übersichtsplan"
-    void Uebersichtsplan16Vorschau1Click(); // "Vorschau / Übersichtsplan (1-6)"
-    void AllePlaeneAlsPdf1Click();          // "Alle Pläne als PDF..."
-    void VertretungsplanDrucken1Click();    // "Vertretungsplan", a sheet per teacher
-    void Druckereinrichtung1Click();
+    void gesamtplan_drucken();            // "Gesamtplan"
+    void klassenplaene_drucken();         // "Klassenplan"
+    void klassenplaene_quer_drucken();    // "Klassenplan quer"
+    void lehrerplaene_drucken();          // "Lehrerplan"
+    void raumplaene_drucken();            // "Raumplan"
+    void uebersichtsplan_drucken();       // "Übersichtsplan"
+    void uebersichtsplan_1_6_drucken();   // "Übersichtsplan (1-6)"
+    void uebersichtsplan_vorschau();      // "Vorschau / Übersichtsplan"
+    void uebersichtsplan_1_6_vorschau();  // "Vorschau / Übersichtsplan (1-6)"
+    void alle_plaene_als_pdf();           // "Alle Pläne als PDF..."
+    void vertretungsplaene_drucken();     // "Vertretungsplan", a sheet per teacher
+    void drucker_einrichten();
     void faecherbezeichnungen_bearbeiten();
     void raumbezeichnungen_bearbeiten();
 
