@@ -249,12 +249,12 @@ void KarteiFenster::baue_fenster()
                 combo->setObjectName(QStringLiteral("ComboBox1"));
                 combo->addItems({QStringLiteral("ja"), QStringLiteral("nein")});
                 combo->setCurrentText(QStringLiteral("ja"));
-                ComboBox1 = combo;
+                statistik_relevant_ = combo;
             } else {
                 combo->setObjectName(QStringLiteral("ComboBox2"));
                 combo->addItems({QStringLiteral("männlich"), QStringLiteral("weiblich")});
                 combo->setCurrentText(QString());
-                ComboBox2 = combo;
+                geschlecht_ = combo;
             }
             feld = combo;
         }
@@ -268,23 +268,23 @@ void KarteiFenster::baue_fenster()
             box->setGeometry(632, 256, 81, 24);
             box->losgelassen = [this] { lehrer_losgelassen(); };
             box->verlassen = [this] { lehrer_verlassen(); };
-            CheckBox1 = box;
+            lehrer_kaestchen_ = box;
             tab_folge(box);
         }
     }
 
-    Image1 = new BildWidget(gesperrte_stunden_breite, gesperrte_stunden_hoehe, this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(266, 324);
-    connect(Image1, &BildWidget::mausGedrueckt, this,
+    gesperrte_stunden_ = new BildWidget(gesperrte_stunden_breite, gesperrte_stunden_hoehe, this);
+    gesperrte_stunden_->setObjectName(QStringLiteral("Image1"));
+    gesperrte_stunden_->move(266, 324);
+    connect(gesperrte_stunden_, &BildWidget::mausGedrueckt, this,
             [this](Qt::MouseButton, int x, int y) { gesperrte_stunde_klicken(x, y); });
 
-    // Panel1 hides the whole teacher block while the card is not a teacher's.
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 288, 713, 201);
-    Panel1->setAutoFillBackground(true);
-    Panel1->raise();
+    // The cover hides the whole teacher block while the card is not a teacher's.
+    lehrerblock_deckel_ = new QWidget(this);
+    lehrerblock_deckel_->setObjectName(QStringLiteral("Panel1"));
+    lehrerblock_deckel_->setGeometry(0, 288, 713, 201);
+    lehrerblock_deckel_->setAutoFillBackground(true);
+    lehrerblock_deckel_->raise();
 
     auto knopf = [this](const char* name, int x, const QString& text, Bild bild, const QString& hinweis) {
         auto* k = new QToolButton(this);
@@ -299,33 +299,33 @@ void KarteiFenster::baue_fenster()
         }
         return k;
     };
-    SpeedButton1 = knopf("SpeedButton1", 16, QStringLiteral("<"), Bild::liste, QStringLiteral("vorige Karte"));
-    SpeedButton2 = knopf("SpeedButton2", 56, {}, Bild::liste, QStringLiteral("Namensliste"));
-    SpeedButton3 = knopf("SpeedButton3", 96, QStringLiteral(">"), Bild::liste, QStringLiteral("nächste Karte"));
-    SpeedButton4 = knopf("SpeedButton4", 176, {}, Bild::neu, QStringLiteral("neue Karte"));
-    SpeedButton5 = knopf("SpeedButton5", 216, {}, Bild::loeschen, QStringLiteral("Karte löschen"));
-    SpeedButton6 = knopf("SpeedButton6", 312, {}, Bild::drucken, QStringLiteral("drucken"));
+    zurueck_knopf_ = knopf("SpeedButton1", 16, QStringLiteral("<"), Bild::liste, QStringLiteral("vorige Karte"));
+    namensliste_knopf_ = knopf("SpeedButton2", 56, {}, Bild::liste, QStringLiteral("Namensliste"));
+    weiter_knopf_ = knopf("SpeedButton3", 96, QStringLiteral(">"), Bild::liste, QStringLiteral("nächste Karte"));
+    neu_knopf_ = knopf("SpeedButton4", 176, {}, Bild::neu, QStringLiteral("neue Karte"));
+    loeschen_knopf_ = knopf("SpeedButton5", 216, {}, Bild::loeschen, QStringLiteral("Karte löschen"));
+    drucken_knopf_ = knopf("SpeedButton6", 312, {}, Bild::drucken, QStringLiteral("drucken"));
     QFont pfeil = schrift;
     pfeil.setPixelSize(20);
     pfeil.setBold(true);
-    SpeedButton1->setFont(pfeil);
-    SpeedButton3->setFont(pfeil);
+    zurueck_knopf_->setFont(pfeil);
+    weiter_knopf_->setFont(pfeil);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(424, 504, 281, 41);
-    BitBtn1->setAutoDefault(false);
+    ok_knopf_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("OK"), this);
+    ok_knopf_->setObjectName(QStringLiteral("BitBtn1"));
+    ok_knopf_->setGeometry(424, 504, 281, 41);
+    ok_knopf_->setAutoDefault(false);
 
     const auto handler = [this](void (KarteiFenster::*h)()) {
         return [this, h] { geschuetzt(dialoge_, [this, h] { (this->*h)(); }); };
     };
-    connect(SpeedButton1, &QToolButton::clicked, this, handler(&KarteiFenster::vorherige_karte));
-    connect(SpeedButton2, &QToolButton::clicked, this, handler(&KarteiFenster::aus_namensliste_waehlen));
-    connect(SpeedButton3, &QToolButton::clicked, this, handler(&KarteiFenster::naechste_karte));
-    connect(SpeedButton4, &QToolButton::clicked, this, handler(&KarteiFenster::neue_karte));
-    connect(SpeedButton5, &QToolButton::clicked, this, handler(&KarteiFenster::karte_loeschen));
-    connect(SpeedButton6, &QToolButton::clicked, this, handler(&KarteiFenster::kartei_drucken_waehlen));
-    connect(BitBtn1, &QPushButton::clicked, this, &KarteiFenster::uebernehmen_und_schliessen);
+    connect(zurueck_knopf_, &QToolButton::clicked, this, handler(&KarteiFenster::vorherige_karte));
+    connect(namensliste_knopf_, &QToolButton::clicked, this, handler(&KarteiFenster::aus_namensliste_waehlen));
+    connect(weiter_knopf_, &QToolButton::clicked, this, handler(&KarteiFenster::naechste_karte));
+    connect(neu_knopf_, &QToolButton::clicked, this, handler(&KarteiFenster::neue_karte));
+    connect(loeschen_knopf_, &QToolButton::clicked, this, handler(&KarteiFenster::karte_loeschen));
+    connect(drucken_knopf_, &QToolButton::clicked, this, handler(&KarteiFenster::kartei_drucken_waehlen));
+    connect(ok_knopf_, &QPushButton::clicked, this, &KarteiFenster::uebernehmen_und_schliessen);
 
     panel_anpassen();
     zeichne_raster();
@@ -341,9 +341,9 @@ void KarteiFenster::anzeigen()
             edit->setText(text);
             edit->setCursorPosition(0); // a long text shows its beginning
         } else
-            (f.nr == 0 ? ComboBox1 : ComboBox2)->setCurrentText(text);
+            (f.nr == 0 ? statistik_relevant_ : geschlecht_)->setCurrentText(text);
     }
-    CheckBox1->setChecked(karte.ist_lehrer == 1);
+    lehrer_kaestchen_->setChecked(karte.ist_lehrer == 1);
     panel_anpassen();
     zeichne_raster();
 }
@@ -353,10 +353,10 @@ void KarteiFenster::sichern()
     kartentyp& karte = kartei_.karte;
     for (const Feld& f : felder) {
         const QString text = f.nr > 0 ? edits_[static_cast<std::size_t>(f.nr)]->text()
-                                      : (f.nr == 0 ? ComboBox1 : ComboBox2)->currentText();
+                                      : (f.nr == 0 ? statistik_relevant_ : geschlecht_)->currentText();
         f.bindung.schreiben(karte, text_1252_aus_qstring(text));
     }
-    karte.ist_lehrer = CheckBox1->isChecked() ? 1 : 0;
+    karte.ist_lehrer = lehrer_kaestchen_->isChecked() ? 1 : 0;
 }
 
 void KarteiFenster::karte_speichern()
@@ -369,26 +369,26 @@ void KarteiFenster::karte_speichern()
 
 void KarteiFenster::fokus_auf_nachname()
 {
-    QLineEdit* edit1 = Edit(1);
+    QLineEdit* edit1 = eingabe(1);
     if (edit1->isVisible() && edit1->isEnabled())
         edit1->setFocus();
 }
 
 void KarteiFenster::zeichne_raster()
 {
-    zeichne_gesperrte_stunden(Image1->canvas(), kartei_.karte, sitzung_.optionen().stunden_0_8);
-    Image1->update();
+    zeichne_gesperrte_stunden(gesperrte_stunden_->canvas(), kartei_.karte, sitzung_.optionen().stunden_0_8);
+    gesperrte_stunden_->update();
 }
 
 void KarteiFenster::panel_anpassen()
 {
-    const bool verdeckt = !CheckBox1->isChecked();
-    Panel1->setVisible(verdeckt);
+    const bool verdeckt = !lehrer_kaestchen_->isChecked();
+    lehrerblock_deckel_->setVisible(verdeckt);
     // Covered fields take no focus, so Tab never lands in a field one cannot
     // see; their values stay.
     for (const Feld& f : felder) {
-        if (f.y >= Panel1->y()) {
-            QWidget* w = f.nr > 0 ? static_cast<QWidget*>(Edit(f.nr)) : f.nr == 0 ? ComboBox1 : ComboBox2;
+        if (f.y >= lehrerblock_deckel_->y()) {
+            QWidget* w = f.nr > 0 ? static_cast<QWidget*>(eingabe(f.nr)) : f.nr == 0 ? statistik_relevant_ : geschlecht_;
             w->setEnabled(!verdeckt);
         }
     }

@@ -37,21 +37,6 @@ public:
 
     void setze_druckdienst(Druckdienst* dienst) { druckdienst_ = dienst; }
 
-    // Edit1 .. Edit27.
-    QLineEdit* Edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
-    QComboBox* ComboBox1 = nullptr; // "Statistik-relevant?"
-    QComboBox* ComboBox2 = nullptr; // "Geschlecht"
-    QCheckBox* CheckBox1 = nullptr; // "Lehrer"
-    QWidget* Panel1 = nullptr;      // covers the teacher block of a non-teacher
-    BildWidget* Image1 = nullptr;   // blocked lessons
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* SpeedButton4 = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-    QToolButton* SpeedButton6 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-
 private:
     // --- handlers
     void vorherige_karte();          // "<"
@@ -72,12 +57,26 @@ private:
     void fokus_auf_nachname();
     void zeichne_raster();
     void panel_anpassen();
+    QLineEdit* eingabe(int n) const { return edits_[static_cast<std::size_t>(n)]; }
 
     Sitzung& sitzung_;
     Kartei& kartei_;
     Dialoge& dialoge_;
     Druckdienst* druckdienst_ = nullptr;
+    // The text fields by their number 1 .. 27 (object names Edit1 .. Edit27).
     std::array<QLineEdit*, 28> edits_{};
+    QComboBox* statistik_relevant_ = nullptr; // "Statistik-relevant?"
+    QComboBox* geschlecht_ = nullptr;         // "Geschlecht"
+    QCheckBox* lehrer_kaestchen_ = nullptr;   // "Lehrer"
+    QWidget* lehrerblock_deckel_ = nullptr;   // covers the teacher block of a non-teacher
+    BildWidget* gesperrte_stunden_ = nullptr; // blocked lessons
+    QToolButton* zurueck_knopf_ = nullptr;    // "<"
+    QToolButton* namensliste_knopf_ = nullptr;
+    QToolButton* weiter_knopf_ = nullptr;     // ">"
+    QToolButton* neu_knopf_ = nullptr;
+    QToolButton* loeschen_knopf_ = nullptr;
+    QToolButton* drucken_knopf_ = nullptr;
+    QPushButton* ok_knopf_ = nullptr;
     QStatusBar* statuszeile_ = nullptr; // names the PDF file a printout became
 };
 

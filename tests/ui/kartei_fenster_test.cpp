@@ -21,6 +21,7 @@
 #include "core/kartei_laden.h"
 #include "bildfarbe.h"
 #include "fenster_zugriff.h"
+#include "kartei_zugriff.h"
 #include "test_dialoge.h"
 #include "test_ordner.h"
 #include "print/aufzeichnungs_druckauftrag.h"
@@ -37,6 +38,7 @@
 
 using namespace orbela;
 using namespace fenster_zugriff;
+using namespace kartei_zugriff;
 
 namespace {
 
@@ -108,20 +110,20 @@ TEST_F(KarteiFensterTest, StepButtonsStoreAndStayAtBothEnds)
 {
     karten({karte("Cramer"), karte("Adam"), karte("Berg")});
     bearbeiten([&](KarteiFenster& f) {
-        EXPECT_EQ(text(f.Edit(1)), "Adam");
-        f.Edit(9)->setText("Anna");
-        klick(f.SpeedButton1); // "<" on card 1
+        EXPECT_EQ(text(eingabe(f, 1)), "Adam");
+        eingabe(f, 9)->setText("Anna");
+        klick(taste(f, "SpeedButton1")); // "<" on card 1
         EXPECT_EQ(sitzung.kartei().position(), 1);
-        EXPECT_EQ(text(f.Edit(9)), "Anna");
-        klick(f.SpeedButton3);
-        klick(f.SpeedButton3);
-        EXPECT_EQ(text(f.Edit(1)), "Cramer");
-        f.Edit(9)->setText("Carl");
-        klick(f.SpeedButton3); // ">" on the last card
+        EXPECT_EQ(text(eingabe(f, 9)), "Anna");
+        klick(taste(f, "SpeedButton3"));
+        klick(taste(f, "SpeedButton3"));
+        EXPECT_EQ(text(eingabe(f, 1)), "Cramer");
+        eingabe(f, 9)->setText("Carl");
+        klick(taste(f, "SpeedButton3")); // ">" on the last card
         EXPECT_EQ(sitzung.kartei().position(), 3);
-        EXPECT_EQ(text(f.Edit(9)), "Carl");
+        EXPECT_EQ(text(eingabe(f, 9)), "Carl");
         EXPECT_EQ(sitzung.kartei().karte_nr(1).vorname, "Anna");
-        EXPECT_EQ(f.focusWidget(), f.Edit(1));
+        EXPECT_EQ(f.focusWidget(), eingabe(f, 1));
     });
     EXPECT_EQ(sitzung.kartei().karte_nr(3).vorname, "Carl");
 }
@@ -132,19 +134,19 @@ TEST_F(KarteiFensterTest, NewCardComesFirstAsNonTeacherAndMovesToItsPlaceOnNext)
     lehrer[karten_testhilfe::ist_lehrer] = 1;
     karten({karte("Adam"), lehrer, karte("Cramer")});
     const std::string namen = bearbeiten([&](KarteiFenster& f) {
-        EXPECT_TRUE(f.Panel1->isVisible()); // Adam is no teacher
-        klick(f.SpeedButton3);
-        EXPECT_EQ(text(f.Edit(1)), "Berg");
-        EXPECT_FALSE(f.Panel1->isVisible());
-        klick(f.SpeedButton4);
+        EXPECT_TRUE(lehrerblock_deckel(f)->isVisible()); // Adam is no teacher
+        klick(taste(f, "SpeedButton3"));
+        EXPECT_EQ(text(eingabe(f, 1)), "Berg");
+        EXPECT_FALSE(lehrerblock_deckel(f)->isVisible());
+        klick(taste(f, "SpeedButton4"));
         EXPECT_EQ(sitzung.kartei().anzahl(), 4);
         EXPECT_EQ(sitzung.kartei().position(), 1);
-        EXPECT_EQ(text(f.Edit(1)), "");
-        EXPECT_EQ(text(f.Edit(7)), "");
-        EXPECT_TRUE(f.Panel1->isVisible());
-        f.Edit(1)->setText("Bauer");
-        klick(f.SpeedButton3); // Bauer goes behind Adam; the card after it is shown
-        EXPECT_EQ(text(f.Edit(1)), "Berg");
+        EXPECT_EQ(text(eingabe(f, 1)), "");
+        EXPECT_EQ(text(eingabe(f, 7)), "");
+        EXPECT_TRUE(lehrerblock_deckel(f)->isVisible());
+        eingabe(f, 1)->setText("Bauer");
+        klick(taste(f, "SpeedButton3")); // Bauer goes behind Adam; the card after it is shown
+        EXPECT_EQ(text(eingabe(f, 1)), "Berg");
         EXPECT_EQ(sitzung.kartei().position(), 3);
     });
     EXPECT_EQ(namen, "Adam|Bauer|Berg|Cramer|");
@@ -155,16 +157,16 @@ TEST_F(KarteiFensterTest, GridClicksToggleOnlyLessonCells)
     karten({karte("Adam")});
     bearbeiten([&](KarteiFenster& f) {
         const kartentyp vorher = sitzung.kartei().karte;
-        klick(f.Image1, {10, 70}); // number column
-        klick(f.Image1, {70, 5});  // head row
+        klick(gesperrte_stunden(f), {10, 70}); // number column
+        klick(gesperrte_stunden(f), {70, 5});  // head row
         EXPECT_EQ(std::memcmp(&vorher, &sitzung.kartei().karte, sizeof vorher), 0);
-        klick(f.Image1, {65, 65}); // Wednesday, lesson 4
+        klick(gesperrte_stunden(f), {65, 65}); // Wednesday, lesson 4
         EXPECT_TRUE(sitzung.kartei().karte.ist_gesperrt(3, 4));
-        EXPECT_EQ(f.Image1->bild().pixel(70, 67), qRgb(255, 0, 0));
-        klick(f.Image1, {65, 65});
+        EXPECT_EQ(gesperrte_stunden(f)->bild().pixel(70, 67), qRgb(255, 0, 0));
+        klick(gesperrte_stunden(f), {65, 65});
         EXPECT_FALSE(sitzung.kartei().karte.ist_gesperrt(3, 4));
-        EXPECT_NE(f.Image1->bild().pixel(70, 67), qRgb(255, 0, 0));
-        klick(f.Image1, {125, 140}); // Saturday, lesson 9 stays blocked
+        EXPECT_NE(gesperrte_stunden(f)->bild().pixel(70, 67), qRgb(255, 0, 0));
+        klick(gesperrte_stunden(f), {125, 140}); // Saturday, lesson 9 stays blocked
     });
     EXPECT_EQ(lies(datei())[karten_testhilfe::gesperrt + 9 * 5 + 8], 1);
 }
@@ -173,25 +175,25 @@ TEST_F(KarteiFensterTest, UncheckingTeacherHidesButKeepsTheTeacherValues)
 {
     karten({karte("Adam")});
     bearbeiten([&](KarteiFenster& f) {
-        klick(f.CheckBox1, {8, 12});
-        EXPECT_FALSE(f.Panel1->isVisible());
-        f.Edit(7)->setText("Ad");
-        f.Edit(5)->setText("26");
-        klick(f.CheckBox1, {8, 12});
-        EXPECT_TRUE(f.Panel1->isVisible());
-        EXPECT_FALSE(f.Edit(7)->isEnabled()); // no Tab into hidden fields
-        EXPECT_EQ(text(f.Edit(7)), "Ad");
+        klick(lehrer_kaestchen(f), {8, 12});
+        EXPECT_FALSE(lehrerblock_deckel(f)->isVisible());
+        eingabe(f, 7)->setText("Ad");
+        eingabe(f, 5)->setText("26");
+        klick(lehrer_kaestchen(f), {8, 12});
+        EXPECT_TRUE(lehrerblock_deckel(f)->isVisible());
+        EXPECT_FALSE(eingabe(f, 7)->isEnabled()); // no Tab into hidden fields
+        EXPECT_EQ(text(eingabe(f, 7)), "Ad");
         // By keyboard the block follows when the focus leaves the box.
         f.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-        f.CheckBox1->setFocus();
-        QTest::keyClick(f.CheckBox1, Qt::Key_Space);
-        EXPECT_TRUE(f.CheckBox1->isChecked());
-        EXPECT_TRUE(f.Panel1->isVisible());
-        f.Edit(1)->setFocus();
-        EXPECT_FALSE(f.Panel1->isVisible());
-        klick(f.CheckBox1, {8, 12});
-        klick(f.BitBtn1);
+        lehrer_kaestchen(f)->setFocus();
+        QTest::keyClick(lehrer_kaestchen(f), Qt::Key_Space);
+        EXPECT_TRUE(lehrer_kaestchen(f)->isChecked());
+        EXPECT_TRUE(lehrerblock_deckel(f)->isVisible());
+        eingabe(f, 1)->setFocus();
+        EXPECT_FALSE(lehrerblock_deckel(f)->isVisible());
+        klick(lehrer_kaestchen(f), {8, 12});
+        klick(taste<QPushButton>(f, "BitBtn1"));
     });
     EXPECT_EQ(sitzung.kartei().karte_nr(1).ist_lehrer, 0);
     ASSERT_EQ(sitzung.lehrerliste().anzahl(), 1);
@@ -211,9 +213,9 @@ TEST_F(KarteiFensterTest, NameListPickCountsWhenClosedWithTheCloseBox)
         return false;
     };
     bearbeiten([&](KarteiFenster& f) {
-        f.Edit(9)->setText("Anton");
-        klick(f.SpeedButton2);
-        EXPECT_EQ(text(f.Edit(1)), "Cramer");
+        eingabe(f, 9)->setText("Anton");
+        klick(taste(f, "SpeedButton2"));
+        EXPECT_EQ(text(eingabe(f, 1)), "Cramer");
         EXPECT_EQ(sitzung.kartei().position(), 3);
     });
     EXPECT_EQ(sitzung.kartei().karte_nr(1).vorname, "Anton");
@@ -224,13 +226,13 @@ TEST_F(KarteiFensterTest, DeletingAsksAndTheLastCardReturnsOnClose)
     karten({karte("Adam"), karte("Berg")});
     dialoge.antworten = {false, true, true};
     const std::string namen = bearbeiten([&](KarteiFenster& f) {
-        f.Edit(9)->setText("Anna");
-        klick(f.SpeedButton5); // "Nein" keeps the card and the edit
+        eingabe(f, 9)->setText("Anna");
+        klick(taste(f, "SpeedButton5")); // "Nein" keeps the card and the edit
         EXPECT_EQ(sitzung.kartei().anzahl(), 2);
-        klick(f.SpeedButton5);
-        klick(f.SpeedButton5);
+        klick(taste(f, "SpeedButton5"));
+        klick(taste(f, "SpeedButton5"));
         EXPECT_EQ(sitzung.kartei().anzahl(), 0);
-        EXPECT_EQ(text(f.Edit(1)), "Berg"); // still shown
+        EXPECT_EQ(text(eingabe(f, 1)), "Berg"); // still shown
     });
     EXPECT_EQ(dialoge.fragen.size(), 3);
     EXPECT_EQ(dialoge.fragen.front(), "Eintrag wirklich löschen ?");
@@ -252,7 +254,7 @@ TEST_F(KarteiFensterTest, FailedSaveKeepsTheOldFileAndOffersToRetry)
     const std::string alt = lies(datei());
     ::chmod(datei().c_str(), 0444);
     dialoge.antworten = {true, false}; // retry once, then give up
-    bearbeiten([&](KarteiFenster& f) { f.Edit(1)->setText("Zander"); });
+    bearbeiten([&](KarteiFenster& f) { eingabe(f, 1)->setText("Zander"); });
     EXPECT_EQ(dialoge.fehler_texte.size(), 2);
     EXPECT_EQ(dialoge.fragen.size(), 2);
     EXPECT_EQ(lies(datei()), alt);
@@ -269,8 +271,8 @@ TEST_F(KarteiFensterTest, FailedSaveKeepsTheOldFileAndOffersToRetry)
 TEST_F(KarteiFensterTest, NewSchoolStartsEmptyAndSavesItsFirstCard)
 {
     EXPECT_EQ(bearbeiten([&](KarteiFenster& f) {
-                  EXPECT_EQ(text(f.Edit(1)), "");
-                  f.Edit(1)->setText("Ölmann");
+                  EXPECT_EQ(text(eingabe(f, 1)), "");
+                  eingabe(f, 1)->setText("Ölmann");
               }),
               "\xD6lmann|");
     EXPECT_TRUE(dialoge.fehler_texte.isEmpty());
@@ -281,7 +283,7 @@ TEST_F(KarteiFensterTest, SchoolWithOnlyTheOldAddressFileKeepsItsPeople)
     std::string satz(493, '\0');
     karten_testhilfe::setze_text(satz, 0, "Berg");
     schreibe(ordner.pfad(lehrer_datei), satz);
-    EXPECT_EQ(bearbeiten([&](KarteiFenster& f) { EXPECT_EQ(text(f.Edit(1)), "Berg"); }), "Berg|");
+    EXPECT_EQ(bearbeiten([&](KarteiFenster& f) { EXPECT_EQ(text(eingabe(f, 1)), "Berg"); }), "Berg|");
 }
 
 TEST_F(KarteiFensterTest, LongStatisticsCodeIsKeptButOnlyFourCharactersCanBeTyped)
@@ -291,13 +293,13 @@ TEST_F(KarteiFensterTest, LongStatisticsCodeIsKeptButOnlyFourCharactersCanBeType
     karten_testhilfe::setze_text(lehrer, karten_testhilfe::kuerzel4, "ABCDEF");
     karten({lehrer, karte("Berg")});
     bearbeiten([&](KarteiFenster& f) {
-        EXPECT_EQ(text(f.Edit(6)), "ABCDEF");
-        klick(f.SpeedButton3);
+        EXPECT_EQ(text(eingabe(f, 6)), "ABCDEF");
+        klick(taste(f, "SpeedButton3"));
         EXPECT_EQ(sitzung.kartei().karte_nr(1).kuerzel4, "ABCDEF");
-        klick(f.SpeedButton1);
-        f.Edit(6)->clear();
-        QTest::keyClicks(f.Edit(6), "WXYZQ");
-        EXPECT_EQ(text(f.Edit(6)), "WXYZ");
+        klick(taste(f, "SpeedButton1"));
+        eingabe(f, 6)->clear();
+        QTest::keyClicks(eingabe(f, 6), "WXYZQ");
+        EXPECT_EQ(text(eingabe(f, 6)), "WXYZ");
     });
     EXPECT_EQ(sitzung.kartei().karte_nr(1).kuerzel4, "WXYZ");
 }
@@ -318,7 +320,7 @@ TEST_F(KarteiFensterTest, UnchangedCardsSaveByteForByteAndAClearedFieldLeavesNoT
         karten({alt});
         bearbeiten([&, leeren = leeren](KarteiFenster& f) {
             if (leeren)
-                f.Edit(8)->clear();
+                eingabe(f, 8)->clear();
         });
         EXPECT_EQ(lies(datei()), erwartet) << leeren;
     }
@@ -359,15 +361,15 @@ TEST_F(KarteiFensterTest, MenuCommandRedrawsThePlanWithTheNewTeacher)
             }
             auto& f = dynamic_cast<KarteiFenster&>(dlg);
             f.show();
-            klick(f.SpeedButton4);
-            f.Edit(1)->setText("Xaver");
-            klick(f.CheckBox1, {8, 12});
-            f.Edit(7)->setText("Xy");
-            klick(f.Image1, {25, 35}); // Monday, lesson 2
+            klick(taste(f, "SpeedButton4"));
+            eingabe(f, 1)->setText("Xaver");
+            klick(lehrer_kaestchen(f), {8, 12});
+            eingabe(f, 7)->setText("Xy");
+            klick(gesperrte_stunden(f), {25, 35}); // Monday, lesson 2
             for (ausdruck = 0; ausdruck < 5; ++ausdruck)
-                klick(f.SpeedButton6);
+                klick(taste(f, "SpeedButton6"));
             statuszeile = f.findChild<QStatusBar*>()->currentMessage();
-            klick(f.BitBtn1);
+            klick(taste<QPushButton>(f, "BitBtn1"));
             return true;
         };
         aktion(h, "Lehrerdatei1")->trigger();
@@ -403,10 +405,10 @@ TEST_F(KarteiFensterTest, PrintChoicesStoreTheShownCardFirst)
     dialoge.dialog_handler = [&](QDialog& d) {
         if (auto* f = qobject_cast<KarteiFenster*>(&d)) {
             f->show();
-            f->Edit(1)->setText("Zander");
+            eingabe(*f, 1)->setText("Zander");
             for (knopf = 0; knopf < 5; ++knopf)
-                klick(f->SpeedButton6);
-            EXPECT_EQ(text(f->Edit(1)), "Zander");
+                klick(taste(*f, "SpeedButton6"));
+            EXPECT_EQ(text(eingabe(*f, 1)), "Zander");
             EXPECT_EQ(sitzung.kartei().position(), 2); // Zander stays the shown card
             return false;
         }
