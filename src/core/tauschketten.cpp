@@ -130,6 +130,10 @@ struct Kettensuche::Daten {
     bool war_da(int zeile, const Eintrag& e) const;
     void offen_neu(int zeile);
     void tauschen(int a, int b);
+    // One exchange of the chain being built, with the rows it touched
+    // checked again, and taking it back.
+    void zug_machen(int p, int q);
+    void zug_zuruecknehmen(int p, int q);
     void suche(int rest);
     void versuche_tausch(int p, int q, int rest);
     void kette_fertig();
@@ -268,17 +272,27 @@ void Kettensuche::Daten::versuche_tausch(int p, int q, int rest)
         return;
     ++versuche;
     const auto gemerkt = offen;
+    zug_machen(p, q);
+    suche(rest - 1);
+    zug_zuruecknehmen(p, q);
+    offen = gemerkt;
+}
+
+void Kettensuche::Daten::zug_machen(int p, int q)
+{
     tauschen(p, q);
     benutzt[static_cast<std::size_t>(p)] = benutzt[static_cast<std::size_t>(q)] = true;
     zuege.emplace_back(p, q);
     offen_neu(zeile_von(p));
     if (zeile_von(q) != zeile_von(p))
         offen_neu(zeile_von(q));
-    suche(rest - 1);
+}
+
+void Kettensuche::Daten::zug_zuruecknehmen(int p, int q)
+{
     zuege.pop_back();
     benutzt[static_cast<std::size_t>(p)] = benutzt[static_cast<std::size_t>(q)] = false;
     tauschen(p, q);
-    offen = gemerkt;
 }
 
 // Every new conflict must be mended by an exchange that takes one of its
@@ -403,12 +417,8 @@ std::array<int, anzahl_stunden + 1> Kettensuche::kettenlaengen(Zellort herkunft,
             continue;
         d.nur_erste = true;
         d.offen = {};
-        d.tauschen(von, nach);
-        d.benutzt[static_cast<std::size_t>(von)] = d.benutzt[static_cast<std::size_t>(nach)] = true;
-        d.zuege.assign(1, {von, nach});
-        d.offen_neu(zeile_von(von));
-        if (zeile_von(nach) != zeile_von(von))
-            d.offen_neu(zeile_von(nach));
+        d.zuege.clear();
+        d.zug_machen(von, nach);
         if (!d.offen.leer()) {
             laenge = keine_kette;
             d.versuche = 0;
@@ -419,9 +429,7 @@ std::array<int, anzahl_stunden + 1> Kettensuche::kettenlaengen(Zellort herkunft,
                     laenge = tiefe;
             }
         }
-        d.benutzt[static_cast<std::size_t>(von)] = d.benutzt[static_cast<std::size_t>(nach)] = false;
-        d.tauschen(von, nach);
-        d.zuege.clear();
+        d.zug_zuruecknehmen(von, nach);
         d.gefunden = false;
     }
     return laengen;
@@ -440,17 +448,11 @@ std::vector<Tauschkette> Kettensuche::ketten(Zellort herkunft, Zellort ziel, int
     d.treffer.clear();
     d.gesehen.clear();
     d.offen = {};
-    d.tauschen(von, nach);
-    d.benutzt[static_cast<std::size_t>(von)] = d.benutzt[static_cast<std::size_t>(nach)] = true;
-    d.zuege.assign(1, {von, nach});
-    d.offen_neu(zeile_von(von));
-    if (zeile_von(nach) != zeile_von(von))
-        d.offen_neu(zeile_von(nach));
+    d.zuege.clear();
+    d.zug_machen(von, nach);
     if (!d.offen.leer())
         d.ab_hier(hoechste_kettenlaenge);
-    d.benutzt[static_cast<std::size_t>(von)] = d.benutzt[static_cast<std::size_t>(nach)] = false;
-    d.tauschen(von, nach);
-    d.zuege.clear();
+    d.zug_zuruecknehmen(von, nach);
     ordnen(d.treffer, anzahl);
     return std::move(d.treffer);
 }
